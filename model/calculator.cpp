@@ -1,0 +1,149 @@
+// The RAID capacity calculator: its input events, the span and drive-count rules, and the capacity.
+//
+// A burst of programmatic selections must recalculate once: SuppressCalc holds recalculation off
+// while the rules rebuild the lists, RaidLevelChanging lets only a change of RAID level rebuild the
+// drives list, and FormLoading keeps everything quiet until the main window's load is over.
+
+#include "appinfo.h"
+#include "catalogue.h"
+#include "mainform.h"
+#include "numbers.h"
+#include "program.h"
+#include "spanrules.h"
+
+namespace spindex {
+
+void MainForm::cmbRaidLevel_Click() {
+    RaidLevelChanging = True;
+    ApplySpanRules();
+    RaidLevelChanging = False;
+    if (!SuppressCalc)
+        Calc_Logical();
+}
+
+void MainForm::ApplySpanRules() {
+    SuppressCalc = True;
+    cmbNumSpans_Click();
+    if (!FormLoading)
+        SuppressCalc = False;
+}
+
+void MainForm::cmbNumSpans_Click() {
+    const ControllerRecord* controller = findController(program.ControllerType);
+    const SpanRule* rule = controller ? findSpanRule(controller->rules, cmbRaidLevel.text()) : nullptr;
+    if (rule) {
+        lblSpan.visible = rule->showSpanLabel;
+        const std::vector<std::string> spans = spanEntries(rule->spans);
+        if (cmbNumSpans.items().size() != spans.size()) {
+            const bool single = rule->spans == SpanList::Single;
+            cmbNumSpans.enabled = cmbNumSpans.visible = !single;
+            cmbNumSpans.setListIndex(0);
+            cmbNumSpans.clear();
+            for (const std::string& entry : spans)
+                cmbNumSpans.addItem(entry);
+            cmbNumSpans.setListIndex(0);
+        }
+        if (RaidLevelChanging) {
+            cmbMaxDrives.setListIndex(0);
+            cmbMaxDrives.clear();
+            for (int d = rule->drivesFrom; d <= rule->drivesTo; ++d)
+                cmbMaxDrives.addItem(std::to_string(d));
+            cmbMaxDrives.setListIndex(rule->drivesSelected);
+        }
+    }
+    if (!SuppressCalc)
+        Calc_Logical();
+}
+
+void MainForm::cmbMaxDrives_Click() {
+    if (!SuppressCalc)
+        Calc_Logical();
+}
+
+void MainForm::cmbNumRdSets_Change() {
+    if (!SuppressCalc)
+        Calc_Logical();
+}
+
+void MainForm::cmbDriveSize_Click() {
+    optDriveH_Click(optDriveH[1].value() ? 1 : 0);
+    if (!SuppressCalc)
+        Calc_Logical();
+}
+
+void MainForm::cmbDriveSize_Change() { optDriveH_Click(optDriveH[1].value() ? 1 : 0); }
+
+void MainForm::optDriveH_Click(int index) {
+    const std::string size = cmbDriveSize.text();
+    if (index == 0) {
+        if (size == "18.2" || size == "36.4" || size == "72.8")
+            optDriveH[0].setValue(true);
+        else if (size == "9.1")
+            optDriveH[1].setValue(true);
+    } else if (index == 1) {
+        if (size == "9.1" || size == "18.2" || size == "36.4")
+            optDriveH[1].setValue(true);
+        else if (size == "72.8")
+            optDriveH[0].setValue(true);
+    } else {
+        program.host.messageBox("error selecting drive height", MsgButtons::Ok, MsgIcon::None, appinfo::Title);
+    }
+}
+
+void MainForm::CmdCalc_Click() {
+    if (!SuppressCalc)
+        Calc_Logical();
+}
+
+void MainForm::Calc_Logical() {
+    const std::string level = cmbRaidLevel.text();
+    const auto D = parseNumber(cmbMaxDrives.text());
+    const auto S = parseNumber(cmbNumSpans.text());
+    const auto C = parseNumber(cmbDriveSize.text());
+    // A list without a selected entry gives nothing to compute with; the results stay as they were.
+    const bool inputsReadable = D && S && C;
+
+    std::optional<double> capacity;
+    bool writeCopy = false; // RAID 1 shows the drive size text itself
+    if (inputsReadable) {
+        if (level == "0") {
+            capacity = *C * *D;
+        } else if (level == "1") {
+            writeCopy = true;
+        } else if (level == "3" || level == "5") {
+            capacity = (*D - 1) * *C;
+        } else if (level == "10") {
+            capacity = *S * *C;
+        } else if (level == "30") {
+            capacity = ((*S * *D) - *S) * *C;
+        } else if (level == "50") {
+            if (program.ControllerType == 6 && *S * *D > 48) {
+                program.host.messageBox("No more than 48 drives total are allowed, Reducing the Number of Spans",
+                                        MsgButtons::Ok, MsgIcon::None, appinfo::Title);
+                cmbNumSpans.setListIndex(cmbNumSpans.listIndex() - 1);
+            } else {
+                capacity = ((*S * *D) - *S) * *C;
+            }
+        } else if (level == "0+1") {
+            capacity = ((*D * *S) * *C) / 2;
+        }
+    }
+    if (writeCopy)
+        TxtLogicalCap.setText(cmbDriveSize.text());
+    else if (capacity)
+        TxtLogicalCap.setText(formatNumber(*capacity));
+    Calc_Total();
+}
+
+void MainForm::Calc_Total() {
+    const auto logical = parseNumber(TxtLogicalCap.text());
+    const auto N = parseNumber(cmbNumRdSets.text());
+    if (logical && N)
+        TxtTotalCap.setText(formatNumber(*logical * *N));
+    const auto D = parseNumber(cmbMaxDrives.text());
+    const auto S = parseNumber(cmbNumSpans.text());
+    if (D && S)
+        txtTotalDrives.setText(formatNumber(*D * *S));
+}
+
+} // namespace spindex

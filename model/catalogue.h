@@ -1,0 +1,43 @@
+#pragma once
+
+// Everything that differs from one controller model to the next, as data.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace spindex {
+
+// The groups by which the span and drive-count rules differ.
+enum class RuleGroup { Standard, Wide, FibreChannel, Osprey };
+
+struct ControllerRecord {
+    std::int16_t id;
+    std::string selectionText; // entry of the selection window's list
+    std::string menuCaption;   // Controller menu item
+    std::string label;         // caption of lblController
+    int channels;              // usable channel rows, always the first ones
+    // Storage entry the set-up selects per usable channel; nothing keeps the channel's entry.
+    std::array<std::optional<int>, 4> storagePreset;
+    bool presetAfterChannels; // the preset is selected after all usable channels are ticked
+    std::vector<std::string> raidLevels;
+    std::optional<int> maxDrivesTop;      // cmbMaxDrives "1".."top" after the set-up; none leaves the rules' list
+    int maxDrivesSelected;                // entry selected in that list
+    RuleGroup rules;
+    bool spanFactorCountsSpans;           // logical drives needed per set: one per span, or one per set
+    bool spannedSetsReserveLogicalDrives; // RAID 10/30/50 with 2 to 4 spans take further tabs
+};
+
+const std::vector<ControllerRecord>& controllerCatalogue();
+// id 1 to 8; anything else gives nothing.
+const ControllerRecord* findController(int id);
+
+struct StorageEntry {
+    std::string text;
+    int slots;
+};
+const std::vector<StorageEntry>& storageList();
+
+} // namespace spindex

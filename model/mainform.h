@@ -1,0 +1,194 @@
+#pragma once
+
+// The main window frmSpindex: the whole configuration lives in its controls.
+//
+// Event chain: a user's action reaches a control (userPick, userClick, userType), the control raises
+// its handler below, the handler changes other controls, which raise their own handlers nested
+// inside it, and messages and questions go out through the program's Host. The windows of the Qt
+// build and the batch tool show the controls again after each action.
+//
+// The behaviour is split by concern over several files: mainform.cpp (controls and load),
+// setup.cpp (controller set-up and menus), slots.cpp (channels and drive slots), calculator.cpp
+// (inputs, span rules and capacity), table.cpp (adding, deleting, clearing sets), spares.cpp (hot
+// spares and drive heights) and totals.cpp.
+
+#include <array>
+#include <cstdint>
+#include <deque>
+
+#include "form.h"
+
+namespace spindex {
+
+constexpr std::int16_t True = -1;
+constexpr std::int16_t False = 0;
+
+class MainForm : public Form {
+public:
+    explicit MainForm(Program& program);
+
+    static constexpr int Channels = 4;
+    static constexpr int Sets = 8;
+
+    // Channels
+    Frame Frame5{"Frame5", "RAID Channel Connected"};
+    std::array<CheckBox, Channels> ckChanUsed;
+    std::array<ListBox, Channels> cmbStorageSel;
+    Label lblDispalyMaxDrives{"lblDispalyMaxDrives", "Maximum drives available for storage selected"};
+    TextBox txtDisplayMaxDrives{"txtDisplayMaxDrives"};
+    Label lblRule{"lblRule"};
+
+    // Totals
+    std::array<Label, 4> Label11;
+    std::array<TextBox, 4> txtSumTotals;
+    Label lblController{"lblController"};
+
+    // Calculator
+    Frame Frame1{"Frame1", "RAID Capacity Calculator"};
+    Label Label2{"Label2", "RAID Level"};
+    ListBox cmbRaidLevel{"cmbRaidLevel"};
+    Label Label1{"Label1", "Maximum Drives per RAID Set"};
+    ListBox cmbMaxDrives{"cmbMaxDrives"};
+    Label Label3{"Label3", "Drive Size"};
+    ListBox cmbDriveSize{"cmbDriveSize"};
+    Frame frameDHCalc{"frameDHCalc"};
+    std::array<OptionButton, 2> optDriveH;
+    Label lblSpan{"lblSpan", "Number of Spans"};
+    ListBox cmbNumSpans{"cmbNumSpans"};
+    Label Label4{"Label4", "Number of RAID sets"};
+    ListBox cmbNumRdSets{"cmbNumRdSets"};
+    Label Label12{"Label12", "Tuning Options"};
+    std::array<OptionButton, 3> Option5;
+    Label Label5{"Label5", "GigaBytes - Capacity per RAID Set"};
+    TextBox TxtLogicalCap{"TxtLogicalCap"};
+    Label Label6{"Label6", "GigaBytes - Total Capacity"};
+    TextBox TxtTotalCap{"TxtTotalCap"};
+    Label Label13{"Label13", "Total Drives for this configuration"};
+    TextBox txtTotalDrives{"txtTotalDrives"};
+    Button CmdCalc{"CmdCalc", "&Calculate"};
+    static constexpr const char* SpanToolTip = "Select the number of RAID spans";
+
+    // Logical-drive tabs
+    TabControl SSTab1{"SSTab1"};
+    std::array<Label, 5 * Sets> Label8;
+    std::array<TextBox, 5 * Sets> Text1;
+    std::array<LineShape, Sets> Line1;
+    std::array<Frame, Sets> frameDH;
+    std::array<OptionButton, 2 * Sets> optLogDriveH;
+    std::array<Frame, Sets> Frame2;
+    std::array<OptionButton, 2 * Sets> optLocHotSpr;
+    std::array<TextBox, 2 * Sets> txtLocSpr;
+    std::array<Label, 2 + 2 * Sets> Label9;
+
+    // Commands and global hot spare
+    Button cmdAddLogicals{"cmdAddLogicals", "&Add to Next Available RAID Set"};
+    Button cmdClearOne{"cmdClearOne", "&Delete Current RAID Set"};
+    Button cmdClearAll{"cmdClearAll", "C&Lear all RAID Sets"};
+    Button cmdDataReport{"cmdDataReport", "Display/&Print all Logical Drives"};
+    Button cmdDisplayGraphic{"cmdDisplayGraphic", "Display Graphics"};
+    Frame Frame3{"Frame3", "Global Hot Spare"};
+    Frame Frame4{"Frame4"};
+    std::array<OptionButton, 2> optGlobHotSpH;
+    std::array<OptionButton, 2> optGlobHotSpr;
+    TextBox Text2{"Text2", "0"};
+    ListBox cmbGlobalHotSpareSize{"cmbGlobalHotSpareSize"};
+
+    // Menus
+    MenuItem mnuFile{"mnuFile", "&File"};
+    MenuItem mnuSave{"mnuSave", "Save Data As"};
+    MenuItem mnuDisplay{"mnuDisplay", "Display Configuration"};
+    MenuItem mnuPrint{"mnuPrint", "Print Configuration"};
+    MenuItem mnuPrintSetup{"mnuPrintSetup", "Printer Setup"};
+    MenuItem mnuClose{"mnuClose", "Exit"};
+    MenuItem mnuControllerTop{"mnuControllerTop", "Con&troller"};
+    std::array<MenuItem, 9> mnuController; // items 1 to 8; 0 is not on the menu
+    MenuItem mnuRule{"mnuRule", "Rules"};
+    std::array<MenuItem, 4> mnuRules;
+    MenuItem mnuHelp{"mnuHelp", "&Help"};
+    MenuItem mnuEmail{"mnuEmail", "Email"};
+    MenuItem mnuAbout{"mnuAbout", "A&bout"};
+
+    // Window-level variables
+    std::int16_t MaxSlots = 36;
+    double LogDrivesAvail = 8;
+    double LPSlotsUsed = 0;
+    std::int16_t LogDrvHUser = True;
+    std::int16_t SuppressCalc = False;
+    std::int16_t FormLoading = False;
+    std::int16_t RaidLevelChanging = False;
+    std::int16_t ClearAllNoAsk = False;
+    std::int16_t RuleSet = 0;
+    std::string helpFile;
+
+    void Form_Load();
+
+    // Controller set-up and menus
+    void SetupController(std::int16_t id);
+    void mnuController_Click(int index);
+    void mnuRules_Click(int index);
+    void mnuClose_Click();
+    void mnuSave_Click();
+    void mnuDisplay_Click();
+    void mnuPrint_Click();
+    void mnuPrintSetup_Click();
+    void mnuEmail_Click();
+    void mnuAbout_Click();
+
+    // Channels and drive slots
+    void CalcSlots();
+    void cmbStorageSel_Click(int index);
+    void ckChanUsed_Click(int index);
+
+    // Calculator
+    void cmbRaidLevel_Click();
+    void ApplySpanRules();
+    void cmbNumSpans_Click();
+    void cmbMaxDrives_Click();
+    void cmbNumRdSets_Change();
+    void cmbDriveSize_Click();
+    void cmbDriveSize_Change();
+    void optDriveH_Click(int index);
+    void CmdCalc_Click();
+    void Calc_Logical();
+    void Calc_Total();
+
+    // RAID set table
+    void cmdAddLogicals_Click();
+    void ReserveSpanLogDrives();
+    void cmdClearOne_Click();
+    void ReleaseSpanLogDrives();
+    void cmdClearAll_Click();
+    void cmdDataReport_Click();
+    void cmdDisplayGraphic_Click();
+
+    // Hot spares and drive heights
+    void optLocHotSpr_Click(int index);
+    void optGlobHotSpr_Click(int index);
+    void Text2_Change();
+    void optGlobHotSpH_Click(int index);
+    void optLogDriveH_Click(int index);
+
+    // Totals
+    void CalcTotals();
+
+    // Helpers on the RAID set record
+    bool tabHoldsSet(int tab) const { return !Text1[static_cast<size_t>(5 * tab)].text().empty(); }
+    TextBox& field(int tab, int k) { return Text1[static_cast<size_t>(5 * tab + k)]; }
+    const TextBox& field(int tab, int k) const { return Text1[static_cast<size_t>(5 * tab + k)]; }
+    bool tabHalfHeight(int tab) const { return optLogDriveH[static_cast<size_t>(2 * tab)].value(); }
+    bool globalHalfHeight() const { return optGlobHotSpH[0].value(); }
+
+private:
+    void createControls();
+    void moveSet(int from, int to);
+    void emptyTab(int tab);
+    // Slot units of the sets and their local spares, without the global spares.
+    double setSlotUnits() const;
+    // The global spare count against the free slots: false when it had to be lowered.
+    bool checkGlobalSpareCount(double count);
+    std::string m_lastGlobalCount = "0";
+    bool m_movingSets = false; // a delete is moving sets down with their spares
+    std::deque<OptionGroup> m_groups; // stable addresses: the buttons point at their group
+};
+
+} // namespace spindex

@@ -1,0 +1,107 @@
+#include "program.h"
+
+#include "mainform.h"
+#include "outputforms.h"
+#include "smallforms.h"
+
+namespace spindex {
+
+Program::Program(Host& host, std::string programFolder) : host(host), programFolder(std::move(programFolder)) {}
+
+Program::~Program() = default;
+
+void Program::Main() {
+    m_splash = std::make_unique<SplashForm>(*this);
+    m_splash->Form_Load();
+    show(*m_splash);
+}
+
+const std::vector<std::string>& Program::formNames() {
+    static const std::vector<std::string> names{"frmSplash", "frmSelectController", "frmSpindex",
+                                                "frmLogicalDriveDisplay", "frmGraphic", "frmAbout"};
+    return names;
+}
+
+Form* Program::form(const std::string& name) const {
+    for (Form* f : loadedForms())
+        if (f->name == name)
+            return f;
+    return nullptr;
+}
+
+std::vector<Form*> Program::loadedForms() const {
+    std::vector<Form*> forms;
+    for (Form* f : std::initializer_list<Form*>{m_splash.get(), m_select.get(), m_main.get(), m_report.get(),
+                                                m_graphic.get(), m_about.get()})
+        if (f)
+            forms.push_back(f);
+    return forms;
+}
+
+template <class F> F& Program::load(std::unique_ptr<F>& slot) {
+    if (!slot) {
+        slot = std::make_unique<F>(*this);
+        slot->Form_Load();
+    }
+    return *slot;
+}
+
+SelectControllerForm& Program::loadSelectController() { return load(m_select); }
+MainForm& Program::loadMain() { return load(m_main); }
+ReportForm& Program::loadReport() { return load(m_report); }
+GraphicForm& Program::loadGraphic() { return load(m_graphic); }
+AboutForm& Program::loadAbout() { return load(m_about); }
+
+void Program::show(Form& form) {
+    form.visible = true;
+    focus(&form);
+}
+
+void Program::unload(Form& form) {
+    auto release = [&](auto& slot) {
+        if (slot.get() != &form)
+            return false;
+        // The window may be unloading itself from one of its own handlers: it is destroyed later.
+        m_unloaded.push_back(std::move(slot));
+        return true;
+    };
+    form.visible = false;
+    if (m_focused == &form)
+        m_focused = nullptr;
+    release(m_splash) || release(m_select) || release(m_main) || release(m_report) || release(m_graphic) ||
+        release(m_about);
+}
+
+void Program::focus(Form* form) {
+    if (form == m_focused)
+        return;
+    Form* previous = m_focused;
+    m_focused = form;
+    // The graphic window and the about box close as soon as they lose the focus.
+    if (previous && (previous == m_graphic.get() || previous == m_about.get()))
+        unload(*previous);
+}
+
+void Program::advance(int milliseconds) {
+    if (!m_splash || !m_splash->Timer1.enabled || m_splash->Timer1.interval <= 0)
+        return;
+    m_splash->Timer1.elapsed += milliseconds;
+    if (m_splash->Timer1.elapsed >= m_splash->Timer1.interval) {
+        m_splash->Timer1.elapsed = 0;
+        raiseEvent(m_splash->Timer1.onTimer);
+    }
+}
+
+void Program::timerFired() {
+    if (m_splash && m_splash->Timer1.enabled)
+        raiseEvent(m_splash->Timer1.onTimer);
+}
+
+void Program::End() {
+    for (Form* f : loadedForms())
+        unload(*f);
+    m_ended = true;
+    host.programEnded();
+}
+
+} // namespace spindex

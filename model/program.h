@@ -1,0 +1,96 @@
+#pragma once
+
+// The running program: its global variables and its windows. One object per run, so that a test
+// builds a fresh program per case.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host.h"
+
+namespace spindex {
+
+class Form;
+class SplashForm;
+class SelectControllerForm;
+class MainForm;
+class ReportForm;
+class GraphicForm;
+class AboutForm;
+class Registry;
+
+class Program {
+public:
+    explicit Program(Host& host, std::string programFolder = ".");
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    Host& host;
+    const std::string programFolder;
+    Registry* registry = nullptr; // none on platforms without one
+    int screenWidth = 15360;      // twips
+    int screenHeight = 11520;
+
+    // Global variables
+    std::int16_t ControllerType = 0;
+    std::array<std::int16_t, 4> ChannelSlots{};
+    std::array<std::int16_t, 4> LastStorageSel{};
+
+    // The start-up procedure: the splash screen, with the selection window behind it.
+    void Main();
+
+    // Windows; null while not loaded.
+    SplashForm* frmSplash() const { return m_splash.get(); }
+    SelectControllerForm* frmSelectController() const { return m_select.get(); }
+    MainForm* frmSpindex() const { return m_main.get(); }
+    ReportForm* frmLogicalDriveDisplay() const { return m_report.get(); }
+    GraphicForm* frmGraphic() const { return m_graphic.get(); }
+    AboutForm* frmAbout() const { return m_about.get(); }
+    Form* form(const std::string& name) const;
+    std::vector<Form*> loadedForms() const;
+    static const std::vector<std::string>& formNames();
+
+    // Loading runs the window's Form_Load the first time it is referred to.
+    SelectControllerForm& loadSelectController();
+    MainForm& loadMain();
+    ReportForm& loadReport();
+    GraphicForm& loadGraphic();
+    AboutForm& loadAbout();
+    void show(Form& form);
+    void unload(Form& form);
+
+    // The focus moves to the window; a window that closes when it loses the focus closes now.
+    void focus(Form* form);
+    Form* focused() const { return m_focused; }
+
+    // Time passes; a timer that falls due fires.
+    void advance(int milliseconds);
+    // The splash timer's interval has passed (the window build's real timer).
+    void timerFired();
+
+    // Ends the program: every window goes.
+    void End();
+    bool ended() const { return m_ended; }
+
+    // Windows unloaded during an action are destroyed once the action is over.
+    void collectUnloaded() { m_unloaded.clear(); }
+
+private:
+    template <class F> F& load(std::unique_ptr<F>& slot);
+
+    std::unique_ptr<SplashForm> m_splash;
+    std::unique_ptr<SelectControllerForm> m_select;
+    std::unique_ptr<MainForm> m_main;
+    std::unique_ptr<ReportForm> m_report;
+    std::unique_ptr<GraphicForm> m_graphic;
+    std::unique_ptr<AboutForm> m_about;
+    std::vector<std::unique_ptr<Form>> m_unloaded;
+    Form* m_focused = nullptr;
+    bool m_ended = false;
+};
+
+} // namespace spindex

@@ -1,0 +1,117 @@
+// Controller set-up and the main window's menus.
+
+#include "appinfo.h"
+#include "catalogue.h"
+#include "mainform.h"
+#include "outputforms.h"
+#include "program.h"
+#include "savereport.h"
+#include "smallforms.h"
+
+namespace spindex {
+
+namespace {
+const std::array<const char*, 4> RuleLabels{"Standard Rules", "Marathon Rules", "Netware Cluster Server Rules",
+                                            "Microsoft Cluster Server Rules"};
+}
+
+void MainForm::SetupController(std::int16_t id) {
+    const ControllerRecord* record = findController(id);
+    if (!record)
+        return;
+    auto selectPreset = [&](int i) {
+        if (const auto& preset = record->storagePreset[static_cast<size_t>(i)])
+            cmbStorageSel[i].setListIndex(*preset);
+    };
+    for (int i = 0; i < Channels; ++i) {
+        if (i < record->channels) {
+            ckChanUsed[i].setValue(1);
+            // The Lark and the Wren leave channel 0's box as it is; nothing ever disables it.
+            if (i != 0 || record->channels > 1)
+                ckChanUsed[i].enabled = true;
+            cmbStorageSel[i].enabled = true;
+            if (!record->presetAfterChannels)
+                selectPreset(i);
+        } else {
+            if (i == record->channels && record->presetAfterChannels)
+                for (int used = 0; used < record->channels; ++used)
+                    selectPreset(used);
+            ckChanUsed[i].setValue(0);
+            ckChanUsed[i].enabled = false;
+            cmbStorageSel[i].enabled = false;
+        }
+    }
+    lblController.caption = record->label;
+
+    cmbRaidLevel.clear();
+    for (const std::string& level : record->raidLevels)
+        cmbRaidLevel.addItem(level);
+    cmbRaidLevel.setListIndex(0);
+
+    if (record->maxDrivesTop) {
+        cmbMaxDrives.clear();
+        for (int d = 1; d <= *record->maxDrivesTop; ++d)
+            cmbMaxDrives.addItem(std::to_string(d));
+        cmbMaxDrives.setListIndex(record->maxDrivesSelected - 1);
+    }
+    CalcSlots();
+}
+
+void MainForm::mnuController_Click(int index) {
+    const MsgAnswer answer = program.host.messageBox("This will clear all current logical drives!  Do you want to continue?",
+                                                     MsgButtons::YesNo, MsgIcon::None, appinfo::Title);
+    if (answer != MsgAnswer::Yes)
+        return;
+    program.ControllerType = static_cast<std::int16_t>(index);
+    ClearAllNoAsk = True;
+    cmdClearAll_Click();
+    SuppressCalc = True;
+    SetupController(static_cast<std::int16_t>(index));
+    SuppressCalc = False;
+    Calc_Logical();
+}
+
+void MainForm::mnuRules_Click(int index) {
+    for (MenuItem& item : mnuRules)
+        item.checked = false;
+    mnuRules[index].checked = true;
+    RuleSet = static_cast<std::int16_t>(index);
+    lblRule.caption = RuleLabels[static_cast<size_t>(index)];
+}
+
+void MainForm::mnuClose_Click() {
+    Program& p = program;
+    if (AboutForm* about = p.frmAbout())
+        p.unload(*about);
+    if (GraphicForm* graphic = p.frmGraphic())
+        p.unload(*graphic);
+    if (ReportForm* report = p.frmLogicalDriveDisplay())
+        p.unload(*report);
+    p.unload(*this);
+    p.End();
+}
+
+void MainForm::mnuSave_Click() { SaveReportText(program); }
+
+void MainForm::mnuDisplay_Click() { cmdDataReport_Click(); }
+
+void MainForm::mnuPrint_Click() {
+    // Prints the report exactly as the report window's own Print does.
+    cmdDataReport_Click();
+    if (ReportForm* report = program.frmLogicalDriveDisplay())
+        report->mnuPrint_Click();
+}
+
+void MainForm::mnuPrintSetup_Click() { program.host.printerSetup(name); }
+
+void MainForm::mnuEmail_Click() {
+    program.host.messageBox(std::string("Send suggestions to ") + appinfo::SuggestionsAddress, MsgButtons::Ok,
+                            MsgIcon::None, appinfo::Title);
+}
+
+void MainForm::mnuAbout_Click() {
+    AboutForm& about = program.loadAbout();
+    program.show(about);
+}
+
+} // namespace spindex
