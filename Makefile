@@ -30,10 +30,10 @@ run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	  echo "Spindex is a window program and there is no display here."; \
 	  echo "Start it under a virtual display with:  xvfb-run make run"; \
-	  echo "or use the batch tool without one:      $(BUILD)/batch/spindex-batch SCRIPT"; \
+	  echo "or use the batch tool without one:      $(BUILD)/bin/spindex-batch SCRIPT"; \
 	  exit 1; \
 	fi
-	$(BUILD)/app/spindex
+	$(BUILD)/bin/spindex
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -45,7 +45,7 @@ build-asan: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
 bench: build
-	$(BUILD)/bench/spindex-bench
+	$(BUILD)/bin/spindex-bench
 
 install: build
 	cmake --install $(BUILD) --prefix $(or $(PREFIX),/usr/local)
