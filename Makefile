@@ -1,5 +1,6 @@
 # make run   installs what is missing, builds and starts Spindex
-# make test  installs what is missing, builds and runs every test (also a sanitizer build)
+# make test  installs what is missing, builds and runs every test, then the model and batch tests
+#            again in a build with AddressSanitizer and UndefinedBehaviorSanitizer
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -38,10 +39,10 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) build-asan
-	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
 build-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSPINDEX_SANITIZE=ON -DSPINDEX_BENCHMARKS=OFF
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSPINDEX_SANITIZE=ON -DSPINDEX_BENCHMARKS=OFF -DSPINDEX_GUI=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
 bench: build
