@@ -1,0 +1,103 @@
+#include "batchhost.h"
+
+#include <filesystem>
+
+#include "json.h"
+
+namespace spindex::batch {
+
+namespace {
+const char* iconName(MsgIcon icon) {
+    switch (icon) {
+    case MsgIcon::Critical:
+        return "critical";
+    case MsgIcon::Exclamation:
+        return "exclamation";
+    case MsgIcon::Question:
+        return "question";
+    case MsgIcon::Information:
+        return "information";
+    case MsgIcon::None:
+        break;
+    }
+    return "none";
+}
+
+const char* answerName(MsgAnswer answer) {
+    switch (answer) {
+    case MsgAnswer::Yes:
+        return "yes";
+    case MsgAnswer::No:
+        return "no";
+    case MsgAnswer::Ok:
+        break;
+    }
+    return "ok";
+}
+} // namespace
+
+MsgAnswer BatchHost::messageBox(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title) {
+    MsgAnswer answer = MsgAnswer::Ok;
+    const char* problem = nullptr;
+    if (buttons == MsgButtons::Ok) {
+        // An OK box needs no answer; a queued "ok" is its button and is used up by it.
+        if (!m_answers.empty() && m_answers.front() == MsgAnswer::Ok)
+            m_answers.pop_front();
+    } else if (m_answers.empty()) {
+        answer = MsgAnswer::No;
+        problem = "no answer queued";
+    } else {
+        answer = m_answers.front();
+        m_answers.pop_front();
+        if (answer == MsgAnswer::Ok) {
+            answer = MsgAnswer::No;
+            problem = "the queued answer ok is no button of a question";
+        }
+    }
+    m_out.line("msgbox " + json::object({{"title", json::string(title)},
+                                         {"icon", json::string(iconName(icon))},
+                                         {"buttons", json::string(buttons == MsgButtons::Ok ? "ok" : "yesno")},
+                                         {"text", json::string(text)},
+                                         {"answer", json::string(answerName(answer))}}));
+    if (problem)
+        m_out.error(problem);
+    return answer;
+}
+
+std::optional<std::string> BatchHost::saveFileName(const std::string& filter, const std::string& defaultExt) {
+    const bool queued = !m_saveNames.empty();
+    std::optional<std::string> name;
+    if (queued) {
+        name = std::move(m_saveNames.front());
+        m_saveNames.pop_front();
+    }
+    m_out.line("savedialog " + json::object({{"filter", json::string(filter)},
+                                             {"defaultext", json::string(defaultExt)},
+                                             {"answer", name ? json::string(*name) : json::null}}));
+    if (!queued)
+        m_out.error("no save answer queued");
+    if (!name || name->empty())
+        return name;
+    // The dialog's default extension goes on a name typed without one.
+    if (!defaultExt.empty() && !std::filesystem::path(*name).filename().has_extension())
+        return *name + "." + defaultExt;
+    return name;
+}
+
+void BatchHost::printWindow(const std::string& window) { m_out.line("print " + window); }
+
+void BatchHost::printerSetup(const std::string& window) { m_out.line("printsetup " + window); }
+
+bool BatchHost::startProgram(const std::string& path) {
+    m_out.line("start " + path);
+    return true;
+}
+
+bool BatchHost::fileExists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+}
+
+void BatchHost::programEnded() { m_out.line("ended"); }
+
+} // namespace spindex::batch

@@ -1,0 +1,38 @@
+#pragma once
+
+// The program's surroundings in batch mode: message boxes, the save dialog, printing and starting a
+// program are printed as the protocol's lines, and questions take the answers that the script queued.
+
+#include <deque>
+#include <optional>
+#include <string>
+
+#include "batchoutput.h"
+#include "host.h"
+
+namespace spindex::batch {
+
+class BatchHost : public Host {
+public:
+    explicit BatchHost(BatchOutput& out) : m_out(out) {}
+
+    // `answer yes|no|ok`: the button to press in the next question.
+    void queueAnswer(MsgAnswer answer) { m_answers.push_back(answer); }
+    // `savefile PATH` (a name) or `cancelsave` (nothing): the next save dialog's result.
+    void queueSaveFile(std::optional<std::string> name) { m_saveNames.push_back(std::move(name)); }
+
+    MsgAnswer messageBox(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title) override;
+    std::optional<std::string> saveFileName(const std::string& filter, const std::string& defaultExt) override;
+    void printWindow(const std::string& window) override;
+    void printerSetup(const std::string& window) override;
+    bool startProgram(const std::string& path) override;
+    bool fileExists(const std::string& path) override;
+    void programEnded() override;
+
+private:
+    BatchOutput& m_out;
+    std::deque<MsgAnswer> m_answers;
+    std::deque<std::optional<std::string>> m_saveNames;
+};
+
+} // namespace spindex::batch

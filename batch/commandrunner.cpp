@@ -1,0 +1,312 @@
+#include "commandrunner.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+
+#include "mainform.h"
+#include "nameresolver.h"
+#include "program.h"
+#include "propertyreader.h"
+#include "scriptreader.h"
+#include "smallforms.h"
+
+namespace spindex::batch {
+
+namespace {
+struct Command {
+    const char* name;
+    void (CommandRunner::*run)(const std::vector<std::string>&);
+    size_t arguments;
+    const char* usage;
+};
+
+std::optional<long long> wholeNumber(const std::string& text) {
+    long long value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || text.empty())
+        return std::nullopt;
+    return value;
+}
+
+const char* kindName(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::TextBox:
+        return "a text box";
+    case ControlKind::List:
+        return "a list";
+    case ControlKind::Label:
+        return "a label";
+    case ControlKind::Frame:
+        return "a frame";
+    case ControlKind::Button:
+        return "a button";
+    case ControlKind::CheckBox:
+        return "a check box";
+    case ControlKind::Option:
+        return "an option button";
+    case ControlKind::Menu:
+        return "a menu item";
+    case ControlKind::Image:
+        return "an image";
+    case ControlKind::Shape:
+        return "a shape";
+    case ControlKind::Line:
+        return "a line";
+    case ControlKind::Tab:
+        return "a tab control";
+    }
+    return "a control";
+}
+} // namespace
+
+void CommandRunner::run(std::string_view line) {
+    if (isSkipped(line))
+        return;
+    if (m_program.ended()) {
+        m_out.error("program has ended");
+        return;
+    }
+    std::string error;
+    if (const std::optional<Words> words = splitWords(line, error))
+        dispatch(*words);
+    else
+        m_out.error(error);
+    m_program.collectUnloaded();
+}
+
+void CommandRunner::dispatch(const Words& words) {
+    static const Command commands[] = {
+        {"select", &CommandRunner::select, 2, "select CONTROL TEXT"},
+        {"click", &CommandRunner::click, 1, "click CONTROL"},
+        {"check", &CommandRunner::check, 2, "check CONTROL 0|1"},
+        {"type", &CommandRunner::type, 2, "type CONTROL TEXT"},
+        {"tab", &CommandRunner::tab, 1, "tab N"},
+        {"key", &CommandRunner::key, 1, "key WINDOW"},
+        {"drag", &CommandRunner::drag, 2, "drag SOURCE TARGET"},
+        {"wait", &CommandRunner::wait, 1, "wait MS"},
+        {"focus", &CommandRunner::focus, 1, "focus WINDOW"},
+        {"answer", &CommandRunner::answer, 1, "answer yes|no|ok"},
+        {"savefile", &CommandRunner::savefile, 1, "savefile PATH"},
+        {"cancelsave", &CommandRunner::cancelsave, 0, "cancelsave"},
+        {"get", &CommandRunner::get, 1, "get NAME"},
+    };
+    const auto* command = std::find_if(std::begin(commands), std::end(commands),
+                                       [&](const Command& c) { return words[0] == c.name; });
+    if (command == std::end(commands)) {
+        m_out.error("unknown command " + words[0]);
+        return;
+    }
+    if (words.size() != command->arguments + 1) {
+        m_out.error(std::string("usage: ") + command->usage);
+        return;
+    }
+    (this->*command->run)(words);
+}
+
+void CommandRunner::focusWindow(Form* form) {
+    // Only a window on the screen can be clicked.
+    if (form && form->visible)
+        m_program.focus(form);
+}
+
+Control* CommandRunner::reach(const std::string& name) {
+    std::string error;
+    const std::optional<Reference> ref = resolveControl(m_program, name, error);
+    if (!ref) {
+        m_out.error(error);
+        return nullptr;
+    }
+    return reach(*ref);
+}
+
+Control* CommandRunner::reach(const Reference& ref) {
+    focusWindow(ref.form);
+    // The focus may have closed the very window (the graphic or the about box losing it to itself
+    // cannot happen, but a window closed by the focus change is gone now).
+    Form* form = m_program.form(ref.window);
+    if (form != ref.form) {
+        m_out.error("window " + ref.window + " is not loaded");
+        return nullptr;
+    }
+    std::string why;
+    if (!form->reachable(*ref.control, &why)) {
+        m_out.error(why);
+        return nullptr;
+    }
+    return ref.control;
+}
+
+void CommandRunner::select(const Words& words) {
+    std::string error;
+    const std::optional<Reference> ref = resolveControl(m_program, words[1], error);
+    if (!ref)
+        return m_out.error(error);
+    if (ref->control->kind != ControlKind::List)
+        return m_out.error(words[1] + " is " + kindName(ref->control->kind) + ", not a list");
+    Control* control = reach(*ref);
+    if (!control)
+        return;
+    auto& list = static_cast<ListBox&>(*control);
+    const int index = list.indexOf(words[2]);
+    if (index < 0)
+        return m_out.error("list " + words[1] + " has no entry " + words[2]);
+    list.userPick(index);
+}
+
+void CommandRunner::click(const Words& words) {
+    std::string error;
+    const std::optional<Reference> ref = resolveControl(m_program, words[1], error);
+    if (!ref)
+        return m_out.error(error);
+    const ControlKind kind = ref->control->kind;
+    if (kind == ControlKind::List)
+        return m_out.error(words[1] + " is a list: pick an entry with select");
+    if (kind == ControlKind::Tab)
+        return m_out.error(words[1] + " is a tab control: click a tab with tab N");
+    Control* control = reach(*ref);
+    if (!control)
+        return;
+    if (kind == ControlKind::CheckBox)
+        static_cast<CheckBox&>(*control).userClick();
+    else if (kind == ControlKind::Option)
+        static_cast<OptionButton&>(*control).userClick();
+    else
+        control->userClick();
+}
+
+void CommandRunner::check(const Words& words) {
+    std::string error;
+    const std::optional<Reference> ref = resolveControl(m_program, words[1], error);
+    if (!ref)
+        return m_out.error(error);
+    if (ref->control->kind != ControlKind::CheckBox)
+        return m_out.error(words[1] + " is " + kindName(ref->control->kind) + ", not a check box");
+    if (words[2] != "0" && words[2] != "1")
+        return m_out.error("usage: check CONTROL 0|1");
+    Control* control = reach(*ref);
+    if (!control)
+        return;
+    auto& box = static_cast<CheckBox&>(*control);
+    if (box.value() != (words[2] == "1" ? 1 : 0))
+        box.userClick();
+}
+
+void CommandRunner::type(const Words& words) {
+    std::string error;
+    const std::optional<Reference> ref = resolveControl(m_program, words[1], error);
+    if (!ref)
+        return m_out.error(error);
+    if (ref->control->kind != ControlKind::TextBox)
+        return m_out.error(words[1] + " is " + kindName(ref->control->kind) + ", not a text box");
+    Control* control = reach(*ref);
+    if (!control)
+        return;
+    auto& box = static_cast<TextBox&>(*control);
+    if (box.locked)
+        return m_out.error("control " + box.name + " is locked");
+    box.userType(words[2]);
+}
+
+void CommandRunner::tab(const Words& words) {
+    const std::optional<long long> n = wholeNumber(words[1]);
+    if (!n || *n < 0 || *n >= TabControl::Tabs)
+        return m_out.error("usage: tab N, with N from 0 to 7");
+    MainForm* main = m_program.frmSpindex();
+    if (!main)
+        return m_out.error("window frmSpindex is not loaded");
+    Reference ref;
+    ref.window = main->name;
+    ref.form = main;
+    ref.control = &main->SSTab1;
+    if (!reach(ref))
+        return;
+    const auto index = static_cast<int>(*n);
+    if (!main->SSTab1.tabEnabled[static_cast<size_t>(index)])
+        return m_out.error("tab " + std::to_string(index) + " is disabled");
+    main->SSTab1.setTab(index);
+}
+
+void CommandRunner::key(const Words& words) {
+    std::string error;
+    Form* form = resolveLoadedWindow(m_program, words[1], error);
+    if (!form)
+        return m_out.error(error);
+    if (!form->visible)
+        return m_out.error("window " + form->name + " is not shown");
+    m_program.focus(form);
+    if (SplashForm* splash = m_program.frmSplash(); splash == form)
+        raiseEvent([splash] { splash->Form_KeyPress(); });
+}
+
+void CommandRunner::drag(const Words& words) {
+    std::string error;
+    const std::optional<Reference> source = resolveControl(m_program, words[1], error);
+    if (!source)
+        return m_out.error(error);
+    const std::optional<Reference> target = resolveControl(m_program, words[2], error);
+    if (!target)
+        return m_out.error(error);
+    for (const Reference* ref : {&*source, &*target})
+        if (ref->control->kind != ControlKind::Image)
+            return m_out.error(ref->control->name + " is " + kindName(ref->control->kind) + ", not an image");
+    if (!reach(*source) || !reach(*target))
+        return;
+    auto& image = static_cast<Image&>(*target->control);
+    auto& dragged = static_cast<Image&>(*source->control);
+    if (image.onDragDrop)
+        raiseEvent([&image, &dragged] { image.onDragDrop(dragged); });
+}
+
+void CommandRunner::wait(const Words& words) {
+    const std::optional<long long> ms = wholeNumber(words[1]);
+    constexpr long long Longest = 2147483647;
+    if (!ms || *ms < 0 || *ms > Longest)
+        return m_out.error("usage: wait MS, with MS a whole number of milliseconds from 0 to 2147483647");
+    // In steps that the timer's count of elapsed time can hold.
+    constexpr long long Step = 1000000000;
+    long long left = *ms;
+    do {
+        const long long step = std::min(left, Step);
+        m_program.advance(static_cast<int>(step));
+        left -= step;
+    } while (left > 0 && !m_program.ended());
+}
+
+void CommandRunner::focus(const Words& words) {
+    std::string error;
+    Form* form = resolveLoadedWindow(m_program, words[1], error);
+    if (!form)
+        return m_out.error(error);
+    if (!form->visible)
+        return m_out.error("window " + form->name + " is not shown");
+    m_program.focus(form);
+}
+
+void CommandRunner::answer(const Words& words) {
+    const std::string& a = words[1];
+    if (a == "yes")
+        m_host.queueAnswer(MsgAnswer::Yes);
+    else if (a == "no")
+        m_host.queueAnswer(MsgAnswer::No);
+    else if (a == "ok")
+        m_host.queueAnswer(MsgAnswer::Ok);
+    else
+        m_out.error("usage: answer yes|no|ok");
+}
+
+void CommandRunner::savefile(const Words& words) { m_host.queueSaveFile(words[1]); }
+
+void CommandRunner::cancelsave(const Words&) { m_host.queueSaveFile(std::nullopt); }
+
+void CommandRunner::get(const Words& words) {
+    std::string error;
+    std::optional<std::string> value;
+    if (const std::optional<Reference> ref = resolve(m_program, words[1], error))
+        value = readValue(m_program, *ref, error);
+    if (!value)
+        return m_out.error(error);
+    m_out.line(words[1] + " = " + *value);
+}
+
+} // namespace spindex::batch

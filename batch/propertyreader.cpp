@@ -1,0 +1,227 @@
+#include "propertyreader.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "json.h"
+#include "mainform.h"
+#include "outputforms.h"
+#include "program.h"
+
+namespace spindex::batch {
+
+namespace {
+using Value = std::optional<std::string>;
+
+std::string lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// An icon's file name without folder or backslash.
+std::string fileName(const std::string& path) {
+    const size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// A property with an index, "tabenabled(3)": the index when the property has that base name.
+std::optional<int> indexedProperty(const std::string& property, const char* base) {
+    std::string name;
+    int index = 0;
+    if (!splitIndex(property, name, index) || name != base)
+        return std::nullopt;
+    return index;
+}
+
+Value geometryValue(const Geometry& g, const std::string& p) {
+    if (p == "left")
+        return json::number(g.left);
+    if (p == "top")
+        return json::number(g.top);
+    if (p == "width")
+        return json::number(g.width);
+    if (p == "height")
+        return json::number(g.height);
+    return std::nullopt;
+}
+
+Value tabValue(const TabControl& tabs, const std::string& p, std::string& error) {
+    if (p.empty() || p == "tab")
+        return json::number(tabs.tab());
+    for (const char* base : {"tabenabled", "tabcaption"}) {
+        const std::optional<int> n = indexedProperty(p, base);
+        if (!n)
+            continue;
+        if (*n < 0 || *n >= TabControl::Tabs) {
+            error = std::string(base) + " needs a tab from 0 to 7";
+            return std::nullopt;
+        }
+        const auto i = static_cast<size_t>(*n);
+        return p.starts_with("tabenabled") ? json::boolean(tabs.tabEnabled[i]) : json::string(tabs.tabCaption[i]);
+    }
+    return std::nullopt;
+}
+
+// The properties that differ by kind; nothing for a property the kind does not have.
+Value kindValue(const Control& c, const std::string& p, std::string& error) {
+    switch (c.kind) {
+    case ControlKind::TextBox: {
+        const auto& box = static_cast<const TextBox&>(c);
+        if (p.empty() || p == "text")
+            return json::string(box.text());
+        if (p == "locked")
+            return json::boolean(box.locked);
+        return std::nullopt;
+    }
+    case ControlKind::List: {
+        const auto& list = static_cast<const ListBox&>(c);
+        if (p.empty() || p == "text")
+            return json::string(list.text());
+        if (p == "items")
+            return json::stringArray(list.items());
+        if (p == "listindex")
+            return json::number(list.listIndex());
+        if (p == "listcount")
+            return json::number(static_cast<double>(list.items().size()));
+        return std::nullopt;
+    }
+    case ControlKind::Label:
+    case ControlKind::Frame:
+    case ControlKind::Button:
+        if (p.empty() || p == "caption")
+            return json::string(c.caption);
+        return std::nullopt;
+    case ControlKind::CheckBox:
+        if (p.empty() || p == "value")
+            return json::number(static_cast<const CheckBox&>(c).value());
+        if (p == "caption")
+            return json::string(c.caption);
+        return std::nullopt;
+    case ControlKind::Option:
+        if (p.empty() || p == "value")
+            return json::boolean(static_cast<const OptionButton&>(c).value());
+        if (p == "caption")
+            return json::string(c.caption);
+        return std::nullopt;
+    case ControlKind::Menu:
+        if (p.empty() || p == "caption")
+            return json::string(c.caption);
+        if (p == "checked")
+            return json::boolean(static_cast<const MenuItem&>(c).checked);
+        return std::nullopt;
+    case ControlKind::Image: {
+        const auto& image = static_cast<const Image&>(c);
+        if (p.empty() || p == "picture")
+            return json::string(fileName(image.picture));
+        return geometryValue(image.geometry, p);
+    }
+    case ControlKind::Shape: {
+        const auto& shape = static_cast<const Shape&>(c);
+        if (p.empty())
+            return json::boolean(c.visible);
+        if (p == "opaque")
+            return json::boolean(shape.opaque);
+        return geometryValue(shape.geometry, p);
+    }
+    case ControlKind::Line:
+        if (p.empty())
+            return json::boolean(c.visible);
+        return geometryValue(static_cast<const LineShape&>(c).geometry(), p);
+    case ControlKind::Tab:
+        return tabValue(static_cast<const TabControl&>(c), p, error);
+    }
+    return std::nullopt;
+}
+
+Value controlValue(const Control& c, const std::string& p, std::string& error) {
+    if (Value value = kindValue(c, p, error))
+        return value;
+    if (!error.empty())
+        return std::nullopt;
+    if (p == "enabled")
+        return json::boolean(c.enabled);
+    if (p == "visible")
+        return json::boolean(c.visible);
+    return std::nullopt;
+}
+
+std::string reportLines(const ReportForm& report) {
+    std::vector<std::string> lines;
+    lines.reserve(report.lines.size());
+    for (const report::PrintedLine& line : report.lines)
+        lines.push_back(json::object({{"x", json::number(line.x)},
+                                      {"y", json::number(line.y)},
+                                      {"size", json::number(line.size)},
+                                      {"emphasis", json::boolean(line.emphasis)},
+                                      {"text", json::string(line.text)}}));
+    return json::array(lines);
+}
+
+Value windowValue(const Reference& ref, const std::string& p, std::string& error) {
+    if (p.empty() || p == "loaded")
+        return json::boolean(ref.form != nullptr);
+    if (p == "visible")
+        return json::boolean(ref.form && ref.form->visible);
+    if (!ref.form) {
+        error = "window " + ref.window + " is not loaded";
+        return std::nullopt;
+    }
+    if (p == "caption")
+        return json::string(ref.form->caption);
+    if (p == "lines")
+        if (const auto* report = dynamic_cast<const ReportForm*>(ref.form))
+            return reportLines(*report);
+    return std::nullopt;
+}
+
+Value variableValue(const Program& program, const Reference& ref) {
+    const std::string& v = ref.variable;
+    if (v == "ControllerType")
+        return json::number(program.ControllerType);
+    if (v == "ChannelSlots")
+        return json::number(program.ChannelSlots[static_cast<size_t>(ref.index)]);
+    if (v == "LastStorageSel")
+        return json::number(program.LastStorageSel[static_cast<size_t>(ref.index)]);
+    const MainForm* main = program.frmSpindex();
+    if (!main)
+        return std::nullopt;
+    const std::pair<const char*, std::int16_t> flags[] = {
+        {"LogDrvHUser", main->LogDrvHUser},   {"SuppressCalc", main->SuppressCalc},
+        {"FormLoading", main->FormLoading},   {"RaidLevelChanging", main->RaidLevelChanging},
+        {"ClearAllNoAsk", main->ClearAllNoAsk}};
+    for (const auto& [name, flag] : flags)
+        if (v == name)
+            return json::boolean(flag != False);
+    const std::pair<const char*, double> numbers[] = {{"MaxSlots", main->MaxSlots},
+                                                      {"LogDrivesAvail", main->LogDrivesAvail},
+                                                      {"LPSlotsUsed", main->LPSlotsUsed},
+                                                      {"RuleSet", main->RuleSet}};
+    for (const auto& [name, number] : numbers)
+        if (v == name)
+            return json::number(number);
+    return std::nullopt;
+}
+} // namespace
+
+std::optional<std::string> readValue(const Program& program, const Reference& ref, std::string& error) {
+    const std::string p = lower(ref.property);
+    Value value;
+    switch (ref.kind) {
+    case Reference::Kind::Variable:
+        value = variableValue(program, ref);
+        break;
+    case Reference::Kind::Window:
+        value = windowValue(ref, p, error);
+        break;
+    case Reference::Kind::Control:
+        value = controlValue(*ref.control, p, error);
+        break;
+    }
+    if (!value && error.empty())
+        error = "unknown property " + ref.property + " of " +
+                (ref.kind == Reference::Kind::Window ? ref.window : ref.control ? ref.control->name : ref.variable);
+    return value;
+}
+
+} // namespace spindex::batch
