@@ -21,6 +21,16 @@ const std::array<const char*, 9> MainVariables{"MaxSlots",       "LogDrivesAvail
                                                "RaidLevelChanging", "ClearAllNoAsk", "RuleSet"};
 const std::array<const char*, 4> WindowProperties{"loaded", "visible", "caption", "lines"};
 
+// The window's control of that name. The windows' own index is searched first; the list of controls
+// too, for a control whose name was given after the window had registered it.
+Control* findControl(const Form& form, const std::string& name) {
+    if (Control* control = form.control(name))
+        return control;
+    const auto& controls = form.controls();
+    const auto it = std::find_if(controls.begin(), controls.end(), [&](const Control* c) { return c->name == name; });
+    return it == controls.end() || name.empty() ? nullptr : *it;
+}
+
 bool isWindowName(const std::string& name) {
     const auto& names = Program::formNames();
     return std::find(names.begin(), names.end(), name) != names.end();
@@ -141,7 +151,7 @@ std::optional<Reference> resolve(const Program& program, const std::string& name
         error = "window " + window + " is not loaded";
         return std::nullopt;
     }
-    ref.control = ref.form->control(controlName);
+    ref.control = findControl(*ref.form, controlName);
     if (!ref.control) {
         error = "unknown control " + (rest.size() == name.size() ? controlName : window + "." + controlName);
         return std::nullopt;
