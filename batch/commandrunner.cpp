@@ -21,10 +21,13 @@ struct Command {
     const char* usage;
 };
 
+// A number written in digits only: no sign, no blanks.
 std::optional<long long> wholeNumber(const std::string& text) {
+    if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
     long long value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || text.empty())
+    if (ec != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return value;
 }
