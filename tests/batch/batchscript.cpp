@@ -41,14 +41,24 @@ BatchResult run(const std::string& command, const fs::path& outputFile) {
 }
 } // namespace
 
-BatchResult runScript(const std::string& script, bool throughStdin) {
+namespace {
+BatchResult runWith(const std::string& environment, const std::string& script, bool throughStdin) {
     const TempFolder folder;
     const fs::path scriptFile = folder.path() / "script.txt";
     const fs::path outputFile = folder.path() / "output.txt";
     std::ofstream(scriptFile, std::ios::binary) << script;
-    const std::string command = quoted(SPINDEX_BATCH_EXE) + (throughStdin ? " < " : " ") + quoted(scriptFile) +
-                                " > " + quoted(outputFile);
+    const std::string command = environment + quoted(SPINDEX_BATCH_EXE) + (throughStdin ? " < " : " ") +
+                                quoted(scriptFile) + " > " + quoted(outputFile);
     return run(command, outputFile);
+}
+} // namespace
+
+BatchResult runScript(const std::string& script, bool throughStdin) { return runWith("", script, throughStdin); }
+
+BatchResult runScriptWithoutDisplay(const std::string& script) {
+    return runWith("env -u DISPLAY -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM=none "
+                   "QT_PLUGIN_PATH=/nonexistent ",
+                   script, false);
 }
 
 BatchResult runScriptFile(const fs::path& script) {

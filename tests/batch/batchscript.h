@@ -29,6 +29,8 @@ private:
 
 // Plays the script (given as its text) from a file, or through standard input.
 BatchResult runScript(const std::string& script, bool throughStdin = false);
+// Plays the script with no display, no session bus and no Qt platform plugin to be found.
+BatchResult runScriptWithoutDisplay(const std::string& script);
 // Plays a script file that may not exist.
 BatchResult runScriptFile(const std::filesystem::path& script);
 

@@ -120,6 +120,14 @@ TEST(Quoting, BlanksQuotesAndBackslashesInWords) {
     EXPECT_EQ(readFile(written), TypicalReportFile);
 }
 
+TEST(Quoting, NonAsciiNamesStayUtf8) {
+    const TempFolder folder;
+    const std::string path = folder.file("Übersicht \xE2\x82\xAC.txt");
+    const BatchResult result = runScript(std::string(TypicalSet) + "savefile \"" + path + "\"\nclick mnuSave\n");
+    EXPECT_EQ(result.output, savedialog("\"" + path + "\""));
+    EXPECT_EQ(readFile(path), TypicalReportFile);
+}
+
 TEST(Quoting, QuotedPartsJoinTheirWord) {
     const BatchResult result = runScript("click Command1\nselect \"cmbStorage\"Sel(1) Vault/12\" - 6 \"drives\n"
                                          "get cmbStorageSel(1)\n");

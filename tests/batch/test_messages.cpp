@@ -107,6 +107,21 @@ get Text1(0)
     EXPECT_EQ(result.status, 0);
 }
 
+TEST(Messages, QueuedOkIsUsedUpByAnOkBoxAndIsNoAnswerToAQuestion) {
+    const BatchResult result = runScript(R"(click Command1
+answer ok
+click mnuEmail
+answer ok
+click cmdClearAll
+)");
+    EXPECT_EQ(result.output,
+              R"(msgbox {"title":"Spindex","icon":"none","buttons":"ok","text":"Send suggestions to spindex-suggestions@example.org","answer":"ok"})"
+              "\n"
+              R"(msgbox {"title":"Spindex","icon":"none","buttons":"yesno","text":"Are you sure?","answer":"no"})"
+              "\nerror: the queued answer ok is no button of a question\n");
+    EXPECT_EQ(result.status, 1);
+}
+
 TEST(Messages, QuestionWithoutAnswerIsNo) {
     const BatchResult result = runScript(R"(click Command1
 select cmbRaidLevel 5

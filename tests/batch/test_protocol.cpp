@@ -69,6 +69,12 @@ TEST(ProtocolExample, SameLinesThroughStandardInput) {
     EXPECT_EQ(result.status, 1);
 }
 
+TEST(ProtocolExample, RunsWithoutDisplayOrPlatformPlugin) {
+    const BatchResult result = runScriptWithoutDisplay(ProtocolExample);
+    EXPECT_EQ(result.output, ProtocolExampleOutput);
+    EXPECT_EQ(result.status, 1);
+}
+
 // Osprey, four "Vault/12 - 12 drives", RAID 5 (12 drives preselected), 36.4 low profile.
 TEST(TypicalRequest, CapacityAndTotals) {
     const BatchResult result = runScript(R"(click Command1
