@@ -14,7 +14,7 @@
 #include "winregistry.h"
 #endif
 
-int main(int argc, char *argv[]) {
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(spindex::appinfo::Title));
     QApplication::setApplicationVersion(QString::fromUtf8(spindex::appinfo::Version));

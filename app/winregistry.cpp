@@ -5,8 +5,8 @@
 
 namespace spindex {
 
-std::optional<RegistryValue> WinRegistry::queryValue(std::uint32_t root, const std::string &key,
-                                                     const std::string &valueName) {
+std::optional<RegistryValue> WinRegistry::queryValue(std::uint32_t root, const std::string& key,
+                                                     const std::string& valueName) {
     // The root is a predefined key handle given as its 32-bit value; the handle is that value
     // sign-extended, as the system headers define HKEY_LOCAL_MACHINE.
     const HKEY rootKey = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
@@ -20,7 +20,8 @@ std::optional<RegistryValue> WinRegistry::queryValue(std::uint32_t root, const s
     DWORD size = static_cast<DWORD>(value.data.size());
     const LONG result = RegQueryValueExA(opened, valueName.c_str(), nullptr, &type, value.data.data(), &size);
     RegCloseKey(opened);
-    if (result != ERROR_SUCCESS) return std::nullopt;
+    if (result != ERROR_SUCCESS)
+        return std::nullopt;
     value.type = type;
     value.data.resize(size);
     return value;

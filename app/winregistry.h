@@ -8,8 +8,8 @@ namespace spindex {
 
 class WinRegistry : public Registry {
 public:
-    std::optional<RegistryValue> queryValue(std::uint32_t root, const std::string &key,
-                                            const std::string &valueName) override;
+    std::optional<RegistryValue> queryValue(std::uint32_t root, const std::string& key,
+                                            const std::string& valueName) override;
 };
 
 } // namespace spindex

@@ -12,35 +12,35 @@
 
 namespace spindex::ui {
 
-AboutWindow::AboutWindow(Session &session, spindex::AboutForm &form)
+AboutWindow::AboutWindow(Session& session, spindex::AboutForm& form)
     : FormWindow(session, form), m_binder(new ControlBinder(session, form, *this)) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    auto *central = new QWidget(this);
-    auto *grid = new QGridLayout(central);
+    auto* central = new QWidget(this);
+    auto* grid = new QGridLayout(central);
     grid->setContentsMargins(18, 18, 18, 14);
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(8);
 
-    QLabel *icon = m_binder->image(form.picIcon);
+    QLabel* icon = m_binder->image(form.picIcon);
     icon->setPixmap(applicationIcon().pixmap(48, 48));
     icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    QLabel *title = m_binder->label(form.lblTitle);
+    QLabel* title = m_binder->label(form.lblTitle);
     QFont big = title->font();
     big.setPointSizeF(big.pointSizeF() * 1.8);
     big.setBold(true);
     title->setFont(big);
-    QLabel *version = m_binder->label(form.lblVersion);
-    QLabel *description = m_binder->label(form.lblDescription);
-    QLabel *comments = m_binder->label(form.lblComments);
-    for (QLabel *text : {description, comments}) {
+    QLabel* version = m_binder->label(form.lblVersion);
+    QLabel* description = m_binder->label(form.lblDescription);
+    QLabel* comments = m_binder->label(form.lblComments);
+    for (QLabel* text : {description, comments}) {
         text->setWordWrap(true);
         text->setMinimumWidth(360);
     }
-    auto *rule = new QFrame(central);
+    auto* rule = new QFrame(central);
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
-    QPushButton *ok = m_binder->button(form.cmdOK);
-    QPushButton *sysInfo = m_binder->button(form.cmdSysInfo);
+    QPushButton* ok = m_binder->button(form.cmdOK);
+    QPushButton* sysInfo = m_binder->button(form.cmdSysInfo);
     ok->setMinimumWidth(110);
     sysInfo->setMinimumWidth(110);
 
@@ -50,10 +50,10 @@ AboutWindow::AboutWindow(Session &session, spindex::AboutForm &form)
     grid->addWidget(description, 2, 1);
     grid->addWidget(comments, 3, 1);
     grid->addWidget(rule, 4, 0, 1, 2);
-    auto *buttons = new QVBoxLayout;
+    auto* buttons = new QVBoxLayout;
     buttons->addWidget(ok);
     buttons->addWidget(sysInfo);
-    auto *row = new QHBoxLayout;
+    auto* row = new QHBoxLayout;
     row->addStretch();
     row->addLayout(buttons);
     grid->addLayout(row, 5, 0, 1, 2);

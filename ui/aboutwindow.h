@@ -12,11 +12,11 @@ class ControlBinder;
 class AboutWindow : public FormWindow {
     Q_OBJECT
 public:
-    AboutWindow(Session &session, spindex::AboutForm &form);
+    AboutWindow(Session& session, spindex::AboutForm& form);
     void refresh() override;
 
 private:
-    ControlBinder *m_binder;
+    ControlBinder* m_binder;
 };
 
 } // namespace spindex::ui

@@ -9,7 +9,7 @@ namespace spindex::ui {
 namespace {
 
 // One disk: a cylinder seen slightly from above.
-void drawDisk(QPainter &painter, const QRectF &body, qreal lid) {
+void drawDisk(QPainter& painter, const QRectF& body, qreal lid) {
     QLinearGradient side(body.topLeft(), body.topRight());
     side.setColorAt(0, QColor(0x10, 0x30, 0x90));
     side.setColorAt(0.45, QColor(0x40, 0x70, 0xE0));

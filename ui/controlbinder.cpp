@@ -24,25 +24,25 @@ namespace spindex::ui {
 
 namespace {
 
-QString qt(const std::string &text) {
+QString qt(const std::string& text) {
     return QString::fromStdString(text);
 }
 
 // Swallows the mouse on a label, frame or image and hands a click to the model.
 class ClickTaker : public QObject {
 public:
-    ClickTaker(QObject *parent, std::function<void()> onClick)
+    ClickTaker(QObject* parent, std::function<void()> onClick)
         : QObject(parent), m_onClick(std::move(onClick)) {}
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
             return true;
         case QEvent::MouseButtonRelease: {
-            auto *mouse = static_cast<QMouseEvent *>(event);
-            auto *widget = static_cast<QWidget *>(watched);
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            auto* widget = static_cast<QWidget*>(watched);
             if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint()))
                 m_onClick();
             return true;
@@ -57,13 +57,13 @@ private:
 };
 
 // A list shows the model's items; it is rebuilt only when they differ, so an open list keeps its place.
-void showItems(QComboBox &box, const std::vector<std::string> &items, int listIndex) {
+void showItems(QComboBox& box, const std::vector<std::string>& items, int listIndex) {
     bool same = box.count() == static_cast<int>(items.size());
     for (int i = 0; same && i < box.count(); ++i)
         same = box.itemText(i) == qt(items[static_cast<size_t>(i)]);
     if (!same) {
         box.clear();
-        for (const std::string &item : items)
+        for (const std::string& item : items)
             box.addItem(qt(item));
     }
     box.setCurrentIndex(listIndex);
@@ -71,14 +71,15 @@ void showItems(QComboBox &box, const std::vector<std::string> &items, int listIn
 
 } // namespace
 
-ControlBinder::ControlBinder(Session &session, spindex::Form &form, FormWindow &window)
+ControlBinder::ControlBinder(Session& session, spindex::Form& form, FormWindow& window)
     : QObject(&window), m_session(session), m_form(form), m_window(window) {}
 
-QString ControlBinder::labelText(const std::string &caption) {
+QString ControlBinder::labelText(const std::string& caption) {
     QString text;
     const QString source = qt(caption);
     for (qsizetype i = 0; i < source.size(); ++i) {
-        if (source[i] == '&' && i + 1 < source.size()) ++i; // "&x" shows x, "&&" shows one "&"
+        if (source[i] == '&' && i + 1 < source.size())
+            ++i; // "&x" shows x, "&&" shows one "&"
         text += source[i];
     }
     return text;
@@ -88,45 +89,48 @@ void ControlBinder::act(std::function<void()> action) {
     m_session.act(m_form, action);
 }
 
-void ControlBinder::bind(spindex::Control &control, QWidget &widget, std::function<void()> show) {
+void ControlBinder::bind(spindex::Control& control, QWidget& widget, std::function<void()> show) {
     widget.setObjectName(qt(control.name));
-    auto *target = &widget;
+    auto* target = &widget;
     m_bindings.push_back([&control, target, show = std::move(show)] {
         const QSignalBlocker blocker(target);
-        if (show) show();
+        if (show)
+            show();
         target->setEnabled(control.enabled);
         target->setHidden(!control.visible);
     });
 }
 
-void ControlBinder::takeClicks(spindex::Control &control, QWidget &widget) {
+void ControlBinder::takeClicks(spindex::Control& control, QWidget& widget) {
     widget.installEventFilter(new ClickTaker(&widget, [this, &control] {
-        if (control.hasClickHandler()) act([&control] { control.userClick(); });
+        if (control.hasClickHandler())
+            act([&control] { control.userClick(); });
     }));
 }
 
-QLabel *ControlBinder::label(spindex::Label &control) {
-    auto *widget = new QLabel(&m_window);
+QLabel* ControlBinder::label(spindex::Label& control) {
+    auto* widget = new QLabel(&m_window);
     bind(control, *widget, [&control, widget] { widget->setText(labelText(control.caption)); });
     takeClicks(control, *widget);
     return widget;
 }
 
-QLineEdit *ControlBinder::textBox(spindex::TextBox &control) {
-    auto *widget = new QLineEdit(&m_window);
+QLineEdit* ControlBinder::textBox(spindex::TextBox& control) {
+    auto* widget = new QLineEdit(&m_window);
     bind(control, *widget, [&control, widget] {
         // Only a different text is set, so that typing keeps its cursor.
-        if (widget->text() != qt(control.text())) widget->setText(qt(control.text()));
+        if (widget->text() != qt(control.text()))
+            widget->setText(qt(control.text()));
         widget->setReadOnly(control.locked);
     });
-    connect(widget, &QLineEdit::textEdited, this, [this, &control](const QString &text) {
+    connect(widget, &QLineEdit::textEdited, this, [this, &control](const QString& text) {
         act([&control, text] { control.userType(text.toStdString()); });
     });
     return widget;
 }
 
-QComboBox *ControlBinder::list(spindex::ListBox &control) {
-    auto *widget = new QComboBox(&m_window);
+QComboBox* ControlBinder::list(spindex::ListBox& control) {
+    auto* widget = new QComboBox(&m_window);
     widget->setEditable(false);
     widget->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     bind(control, *widget, [&control, widget] { showItems(*widget, control.items(), control.listIndex()); });
@@ -136,8 +140,8 @@ QComboBox *ControlBinder::list(spindex::ListBox &control) {
     return widget;
 }
 
-QCheckBox *ControlBinder::checkBox(spindex::CheckBox &control) {
-    auto *widget = new QCheckBox(&m_window);
+QCheckBox* ControlBinder::checkBox(spindex::CheckBox& control) {
+    auto* widget = new QCheckBox(&m_window);
     bind(control, *widget, [&control, widget] {
         widget->setText(qt(control.caption));
         widget->setChecked(control.value() != 0);
@@ -147,8 +151,8 @@ QCheckBox *ControlBinder::checkBox(spindex::CheckBox &control) {
     return widget;
 }
 
-QRadioButton *ControlBinder::option(spindex::OptionButton &control) {
-    auto *widget = new QRadioButton(&m_window);
+QRadioButton* ControlBinder::option(spindex::OptionButton& control) {
+    auto* widget = new QRadioButton(&m_window);
     // The model keeps one button of each group selected; the widgets only show it.
     widget->setAutoExclusive(false);
     bind(control, *widget, [&control, widget] {
@@ -160,8 +164,8 @@ QRadioButton *ControlBinder::option(spindex::OptionButton &control) {
     return widget;
 }
 
-QPushButton *ControlBinder::button(spindex::Button &control) {
-    auto *widget = new QPushButton(&m_window);
+QPushButton* ControlBinder::button(spindex::Button& control) {
+    auto* widget = new QPushButton(&m_window);
     widget->setAutoDefault(false);
     bind(control, *widget, [&control, widget] { widget->setText(qt(control.caption)); });
     connect(widget, &QPushButton::clicked, this,
@@ -169,8 +173,8 @@ QPushButton *ControlBinder::button(spindex::Button &control) {
     return widget;
 }
 
-QGroupBox *ControlBinder::frame(spindex::Frame &control, bool bordered) {
-    auto *widget = new QGroupBox(&m_window);
+QGroupBox* ControlBinder::frame(spindex::Frame& control, bool bordered) {
+    auto* widget = new QGroupBox(&m_window);
     if (!bordered) {
         widget->setFlat(true);
         widget->setStyleSheet(QStringLiteral("QGroupBox { border: none; margin: 0; padding: 0; }"));
@@ -180,23 +184,23 @@ QGroupBox *ControlBinder::frame(spindex::Frame &control, bool bordered) {
     return widget;
 }
 
-QLabel *ControlBinder::image(spindex::Image &control) {
-    auto *widget = new QLabel(&m_window);
+QLabel* ControlBinder::image(spindex::Image& control) {
+    auto* widget = new QLabel(&m_window);
     bind(control, *widget, {});
     takeClicks(control, *widget);
     return widget;
 }
 
-QWidget *ControlBinder::line(spindex::LineShape &control, Qt::Orientation orientation) {
-    auto *widget = new QFrame(&m_window);
+QWidget* ControlBinder::line(spindex::LineShape& control, Qt::Orientation orientation) {
+    auto* widget = new QFrame(&m_window);
     widget->setFrameShape(orientation == Qt::Horizontal ? QFrame::HLine : QFrame::VLine);
     widget->setFrameShadow(QFrame::Sunken);
     bind(control, *widget, {});
     return widget;
 }
 
-QTabWidget *ControlBinder::tabs(spindex::TabControl &control) {
-    auto *widget = new QTabWidget(&m_window);
+QTabWidget* ControlBinder::tabs(spindex::TabControl& control) {
+    auto* widget = new QTabWidget(&m_window);
     for (int t = 0; t < spindex::TabControl::Tabs; ++t)
         widget->addTab(new QWidget(widget), QString());
     bind(control, *widget, [&control, widget] {
@@ -208,16 +212,16 @@ QTabWidget *ControlBinder::tabs(spindex::TabControl &control) {
     });
     // The tab bar lets the user reach only enabled tabs.
     connect(widget, &QTabWidget::currentChanged, this, [this, &control](int tab) {
-        if (tab != control.tab()) act([&control, tab] { control.setTab(tab); });
+        if (tab != control.tab())
+            act([&control, tab] { control.setTab(tab); });
     });
     return widget;
 }
 
-QMenu *ControlBinder::menu(spindex::MenuItem &control, QMenuBar &bar) {
-    auto *widget = bar.addMenu(QString());
+QMenu* ControlBinder::menu(spindex::MenuItem& control, QMenuBar& bar) {
+    auto* widget = bar.addMenu(QString());
     widget->setObjectName(qt(control.name));
-    QAction *action = widget->menuAction();
-    action->setObjectName(qt(control.name));
+    QAction* action = widget->menuAction();
     m_bindings.push_back([&control, action] {
         action->setText(qt(control.caption));
         action->setEnabled(control.enabled);
@@ -226,8 +230,8 @@ QMenu *ControlBinder::menu(spindex::MenuItem &control, QMenuBar &bar) {
     return widget;
 }
 
-QAction *ControlBinder::menuItem(spindex::MenuItem &control, QMenu &menu, bool checkable) {
-    QAction *action = menu.addAction(QString());
+QAction* ControlBinder::menuItem(spindex::MenuItem& control, QMenu& menu, bool checkable) {
+    QAction* action = menu.addAction(QString());
     action->setObjectName(qt(control.name));
     action->setCheckable(checkable);
     action->setSeparator(control.separator());
@@ -245,7 +249,7 @@ QAction *ControlBinder::menuItem(spindex::MenuItem &control, QMenu &menu, bool c
 
 void ControlBinder::refresh() {
     m_window.setWindowTitle(qt(m_form.caption));
-    for (const auto &show : m_bindings)
+    for (const auto& show : m_bindings)
         show();
 }
 

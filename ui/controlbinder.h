@@ -42,41 +42,41 @@ class Session;
 class ControlBinder : public QObject {
     Q_OBJECT
 public:
-    ControlBinder(Session &session, spindex::Form &form, FormWindow &window);
+    ControlBinder(Session& session, spindex::Form& form, FormWindow& window);
 
-    QLabel *label(spindex::Label &control);
-    QLineEdit *textBox(spindex::TextBox &control);
-    QComboBox *list(spindex::ListBox &control);
-    QCheckBox *checkBox(spindex::CheckBox &control);
-    QRadioButton *option(spindex::OptionButton &control);
-    QPushButton *button(spindex::Button &control);
+    QLabel* label(spindex::Label& control);
+    QLineEdit* textBox(spindex::TextBox& control);
+    QComboBox* list(spindex::ListBox& control);
+    QCheckBox* checkBox(spindex::CheckBox& control);
+    QRadioButton* option(spindex::OptionButton& control);
+    QPushButton* button(spindex::Button& control);
     // A frame with its caption as title; a frame without caption and border only groups its controls.
-    QGroupBox *frame(spindex::Frame &control, bool bordered = true);
+    QGroupBox* frame(spindex::Frame& control, bool bordered = true);
     // An image shown by a label widget; its picture is the window's business.
-    QLabel *image(spindex::Image &control);
-    QTabWidget *tabs(spindex::TabControl &control);
+    QLabel* image(spindex::Image& control);
+    QTabWidget* tabs(spindex::TabControl& control);
     // A separator line.
-    QWidget *line(spindex::LineShape &control, Qt::Orientation orientation);
+    QWidget* line(spindex::LineShape& control, Qt::Orientation orientation);
     // A top menu of the menu bar and the items under it.
-    QMenu *menu(spindex::MenuItem &control, QMenuBar &bar);
-    QAction *menuItem(spindex::MenuItem &control, QMenu &menu, bool checkable = false);
+    QMenu* menu(spindex::MenuItem& control, QMenuBar& bar);
+    QAction* menuItem(spindex::MenuItem& control, QMenu& menu, bool checkable = false);
 
     // Shows every bound control's model state.
     void refresh();
 
     // A caption's "&" marks an access key; a label shows the caption without it.
-    static QString labelText(const std::string &caption);
+    static QString labelText(const std::string& caption);
 
 private:
     // Clicks on a label, frame or image go to the control and stop there, as a click on a label
     // in the program's own windows reaches that label only.
-    void takeClicks(spindex::Control &control, QWidget &widget);
-    void bind(spindex::Control &control, QWidget &widget, std::function<void()> show);
+    void takeClicks(spindex::Control& control, QWidget& widget);
+    void bind(spindex::Control& control, QWidget& widget, std::function<void()> show);
     void act(std::function<void()> action);
 
-    Session &m_session;
-    spindex::Form &m_form;
-    FormWindow &m_window;
+    Session& m_session;
+    spindex::Form& m_form;
+    FormWindow& m_window;
     std::vector<std::function<void()>> m_bindings; // how to show each control
 };
 

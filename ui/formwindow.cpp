@@ -9,7 +9,7 @@
 
 namespace spindex::ui {
 
-FormWindow::FormWindow(Session &session, spindex::Form &form, QWidget *parent)
+FormWindow::FormWindow(Session& session, spindex::Form& form, QWidget* parent)
     : QMainWindow(parent), m_session(session), m_form(form) {
     setObjectName(QString::fromStdString(form.name));
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -17,7 +17,7 @@ FormWindow::FormWindow(Session &session, spindex::Form &form, QWidget *parent)
 
 FormWindow::~FormWindow() = default;
 
-void FormWindow::print(QPainter &painter) {
+void FormWindow::print(QPainter& painter) {
     const QPixmap image = grab();
     const QRect page = painter.viewport();
     const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
@@ -31,12 +31,13 @@ int FormWindow::twipsY(int twips) const {
     return qRound(twips * logicalDpiY() / 1440.0);
 }
 
-void FormWindow::changeEvent(QEvent *event) {
+void FormWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) m_session.focusChanged(&m_form);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_session.focusChanged(&m_form);
 }
 
-void FormWindow::closeEvent(QCloseEvent *event) {
+void FormWindow::closeEvent(QCloseEvent* event) {
     // The window frame's close box unloads the window, as the program's own close commands do; for
     // the main window that ends the program.
     event->ignore();

@@ -21,46 +21,47 @@ namespace spindex::ui {
 namespace {
 
 // Result and total boxes are short numbers; they need not stretch with the window.
-void numberBox(QLineEdit &box, int width = 80) {
+void numberBox(QLineEdit& box, int width = 80) {
     box.setFixedWidth(width);
     box.setAlignment(Qt::AlignRight);
 }
 
 // A control that comes and goes at run time keeps its place, so the window does not jump.
-void keepPlace(QWidget &widget) {
+void keepPlace(QWidget& widget) {
     QSizePolicy policy = widget.sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     widget.setSizePolicy(policy);
 }
 
-QWidget *row(QWidget *parent, std::initializer_list<QWidget *> widgets, bool stretch = true) {
-    auto *holder = new QWidget(parent);
-    auto *layout = new QHBoxLayout(holder);
+QWidget* row(QWidget* parent, std::initializer_list<QWidget*> widgets, bool stretch = true) {
+    auto* holder = new QWidget(parent);
+    auto* layout = new QHBoxLayout(holder);
     layout->setContentsMargins(0, 0, 0, 0);
-    for (QWidget *w : widgets)
+    for (QWidget* w : widgets)
         layout->addWidget(w);
-    if (stretch) layout->addStretch();
+    if (stretch)
+        layout->addStretch();
     return holder;
 }
 
 } // namespace
 
-MainWindow::MainWindow(Session &session, spindex::MainForm &form)
+MainWindow::MainWindow(Session& session, spindex::MainForm& form)
     : FormWindow(session, form), m_main(form), m_binder(new ControlBinder(session, form, *this)) {
     menus(*menuBar());
 
     // Three columns over the full-width table of logical drives: the channels, the calculator with
     // the controller's name under it, and the totals with the global hot spare that they count.
-    auto *central = new QWidget(this);
-    auto *grid = new QGridLayout(central);
+    auto* central = new QWidget(this);
+    auto* grid = new QGridLayout(central);
     grid->setContentsMargins(10, 8, 10, 10);
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(8);
 
-    auto *middle = new QVBoxLayout;
+    auto* middle = new QVBoxLayout;
     middle->setSpacing(6);
     middle->addWidget(calculator());
-    QLabel *controller = m_binder->label(form.lblController);
+    QLabel* controller = m_binder->label(form.lblController);
     QFont bold = controller->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.15);
@@ -70,7 +71,7 @@ MainWindow::MainWindow(Session &session, spindex::MainForm &form)
     middle->addWidget(controller);
     middle->addStretch();
 
-    auto *right = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
     right->setSpacing(8);
     right->addWidget(totals());
     right->addWidget(globalSpare());
@@ -89,39 +90,39 @@ void MainWindow::refresh() {
     m_binder->refresh();
 }
 
-QWidget *MainWindow::channels() {
-    auto *area = new QWidget(this);
-    auto *column = new QVBoxLayout(area);
+QWidget* MainWindow::channels() {
+    auto* area = new QWidget(this);
+    auto* column = new QVBoxLayout(area);
     column->setContentsMargins(0, 0, 0, 0);
 
-    QGroupBox *frame = m_binder->frame(m_main.Frame5);
-    auto *rows = new QGridLayout(frame);
+    QGroupBox* frame = m_binder->frame(m_main.Frame5);
+    auto* rows = new QGridLayout(frame);
     rows->setVerticalSpacing(4);
     for (int i = 0; i < spindex::MainForm::Channels; ++i) {
         rows->addWidget(m_binder->checkBox(m_main.ckChanUsed[i]), i, 0);
-        QComboBox *storage = m_binder->list(m_main.cmbStorageSel[i]);
+        QComboBox* storage = m_binder->list(m_main.cmbStorageSel[i]);
         rows->addWidget(storage, i, 1);
     }
     rows->setColumnStretch(1, 1);
     column->addWidget(frame);
 
-    QLabel *caption = m_binder->label(m_main.lblDispalyMaxDrives);
-    QLineEdit *total = m_binder->textBox(m_main.txtDisplayMaxDrives);
+    QLabel* caption = m_binder->label(m_main.lblDispalyMaxDrives);
+    QLineEdit* total = m_binder->textBox(m_main.txtDisplayMaxDrives);
     column->addWidget(caption);
     column->addWidget(total);
     column->addWidget(m_binder->label(m_main.lblRule));
     return area;
 }
 
-QWidget *MainWindow::totals() {
-    auto *area = new QWidget(this);
-    auto *grid = new QGridLayout(area);
+QWidget* MainWindow::totals() {
+    auto* area = new QWidget(this);
+    auto* grid = new QGridLayout(area);
     grid->setContentsMargins(0, 4, 0, 4);
     grid->setVerticalSpacing(4);
     for (int i = 0; i < 4; ++i) {
-        QLabel *caption = m_binder->label(m_main.Label11[i]);
+        QLabel* caption = m_binder->label(m_main.Label11[i]);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        QLineEdit *box = m_binder->textBox(m_main.txtSumTotals[i]);
+        QLineEdit* box = m_binder->textBox(m_main.txtSumTotals[i]);
         numberBox(*box, 64);
         grid->addWidget(caption, i, 0);
         grid->addWidget(box, i, 1);
@@ -130,30 +131,30 @@ QWidget *MainWindow::totals() {
     return area;
 }
 
-QWidget *MainWindow::calculator() {
-    spindex::MainForm &m = m_main;
-    QGroupBox *frame = m_binder->frame(m.Frame1);
-    auto *grid = new QGridLayout(frame);
+QWidget* MainWindow::calculator() {
+    spindex::MainForm& m = m_main;
+    QGroupBox* frame = m_binder->frame(m.Frame1);
+    auto* grid = new QGridLayout(frame);
     grid->setVerticalSpacing(6);
     grid->setHorizontalSpacing(10);
     int r = 0;
-    auto addRow = [&](QWidget *caption, QWidget *field) {
+    auto addRow = [&](QWidget* caption, QWidget* field) {
         grid->addWidget(caption, r, 0);
         grid->addWidget(field, r, 1);
         ++r;
     };
     addRow(m_binder->label(m.Label2), m_binder->list(m.cmbRaidLevel));
     addRow(m_binder->label(m.Label1), m_binder->list(m.cmbMaxDrives));
-    QLabel *spanCaption = m_binder->label(m.lblSpan);
-    QComboBox *spans = m_binder->list(m.cmbNumSpans);
+    QLabel* spanCaption = m_binder->label(m.lblSpan);
+    QComboBox* spans = m_binder->list(m.cmbNumSpans);
     spans->setToolTip(QString::fromUtf8(spindex::MainForm::SpanToolTip));
     keepPlace(*spanCaption);
     keepPlace(*spans);
     addRow(spanCaption, spans);
     addRow(m_binder->label(m.Label3), m_binder->list(m.cmbDriveSize));
 
-    QGroupBox *height = m_binder->frame(m.frameDHCalc, false);
-    auto *heights = new QHBoxLayout(height);
+    QGroupBox* height = m_binder->frame(m.frameDHCalc, false);
+    auto* heights = new QHBoxLayout(height);
     heights->setContentsMargins(0, 0, 0, 0);
     heights->addWidget(m_binder->option(m.optDriveH[0]));
     heights->addWidget(m_binder->option(m.optDriveH[1]));
@@ -165,14 +166,14 @@ QWidget *MainWindow::calculator() {
            row(frame, {m_binder->option(m.Option5[0]), m_binder->option(m.Option5[1]),
                        m_binder->option(m.Option5[2])}));
 
-    auto *rule = new QFrame(frame);
+    auto* rule = new QFrame(frame);
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
     grid->addWidget(rule, r++, 0, 1, 2);
 
     for (auto [caption, box] : {std::pair{&m.Label5, &m.TxtLogicalCap}, std::pair{&m.Label6, &m.TxtTotalCap},
                                 std::pair{&m.Label13, &m.txtTotalDrives}}) {
-        QLineEdit *field = m_binder->textBox(*box);
+        QLineEdit* field = m_binder->textBox(*box);
         numberBox(*field);
         addRow(m_binder->label(*caption), row(frame, {field}));
     }
@@ -181,42 +182,42 @@ QWidget *MainWindow::calculator() {
     return frame;
 }
 
-QWidget *MainWindow::logicalDrives() {
-    QTabWidget *tabs = m_binder->tabs(m_main.SSTab1);
+QWidget* MainWindow::logicalDrives() {
+    QTabWidget* tabs = m_binder->tabs(m_main.SSTab1);
     for (int t = 0; t < spindex::MainForm::Sets; ++t)
         logicalDrivePage(t, *tabs->widget(t));
     return tabs;
 }
 
-QWidget *MainWindow::logicalDrivePage(int t, QWidget &page) {
-    spindex::MainForm &m = m_main;
+QWidget* MainWindow::logicalDrivePage(int t, QWidget& page) {
+    spindex::MainForm& m = m_main;
     const auto u = static_cast<size_t>(t);
-    auto *layout = new QHBoxLayout(&page);
+    auto* layout = new QHBoxLayout(&page);
     layout->setContentsMargins(12, 10, 12, 10);
     layout->setSpacing(18);
 
-    auto *fields = new QGridLayout;
+    auto* fields = new QGridLayout;
     fields->setVerticalSpacing(4);
     fields->setHorizontalSpacing(10);
     for (int k = 0; k < 5; ++k) {
         const auto i = static_cast<size_t>(5 * t + k);
         fields->addWidget(m_binder->label(m.Label8[i]), k, 0);
-        QLineEdit *field = m_binder->textBox(m.Text1[i]);
+        QLineEdit* field = m_binder->textBox(m.Text1[i]);
         numberBox(*field, 90);
         fields->addWidget(field, k, 1);
     }
     layout->addLayout(fields);
     layout->addWidget(m_binder->line(m.Line1[u], Qt::Vertical));
-    QGroupBox *height = m_binder->frame(m.frameDH[u], false);
-    auto *heights = new QVBoxLayout(height);
+    QGroupBox* height = m_binder->frame(m.frameDH[u], false);
+    auto* heights = new QVBoxLayout(height);
     heights->setContentsMargins(0, 0, 0, 0);
     heights->addWidget(m_binder->option(m.optLogDriveH[2 * u]));
     heights->addWidget(m_binder->option(m.optLogDriveH[2 * u + 1]));
     heights->addStretch();
     layout->addWidget(height);
 
-    QGroupBox *spare = m_binder->frame(m.Frame2[u]);
-    auto *grid = new QGridLayout(spare);
+    QGroupBox* spare = m_binder->frame(m.Frame2[u]);
+    auto* grid = new QGridLayout(spare);
     grid->setVerticalSpacing(6);
     grid->addWidget(
         row(spare, {m_binder->option(m.optLocHotSpr[2 * u]), m_binder->option(m.optLocHotSpr[2 * u + 1])}), 0,
@@ -224,7 +225,7 @@ QWidget *MainWindow::logicalDrivePage(int t, QWidget &page) {
     for (int k = 0; k < 2; ++k) {
         const auto i = 2 * u + static_cast<size_t>(k);
         grid->addWidget(m_binder->label(m.Label9[2 + i]), k + 1, 0);
-        QLineEdit *box = m_binder->textBox(m.txtLocSpr[i]);
+        QLineEdit* box = m_binder->textBox(m.txtLocSpr[i]);
         numberBox(*box, 70);
         grid->addWidget(box, k + 1, 1);
     }
@@ -234,37 +235,37 @@ QWidget *MainWindow::logicalDrivePage(int t, QWidget &page) {
     return &page;
 }
 
-QWidget *MainWindow::commands() {
-    spindex::MainForm &m = m_main;
-    auto *area = new QWidget(this);
-    auto *layout = new QHBoxLayout(area);
+QWidget* MainWindow::commands() {
+    spindex::MainForm& m = m_main;
+    auto* area = new QWidget(this);
+    auto* layout = new QHBoxLayout(area);
     layout->setContentsMargins(0, 4, 0, 0);
-    for (spindex::Button *b :
+    for (spindex::Button* b :
          {&m.cmdAddLogicals, &m.cmdClearOne, &m.cmdClearAll, &m.cmdDataReport, &m.cmdDisplayGraphic}) {
-        QPushButton *button = m_binder->button(*b);
+        QPushButton* button = m_binder->button(*b);
         button->setMinimumHeight(30);
         layout->addWidget(button, 1);
     }
     return area;
 }
 
-QWidget *MainWindow::globalSpare() {
-    spindex::MainForm &m = m_main;
-    QGroupBox *frame = m_binder->frame(m.Frame3);
-    auto *grid = new QGridLayout(frame);
+QWidget* MainWindow::globalSpare() {
+    spindex::MainForm& m = m_main;
+    QGroupBox* frame = m_binder->frame(m.Frame3);
+    auto* grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(6);
     grid->addWidget(row(frame, {m_binder->option(m.optGlobHotSpr[0]), m_binder->option(m.optGlobHotSpr[1])}),
                     0, 0, 1, 4);
-    QGroupBox *height = m_binder->frame(m.Frame4, false);
-    auto *heights = new QHBoxLayout(height);
+    QGroupBox* height = m_binder->frame(m.Frame4, false);
+    auto* heights = new QHBoxLayout(height);
     heights->setContentsMargins(0, 0, 0, 0);
     heights->addWidget(m_binder->option(m.optGlobHotSpH[0]));
     heights->addWidget(m_binder->option(m.optGlobHotSpH[1]));
     heights->addStretch();
     grid->addWidget(height, 1, 0, 1, 4);
     grid->addWidget(m_binder->label(m.Label9[0]), 2, 0);
-    QLineEdit *count = m_binder->textBox(m.Text2);
+    QLineEdit* count = m_binder->textBox(m.Text2);
     numberBox(*count, 50);
     grid->addWidget(count, 2, 1);
     grid->addWidget(m_binder->label(m.Label9[1]), 2, 2, Qt::AlignRight);
@@ -273,23 +274,23 @@ QWidget *MainWindow::globalSpare() {
     return frame;
 }
 
-void MainWindow::menus(QMenuBar &bar) {
-    spindex::MainForm &m = m_main;
-    QMenu *file = m_binder->menu(m.mnuFile, bar);
-    for (spindex::MenuItem *item : {&m.mnuSave, &m.mnuDisplay, &m.mnuPrint, &m.mnuPrintSetup})
+void MainWindow::menus(QMenuBar& bar) {
+    spindex::MainForm& m = m_main;
+    QMenu* file = m_binder->menu(m.mnuFile, bar);
+    for (spindex::MenuItem* item : {&m.mnuSave, &m.mnuDisplay, &m.mnuPrint, &m.mnuPrintSetup})
         m_binder->menuItem(*item, *file);
     file->addSeparator();
     m_binder->menuItem(m.mnuClose, *file);
 
-    QMenu *controller = m_binder->menu(m.mnuControllerTop, bar);
+    QMenu* controller = m_binder->menu(m.mnuControllerTop, bar);
     for (int id = 1; id <= 8; ++id)
         m_binder->menuItem(m.mnuController[static_cast<size_t>(id)], *controller);
 
-    QMenu *rules = m_binder->menu(m.mnuRule, bar);
-    for (spindex::MenuItem &item : m.mnuRules)
+    QMenu* rules = m_binder->menu(m.mnuRule, bar);
+    for (spindex::MenuItem& item : m.mnuRules)
         m_binder->menuItem(item, *rules, true);
 
-    QMenu *help = m_binder->menu(m.mnuHelp, bar);
+    QMenu* help = m_binder->menu(m.mnuHelp, bar);
     m_binder->menuItem(m.mnuEmail, *help);
     m_binder->menuItem(m.mnuAbout, *help);
 }

@@ -15,21 +15,21 @@ class ControlBinder;
 class MainWindow : public FormWindow {
     Q_OBJECT
 public:
-    MainWindow(Session &session, spindex::MainForm &form);
+    MainWindow(Session& session, spindex::MainForm& form);
     void refresh() override;
 
 private:
-    QWidget *channels();
-    QWidget *totals();
-    QWidget *calculator();
-    QWidget *logicalDrives();
-    QWidget *logicalDrivePage(int tab, QWidget &page);
-    QWidget *commands();
-    QWidget *globalSpare();
-    void menus(QMenuBar &bar);
+    QWidget* channels();
+    QWidget* totals();
+    QWidget* calculator();
+    QWidget* logicalDrives();
+    QWidget* logicalDrivePage(int tab, QWidget& page);
+    QWidget* commands();
+    QWidget* globalSpare();
+    void menus(QMenuBar& bar);
 
-    spindex::MainForm &m_main;
-    ControlBinder *m_binder;
+    spindex::MainForm& m_main;
+    ControlBinder* m_binder;
 };
 
 } // namespace spindex::ui

@@ -11,11 +11,11 @@ class ControlBinder;
 class SelectWindow : public FormWindow {
     Q_OBJECT
 public:
-    SelectWindow(Session &session, spindex::SelectControllerForm &form);
+    SelectWindow(Session& session, spindex::SelectControllerForm& form);
     void refresh() override;
 
 private:
-    ControlBinder *m_binder;
+    ControlBinder* m_binder;
 };
 
 } // namespace spindex::ui

@@ -24,16 +24,16 @@ namespace spindex::ui {
 
 namespace {
 // A Windows-style filter "Text Files (*.txt)|*.txt" as Qt writes it.
-QString qtFilter(const std::string &filter) {
+QString qtFilter(const std::string& filter) {
     const QString text = QString::fromStdString(filter);
     const int bar = text.indexOf('|');
     return bar < 0 ? text : text.left(bar);
 }
 } // namespace
 
-Session::Session(QString programFolder, QObject *parent) : QObject(parent) {
+Session::Session(QString programFolder, QObject* parent) : QObject(parent) {
     m_program = std::make_unique<spindex::Program>(*this, programFolder.toStdString());
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         m_program->screenWidth = qRound(area.width() * 1440.0 / screen->logicalDotsPerInchX());
         m_program->screenHeight = qRound(area.height() * 1440.0 / screen->logicalDotsPerInchY());
@@ -47,7 +47,7 @@ Session::Session(QString programFolder, QObject *parent) : QObject(parent) {
 }
 
 Session::~Session() {
-    for (auto &[form, window] : m_windows)
+    for (auto& [form, window] : m_windows)
         delete window;
     m_windows.clear();
 }
@@ -57,41 +57,49 @@ void Session::start() {
     sync();
 }
 
-void Session::act(spindex::Form &form, const std::function<void()> &action) {
-    if (m_program->ended()) return;
+void Session::act(spindex::Form& form, const std::function<void()>& action) {
+    if (m_program->ended())
+        return;
     m_program->focus(&form);
     // The focus change may have closed the very window (graphic, about box) the user acted on.
     const auto loaded = m_program->loadedForms();
-    if (std::find(loaded.begin(), loaded.end(), &form) != loaded.end()) action();
+    if (std::find(loaded.begin(), loaded.end(), &form) != loaded.end())
+        action();
+    // With its last window gone the program is over, as when the selection window is closed
+    // before a controller is configured.
+    if (!m_program->ended() && m_program->loadedForms().empty())
+        m_program->End();
     m_program->collectUnloaded();
     sync();
 }
 
-void Session::focusChanged(spindex::Form *form) {
-    if (m_syncing || inDialog() || m_program->ended() || m_program->focused() == form) return;
+void Session::focusChanged(spindex::Form* form) {
+    if (m_syncing || inDialog() || m_program->ended() || m_program->focused() == form)
+        return;
     m_program->focus(form);
     m_program->collectUnloaded();
     sync();
 }
 
-void Session::closeRequested(spindex::Form &form) {
+void Session::closeRequested(spindex::Form& form) {
     if (form.name == "frmSpindex") {
         // Closing the main window ends the program, as Exit does.
-        act(form, [&form] { static_cast<spindex::MainForm &>(form).mnuClose_Click(); });
+        act(form, [&form] { static_cast<spindex::MainForm&>(form).mnuClose_Click(); });
         return;
     }
     act(form, [this, &form] { m_program->unload(form); });
 }
 
-FormWindow *Session::windowFor(const spindex::Form &form) const {
+FormWindow* Session::windowFor(const spindex::Form& form) const {
     const auto it = m_windows.find(&form);
     return it == m_windows.end() ? nullptr : it->second;
 }
 
 void Session::sync() {
-    if (m_syncing) return;
+    if (m_syncing)
+        return;
     m_syncing = true;
-    const std::vector<spindex::Form *> loaded = m_program->loadedForms();
+    const std::vector<spindex::Form*> loaded = m_program->loadedForms();
     for (auto it = m_windows.begin(); it != m_windows.end();) {
         if (std::find(loaded.begin(), loaded.end(), it->first) == loaded.end()) {
             it->second->hide();
@@ -101,15 +109,15 @@ void Session::sync() {
             ++it;
         }
     }
-    for (spindex::Form *form : loaded) {
-        FormWindow *&window = m_windows[form];
+    for (spindex::Form* form : loaded) {
+        FormWindow*& window = m_windows[form];
         if (!window) {
             window = createWindow(*form);
             window->refresh();
             window->adjustSize();
             // Windows place themselves in the middle of the screen when they are loaded; one
             // larger than the screen is cut down to it and kept on it.
-            if (const QScreen *screen = window->screen()) {
+            if (const QScreen* screen = window->screen()) {
                 const QRect area = screen->availableGeometry();
                 window->resize(window->size().boundedTo(area.size()));
                 const QPoint centred = area.center() - window->rect().center();
@@ -119,14 +127,15 @@ void Session::sync() {
         window->refresh();
         window->setVisible(form->visible);
     }
-    auto *splash = m_program->frmSplash();
+    auto* splash = m_program->frmSplash();
     if (splash && splash->Timer1.enabled) {
-        if (!m_splashTimer.isActive()) m_splashTimer.start(splash->Timer1.interval);
+        if (!m_splashTimer.isActive())
+            m_splashTimer.start(splash->Timer1.interval);
     } else {
         m_splashTimer.stop();
     }
-    if (spindex::Form *focused = m_program->focused())
-        if (FormWindow *window = windowFor(*focused);
+    if (spindex::Form* focused = m_program->focused())
+        if (FormWindow* window = windowFor(*focused);
             window && window->isVisible() && !window->isActiveWindow()) {
             window->raise();
             window->activateWindow();
@@ -134,24 +143,30 @@ void Session::sync() {
     m_syncing = false;
 }
 
-FormWindow *Session::createWindow(spindex::Form &form) {
-    if (auto *f = dynamic_cast<spindex::SplashForm *>(&form)) return new SplashWindow(*this, *f);
-    if (auto *f = dynamic_cast<spindex::SelectControllerForm *>(&form)) return new SelectWindow(*this, *f);
-    if (auto *f = dynamic_cast<spindex::MainForm *>(&form)) return new MainWindow(*this, *f);
-    if (auto *f = dynamic_cast<spindex::ReportForm *>(&form)) return new ReportWindow(*this, *f);
-    if (auto *f = dynamic_cast<spindex::GraphicForm *>(&form)) return new GraphicWindow(*this, *f);
-    auto *about = dynamic_cast<spindex::AboutForm *>(&form);
+FormWindow* Session::createWindow(spindex::Form& form) {
+    if (auto* f = dynamic_cast<spindex::SplashForm*>(&form))
+        return new SplashWindow(*this, *f);
+    if (auto* f = dynamic_cast<spindex::SelectControllerForm*>(&form))
+        return new SelectWindow(*this, *f);
+    if (auto* f = dynamic_cast<spindex::MainForm*>(&form))
+        return new MainWindow(*this, *f);
+    if (auto* f = dynamic_cast<spindex::ReportForm*>(&form))
+        return new ReportWindow(*this, *f);
+    if (auto* f = dynamic_cast<spindex::GraphicForm*>(&form))
+        return new GraphicWindow(*this, *f);
+    auto* about = dynamic_cast<spindex::AboutForm*>(&form);
     Q_ASSERT(about);
     return new AboutWindow(*this, *about);
 }
 
-QWidget *Session::dialogParent() const {
-    if (const spindex::Form *focused = m_program->focused()) return windowFor(*focused);
+QWidget* Session::dialogParent() const {
+    if (const spindex::Form* focused = m_program->focused())
+        return windowFor(*focused);
     return nullptr;
 }
 
-spindex::MsgAnswer Session::messageBox(const std::string &text, spindex::MsgButtons buttons,
-                                       spindex::MsgIcon icon, const std::string &title) {
+spindex::MsgAnswer Session::messageBox(const std::string& text, spindex::MsgButtons buttons,
+                                       spindex::MsgIcon icon, const std::string& title) {
     QMessageBox box(dialogParent());
     box.setWindowTitle(QString::fromStdString(title));
     box.setText(QString::fromStdString(text));
@@ -169,11 +184,12 @@ spindex::MsgAnswer Session::messageBox(const std::string &text, spindex::MsgButt
     ++m_dialogDepth;
     const int result = box.exec();
     --m_dialogDepth;
-    if (buttons == spindex::MsgButtons::Ok) return spindex::MsgAnswer::Ok;
+    if (buttons == spindex::MsgButtons::Ok)
+        return spindex::MsgAnswer::Ok;
     return result == QMessageBox::Yes ? spindex::MsgAnswer::Yes : spindex::MsgAnswer::No;
 }
 
-std::optional<std::string> Session::saveFileName(const std::string &filter, const std::string &defaultExt) {
+std::optional<std::string> Session::saveFileName(const std::string& filter, const std::string& defaultExt) {
     QFileDialog dialog(dialogParent());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(qtFilter(filter));
@@ -182,30 +198,33 @@ std::optional<std::string> Session::saveFileName(const std::string &filter, cons
     ++m_dialogDepth;
     const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
     --m_dialogDepth;
-    if (!accepted) return std::nullopt;
+    if (!accepted)
+        return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
 }
 
-void Session::printWindow(const std::string &window) {
-    spindex::Form *form = m_program->form(window);
-    FormWindow *target = form ? windowFor(*form) : nullptr;
+void Session::printWindow(const std::string& window) {
+    spindex::Form* form = m_program->form(window);
+    FormWindow* target = form ? windowFor(*form) : nullptr;
     if (!target) {
         sync();
         target = form ? windowFor(*form) : nullptr;
-        if (!target) return;
+        if (!target)
+            return;
     }
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, target);
     ++m_dialogDepth;
     const bool accepted = dialog.exec() == QDialog::Accepted;
     --m_dialogDepth;
-    if (!accepted) return;
+    if (!accepted)
+        return;
     QPainter painter(&printer);
     target->print(painter);
 }
 
-void Session::printerSetup(const std::string &window) {
-    spindex::Form *form = m_program->form(window);
+void Session::printerSetup(const std::string& window) {
+    spindex::Form* form = m_program->form(window);
     QPrinter printer(QPrinter::HighResolution);
     QPageSetupDialog dialog(&printer, form ? windowFor(*form) : nullptr);
     ++m_dialogDepth;
@@ -213,11 +232,11 @@ void Session::printerSetup(const std::string &window) {
     --m_dialogDepth;
 }
 
-bool Session::startProgram(const std::string &path) {
+bool Session::startProgram(const std::string& path) {
     return QProcess::startDetached(QString::fromStdString(path), {});
 }
 
-bool Session::fileExists(const std::string &path) {
+bool Session::fileExists(const std::string& path) {
     return QFileInfo(QString::fromStdString(path)).isFile();
 }
 

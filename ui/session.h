@@ -20,47 +20,47 @@ class FormWindow;
 class Session : public QObject, public spindex::Host {
     Q_OBJECT
 public:
-    explicit Session(QString programFolder, QObject *parent = nullptr);
+    explicit Session(QString programFolder, QObject* parent = nullptr);
     ~Session() override;
 
-    spindex::Program &program() { return *m_program; }
+    spindex::Program& program() { return *m_program; }
     // Starts the program: the splash screen with the selection window behind it.
     void start();
 
     // A user's action on a window: the window gets the focus, the action runs, every window is
     // shown again.
-    void act(spindex::Form &form, const std::function<void()> &action);
+    void act(spindex::Form& form, const std::function<void()>& action);
     // The user moved the focus to another window (or away from this one).
-    void focusChanged(spindex::Form *form);
+    void focusChanged(spindex::Form* form);
     // The window frame's close box.
-    void closeRequested(spindex::Form &form);
+    void closeRequested(spindex::Form& form);
     // Brings the Qt windows in line with the model: creates, refreshes, shows, hides and closes them.
     void sync();
 
-    FormWindow *windowFor(const spindex::Form &form) const;
+    FormWindow* windowFor(const spindex::Form& form) const;
     // A modal dialog of ours is up: focus changes it causes are not the user's.
     bool inDialog() const { return m_dialogDepth > 0; }
 
     // Host
-    spindex::MsgAnswer messageBox(const std::string &text, spindex::MsgButtons buttons, spindex::MsgIcon icon,
-                                  const std::string &title) override;
-    std::optional<std::string> saveFileName(const std::string &filter,
-                                            const std::string &defaultExt) override;
-    void printWindow(const std::string &window) override;
-    void printerSetup(const std::string &window) override;
-    bool startProgram(const std::string &path) override;
-    bool fileExists(const std::string &path) override;
+    spindex::MsgAnswer messageBox(const std::string& text, spindex::MsgButtons buttons, spindex::MsgIcon icon,
+                                  const std::string& title) override;
+    std::optional<std::string> saveFileName(const std::string& filter,
+                                            const std::string& defaultExt) override;
+    void printWindow(const std::string& window) override;
+    void printerSetup(const std::string& window) override;
+    bool startProgram(const std::string& path) override;
+    bool fileExists(const std::string& path) override;
     void programEnded() override;
 
 signals:
     void ended();
 
 private:
-    FormWindow *createWindow(spindex::Form &form);
-    QWidget *dialogParent() const;
+    FormWindow* createWindow(spindex::Form& form);
+    QWidget* dialogParent() const;
 
     std::unique_ptr<spindex::Program> m_program;
-    std::map<const spindex::Form *, FormWindow *> m_windows;
+    std::map<const spindex::Form*, FormWindow*> m_windows;
     QTimer m_splashTimer;
     int m_dialogDepth = 0;
     bool m_syncing = false;

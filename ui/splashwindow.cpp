@@ -20,23 +20,23 @@ QFont arial(int points, bool bold = false) {
 }
 } // namespace
 
-SplashWindow::SplashWindow(Session &session, spindex::SplashForm &form)
+SplashWindow::SplashWindow(Session& session, spindex::SplashForm& form)
     : FormWindow(session, form), m_splash(form), m_binder(new ControlBinder(session, form, *this)) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFocusPolicy(Qt::StrongFocus);
 
-    QGroupBox *frame = m_binder->frame(form.Frame1);
+    QGroupBox* frame = m_binder->frame(form.Frame1);
     frame->setStyleSheet(QStringLiteral("QGroupBox { border: 2px groove #8090a0; margin: 6px; }"));
-    QLabel *logo = m_binder->image(form.imgLogo);
+    QLabel* logo = m_binder->image(form.imgLogo);
     logo->setPixmap(diskStackPixmap(128));
     logo->setAlignment(Qt::AlignCenter);
 
-    QLabel *licenseTo = m_binder->label(form.lblLicenseTo);
-    QLabel *product = m_binder->label(form.lblProductName);
-    QLabel *platform = m_binder->label(form.lblPlatform);
-    QLabel *version = m_binder->label(form.lblVersion);
-    QLabel *warning = m_binder->label(form.lblWarning);
-    QLabel *company = m_binder->label(form.lblCompany);
+    QLabel* licenseTo = m_binder->label(form.lblLicenseTo);
+    QLabel* product = m_binder->label(form.lblProductName);
+    QLabel* platform = m_binder->label(form.lblPlatform);
+    QLabel* version = m_binder->label(form.lblVersion);
+    QLabel* warning = m_binder->label(form.lblWarning);
+    QLabel* company = m_binder->label(form.lblCompany);
     licenseTo->setFont(arial(9));
     product->setFont(arial(32, true));
     product->setStyleSheet(QStringLiteral("color: #102880;"));
@@ -44,11 +44,14 @@ SplashWindow::SplashWindow(Session &session, spindex::SplashForm &form)
     version->setFont(arial(12, true));
     warning->setFont(arial(9));
     company->setFont(arial(10, true));
-    for (QLabel *right : {platform, version, company})
+    for (QLabel* right : {platform, version, company})
         right->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     warning->setWordWrap(true);
+    // The platform and licensee lines are empty but keep their height, so they can be clicked.
+    for (QLabel* line : {licenseTo, product, platform, version, warning, company})
+        line->setMinimumHeight(line->fontMetrics().height());
 
-    auto *grid = new QGridLayout(frame);
+    auto* grid = new QGridLayout(frame);
     grid->setContentsMargins(18, 14, 18, 14);
     grid->setHorizontalSpacing(24);
     grid->addWidget(licenseTo, 0, 0, 1, 2);
@@ -69,12 +72,12 @@ void SplashWindow::refresh() {
     m_binder->refresh();
 }
 
-void SplashWindow::keyPressEvent(QKeyEvent *event) {
+void SplashWindow::keyPressEvent(QKeyEvent* event) {
     event->accept();
     m_session.act(m_splash, [this] { m_splash.Form_KeyPress(); });
 }
 
-void SplashWindow::showEvent(QShowEvent *event) {
+void SplashWindow::showEvent(QShowEvent* event) {
     FormWindow::showEvent(event);
     setFocus(Qt::OtherFocusReason);
 }

@@ -12,16 +12,16 @@ class ControlBinder;
 class SplashWindow : public FormWindow {
     Q_OBJECT
 public:
-    SplashWindow(Session &session, spindex::SplashForm &form);
+    SplashWindow(Session& session, spindex::SplashForm& form);
     void refresh() override;
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
-    spindex::SplashForm &m_splash;
-    ControlBinder *m_binder;
+    spindex::SplashForm& m_splash;
+    ControlBinder* m_binder;
 };
 
 } // namespace spindex::ui
