@@ -113,20 +113,9 @@ void CommandRunner::focusWindow(Form* form) {
         m_program.focus(form);
 }
 
-Control* CommandRunner::reach(const std::string& name) {
-    std::string error;
-    const std::optional<Reference> ref = resolveControl(m_program, name, error);
-    if (!ref) {
-        m_out.error(error);
-        return nullptr;
-    }
-    return reach(*ref);
-}
-
 Control* CommandRunner::reach(const Reference& ref) {
     focusWindow(ref.form);
-    // The focus may have closed the very window (the graphic or the about box losing it to itself
-    // cannot happen, but a window closed by the focus change is gone now).
+    // A window that closed when it lost the focus is gone now.
     Form* form = m_program.form(ref.window);
     if (form != ref.form) {
         m_out.error("window " + ref.window + " is not loaded");
@@ -253,6 +242,8 @@ void CommandRunner::drag(const Words& words) {
     for (const Reference* ref : {&*source, &*target})
         if (ref->control->kind != ControlKind::Image)
             return m_out.error(ref->control->name + " is " + kindName(ref->control->kind) + ", not an image");
+    if (source->form != target->form)
+        return m_out.error("drag needs two images of one window");
     if (!reach(*source) || !reach(*target))
         return;
     auto& image = static_cast<Image&>(*target->control);

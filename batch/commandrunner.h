@@ -48,9 +48,8 @@ private:
     void cancelsave(const Words& words);
     void get(const Words& words);
 
-    // The control the user acts on: resolved, its window given the focus, and within reach. Null
-    // after an error line.
-    Control* reach(const std::string& name);
+    // The control the user acts on, once its window has the focus and the control is within reach;
+    // null after an error line.
     Control* reach(const Reference& ref);
     void focusWindow(Form* form);
 
