@@ -44,27 +44,27 @@ GraphicForm::GraphicForm(Program& program) : Form(program, "frmGraphic", "Graphi
     add(Controller).geometry = {600, 240, 4455, 495};
     add(lblController);
     for (int c = 0; c < 4; ++c) {
+        lnChannel[c].name = indexedName("lnChannel", c);
         LineShape& line = add(lnChannel[c]);
-        line.name = indexedName("lnChannel", c);
         line.x1 = line.x2 = 720 + 1320 * c;
         line.y1 = 720;
         line.y2 = 1320;
+        txtChannel[c].name = indexedName("txtChannel", c);
         Label& label = add(txtChannel[c]);
-        label.name = indexedName("txtChannel", c);
         label.caption = std::to_string(c + 1);
+        StorageCage[c].name = indexedName("StorageCage", c);
         Shape& cage = add(StorageCage[c]);
-        cage.name = indexedName("StorageCage", c);
         cage.geometry = {240 + 1320 * c, 1200, 975, 4421};
         for (int j = 0; j < SlotsPerChannel; ++j) {
             const int k = SlotsPerChannel * c + j;
+            imgLgcDrv[k].name = indexedName("imgLgcDrv", k);
             Image& icon = add(imgLgcDrv[k]);
-            icon.name = indexedName("imgLgcDrv", k);
             icon.geometry = {480 + 1320 * c, 1200 + 360 * j, 480, 480};
             icon.onDragDrop = [this, k](Image& source) { imgLgcDrv_DragDrop(k, source); };
         }
         for (int j = 0; j < SlotsPerChannel - 1; ++j) {
+            Line2[(SlotsPerChannel - 1) * c + j].name = indexedName("Line2", (SlotsPerChannel - 1) * c + j);
             LineShape& connector = add(Line2[(SlotsPerChannel - 1) * c + j]);
-            connector.name = indexedName("Line2", (SlotsPerChannel - 1) * c + j);
             connector.x1 = connector.x2 = 720 + 1320 * c;
             connector.y1 = 1560 + 360 * j;
             connector.y2 = 1680 + 360 * j;

@@ -97,6 +97,8 @@ void Program::timerFired() {
         raiseEvent(m_splash->Timer1.onTimer);
 }
 
+void Program::collectUnloaded() { m_unloaded.clear(); }
+
 void Program::End() {
     for (Form* f : loadedForms())
         unload(*f);

@@ -77,7 +77,7 @@ public:
     bool ended() const { return m_ended; }
 
     // Windows unloaded during an action are destroyed once the action is over.
-    void collectUnloaded() { m_unloaded.clear(); }
+    void collectUnloaded();
 
 private:
     template <class F> F& load(std::unique_ptr<F>& slot);
