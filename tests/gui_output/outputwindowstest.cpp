@@ -236,9 +236,10 @@ GraphicWindow *OutputWindowsTest::graphicWindow() {
 
 GraphicWindow *OutputWindowsTest::openGraphic() {
     clickMainButton("cmdDisplayGraphic");
-    GraphicWindow *window = graphicWindow();
-    if (window && !QTest::qWaitForWindowActive(window)) return nullptr;
-    return window;
+    // The graphic closes when it loses the focus, so it may be gone by the time it would be active.
+    QPointer<GraphicWindow> window = graphicWindow();
+    QTest::qWaitFor([&window] { return window.isNull() || window->isActiveWindow(); });
+    return window && window->isActiveWindow() ? window.data() : nullptr;
 }
 
 bool OutputWindowsTest::drop(SlotIcon &target, const QMimeData &data) {
