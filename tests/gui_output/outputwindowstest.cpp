@@ -238,7 +238,7 @@ GraphicWindow *OutputWindowsTest::openGraphic() {
     clickMainButton("cmdDisplayGraphic");
     // The graphic closes when it loses the focus, so it may be gone by the time it would be active.
     QPointer<GraphicWindow> window = graphicWindow();
-    QTest::qWaitFor([&window] { return window.isNull() || window->isActiveWindow(); });
+    if (!QTest::qWaitFor([&window] { return window.isNull() || window->isActiveWindow(); })) return nullptr;
     return window && window->isActiveWindow() ? window.data() : nullptr;
 }
 
