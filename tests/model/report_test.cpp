@@ -106,18 +106,31 @@ TEST(ReportTextFile, ThreeSetsByteForByte) {
 TEST(ReportTextFile, EightSetsGiveSeventyOneLines) {
     test::Session s(6);
     for (int t = 0; t < 8; ++t)
-        ASSERT_TRUE(s.add("0", std::to_string(t + 1), "", "18.2", false));
-    const Strings written = lines(report::textFile(reportInput(s.main())));
-    ASSERT_EQ(written.size(), 71u);
-    EXPECT_EQ(written[0], sp(13) + "Total Number of Drives" + "  " + sp(5) + "36");
-    for (int t = 0; t < 8; ++t) {
-        const std::size_t first = 7 + 8 * static_cast<std::size_t>(t);
-        EXPECT_EQ(written[first], "Logical Drive " + std::to_string(t));
-        EXPECT_EQ(written[first + 2], sp(2) + "Number of Drives" + sp(6) + std::to_string(t + 1));
-        EXPECT_EQ(written[first + 6].size(), 33u);
-        EXPECT_EQ(written[first + 7], "");
+        ASSERT_TRUE(s.add("0", std::to_string(t + 1), "", "18.2", t == 7));
+    const Strings capacity{"18.2", "36.4", "54.6", "72.8", "91", "109.2", "127.4", "145.6"};
+    Strings expected{sp(13) + "Total Number of Drives" + "  " + sp(5) + "36",
+                     sp(1) + "GigaBytes Total Usable Drive Space" + "  " + sp(2) + "655.2",
+                     sp(12) + "Number of Channels Used" + "  " + sp(6) + "1",
+                     "Total Number Low Profile Drive Slot" + std::string("  ") + sp(5) + "40",
+                     "",
+                     "",
+                     ""};
+    for (std::size_t t = 0; t < 8; ++t) {
+        const std::string &cap = capacity[t];
+        const Strings block{"Logical Drive " + std::to_string(t),
+                            sp(8) + "Raid Level" + sp(6) + "0",
+                            sp(2) + "Number of Drives" + sp(6) + std::to_string(t + 1),
+                            sp(3) + "Number of Spans" + sp(6) + "1",
+                            sp(4) + "Drive Capacity" + sp(3) + "18.2",
+                            sp(4) + "Total Capacity" + sp(7 - cap.size()) + cap,
+                            sp(6) + "Drive Height" + sp(4) + (t == 7 ? "Half Height" : "Low Profile"),
+                            ""};
+        expected.insert(expected.end(), block.begin(), block.end());
     }
-    EXPECT_EQ(written[70 - 2], sp(4) + "Total Capacity" + sp(2) + "145.6");
+    ASSERT_EQ(expected.size(), 71u);
+    const std::string file = report::textFile(reportInput(s.main()));
+    EXPECT_EQ(file, crlf(expected));
+    EXPECT_EQ(lines(file).size(), 71u);
 }
 
 // A tab that holds a set behind an empty one is not listed (the program never leaves such a gap).
