@@ -67,7 +67,9 @@ TEST(ControllerSwitch, YesSetsTheNewControllerUpAndClearsWithoutASecondQuestion)
     s.pick(m.cmbDriveSize, "36.4");
     ASSERT_TRUE(s.add("5", "12"));
     m.optGlobHotSpr[0].userClick();
+    ASSERT_TRUE(s.add("0", "2"));
     s.pick(m.cmbStorageSel[0], "Vault/12 - 6 drives");
+    m.SSTab1.setTab(1);
     switchController(s, 1, MsgAnswer::Yes);
     ASSERT_EQ(s.host.messages.size(), 1u) << test::messageTexts(s.host);
     const test::Message &q = s.host.messages[0];

@@ -254,5 +254,24 @@ TEST(LevelChange, RulesIgnoreSizeHeightAndChannels) {
     }
 }
 
+// ---- Recalculation flags ----
+
+// While the window loads, a change of RAID level rebuilds the lists but computes nothing; once loaded,
+// the change clears a SuppressCalc that a caller had set and computes once.
+TEST(RecalculationFlags, LoadingKeepsALevelChangeQuiet) {
+    test::Session s(1);
+    MainForm &m = s.main();
+    m.FormLoading = True;
+    m.SuppressCalc = True;
+    s.pick(m.cmbRaidLevel, "5");
+    EXPECT_EQ(m.cmbMaxDrives.items(), range(3, 8));
+    EXPECT_EQ(m.SuppressCalc, True);
+    EXPECT_EQ(m.TxtLogicalCap.text(), "145.6"); // still RAID 0 of 8 drives
+    m.FormLoading = False;
+    s.pick(m.cmbRaidLevel, "3");
+    EXPECT_EQ(m.SuppressCalc, False);
+    EXPECT_EQ(m.TxtLogicalCap.text(), "127.4");
+}
+
 } // namespace
 } // namespace spindex
