@@ -75,11 +75,14 @@ bool GuiTest::pickWithMouse(QComboBox* box, const QString& text) {
     QAbstractItemView* view = box->view();
     if (!QTest::qWaitForWindowExposed(view->window()))
         return false;
-    const QRect rect = view->visualRect(view->model()->index(row, 0));
     // A release too soon after the list opened counts as the end of the opening click.
     QTest::qWait(QApplication::doubleClickInterval() + 20);
+    // The entry as the opened list shows it: the middle of its row, inside the list.
+    const QRect rect = view->visualRect(view->model()->index(row, 0)).intersected(view->viewport()->rect());
+    if (rect.isEmpty())
+        return false;
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
-    return !view->window()->isVisible();
+    return QTest::qWaitFor([view] { return !view->window()->isVisible(); }, 1000);
 }
 
 bool GuiTest::pickWithKeys(QComboBox* box, const QString& text) {

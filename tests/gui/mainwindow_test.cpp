@@ -40,6 +40,7 @@ private slots:
     void hiddenControlsAtLoad_data();
     void hiddenControlsAtLoad();
     void lockedBoxesAreReadOnly();
+    void globalSpareCountTypedInItsBox();
     void tabsFollowTheModel();
     void reservedTabsCannotBeChosen();
     void fitsSmallScreens();
@@ -140,6 +141,31 @@ void MainWindowTest::lockedBoxesAreReadOnly() {
         QVERIFY2(mainWidget<QLineEdit>(locked)->isReadOnly(), locked);
     // The global spare count is the one box the user types in.
     QVERIFY(!mainWidget<QLineEdit>("Text2")->isReadOnly());
+}
+
+// What the user types reaches the model at once, and the box then shows the count the model kept.
+void MainWindowTest::globalSpareCountTypedInItsBox() {
+    startMainWindow();
+    auto* count = mainWidget<QLineEdit>("Text2");
+    QVERIFY(!count->isEnabled());
+    QTest::mouseClick(mainWidget<QAbstractButton>("optGlobHotSpr(0)"), Qt::LeftButton);
+    QVERIFY(count->isEnabled());
+    QCOMPARE(count->text(), QStringLiteral("1"));
+    QCOMPARE(mainWidget<QComboBox>("cmbGlobalHotSpareSize")->currentText(), QStringLiteral("9.1"));
+    QCOMPARE(mainWidget<QLineEdit>("txtSumTotals(0)")->text(), QStringLiteral("1"));
+
+    count->setFocus();
+    QTest::keyClick(count, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(count, QStringLiteral("7"));
+    QCOMPARE(count->text(), QStringLiteral("4"));
+    QCOMPARE(mainForm().Text2.text(), std::string("4"));
+    QCOMPARE(mainWidget<QLineEdit>("txtSumTotals(0)")->text(), QStringLiteral("4"));
+
+    QTest::mouseClick(mainWidget<QAbstractButton>("optGlobHotSpr(1)"), Qt::LeftButton);
+    QCOMPARE(count->text(), QStringLiteral("0"));
+    QVERIFY(!count->isEnabled());
+    QCOMPARE(mainWidget<QComboBox>("cmbGlobalHotSpareSize")->currentIndex(), -1);
+    QCOMPARE(mainWidget<QLineEdit>("txtSumTotals(0)")->text(), QStringLiteral("0"));
 }
 
 void MainWindowTest::tabsFollowTheModel() {
