@@ -74,8 +74,16 @@ void Session::act(spindex::Form& form, const std::function<void()>& action) {
 }
 
 void Session::focusChanged(spindex::Form* form) {
+    if (form == m_activating)
+        m_activating = nullptr; // the activation the program asked for has arrived
     if (m_syncing || inDialog() || m_program->ended() || m_program->focused() == form)
         return;
+    // The window system delivers activations late: one for a window that was active before the
+    // program moved the focus on (the main window, just as the graphic opens) is not the user's.
+    if (m_activating && m_activationClock.isValid() && m_activationClock.elapsed() < ActivationGraceMs &&
+        form != m_activating)
+        return;
+    m_activating = nullptr;
     m_program->focus(form);
     m_program->collectUnloaded();
     sync();
@@ -139,6 +147,8 @@ void Session::sync() {
             window && window->isVisible() && !window->isActiveWindow()) {
             window->raise();
             window->activateWindow();
+            m_activating = focused;
+            m_activationClock.start();
         }
     m_syncing = false;
 }

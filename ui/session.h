@@ -4,6 +4,7 @@
 // talks to the user, and one Qt window per loaded model window.
 
 #include <QObject>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <functional>
 #include <map>
@@ -64,6 +65,10 @@ private:
     QTimer m_splashTimer;
     int m_dialogDepth = 0;
     bool m_syncing = false;
+    // The window the program last asked the window system to activate, and when.
+    const spindex::Form* m_activating = nullptr;
+    QElapsedTimer m_activationClock;
+    static constexpr int ActivationGraceMs = 400;
 };
 
 } // namespace spindex::ui

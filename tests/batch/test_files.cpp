@@ -17,7 +17,7 @@ select cmbDriveSize 36.4
 click cmdAddLogicals
 )";
 
-// Part 5.2's layout for the typical request, CR LF after every line.
+// The text file of the typical request, CR LF after every line.
 const char* const TypicalReportFile =
     "             Total Number of Drives       12\r\n"
     " GigaBytes Total Usable Drive Space    400.4\r\n"
