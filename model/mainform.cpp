@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "appinfo.h"
 #include "catalogue.h"
 #include "program.h"
 
@@ -21,7 +22,8 @@ template <class C, std::size_t N> void nameArray(std::array<C, N>& controls, con
 }
 } // namespace
 
-MainForm::MainForm(Program& program) : Form(program, "frmSpindex", "Spindex (Beta 1.1.7)", 11880, 8700) {
+MainForm::MainForm(Program& program)
+    : Form(program, "frmSpindex", std::string(appinfo::Title) + " (Beta " + appinfo::Version + ")", 11880, 8700) {
     createControls();
 }
 
