@@ -129,21 +129,28 @@ Control* CommandRunner::reach(const Reference& ref) {
     return ref.control;
 }
 
-void CommandRunner::select(const Words& words) {
+Control* CommandRunner::target(const std::string& name, ControlKind kind, const char* kindWord) {
     std::string error;
-    const std::optional<Reference> ref = resolveControl(m_program, words[1], error);
-    if (!ref)
-        return m_out.error(error);
-    if (ref->control->kind != ControlKind::List)
-        return m_out.error(words[1] + " is " + kindName(ref->control->kind) + ", not a list");
-    Control* control = reach(*ref);
-    if (!control)
+    const std::optional<Reference> ref = resolveControl(m_program, name, error);
+    if (!ref) {
+        m_out.error(error);
+        return nullptr;
+    }
+    if (ref->control->kind != kind) {
+        m_out.error(name + " is " + kindName(ref->control->kind) + ", not " + kindWord);
+        return nullptr;
+    }
+    return reach(*ref);
+}
+
+void CommandRunner::select(const Words& words) {
+    auto* list = static_cast<ListBox*>(target(words[1], ControlKind::List, "a list"));
+    if (!list)
         return;
-    auto& list = static_cast<ListBox&>(*control);
-    const int index = list.indexOf(words[2]);
+    const int index = list->indexOf(words[2]);
     if (index < 0)
         return m_out.error("list " + words[1] + " has no entry " + words[2]);
-    list.userPick(index);
+    list->userPick(index);
 }
 
 void CommandRunner::click(const Words& words) {
@@ -159,42 +166,22 @@ void CommandRunner::click(const Words& words) {
     Control* control = reach(*ref);
     if (!control)
         return;
-    if (kind == ControlKind::CheckBox)
-        static_cast<CheckBox&>(*control).userClick();
-    else if (kind == ControlKind::Option)
-        static_cast<OptionButton&>(*control).userClick();
-    else
-        control->userClick();
+    control->userClick();
 }
 
 void CommandRunner::check(const Words& words) {
-    std::string error;
-    const std::optional<Reference> ref = resolveControl(m_program, words[1], error);
-    if (!ref)
-        return m_out.error(error);
-    if (ref->control->kind != ControlKind::CheckBox)
-        return m_out.error(words[1] + " is " + kindName(ref->control->kind) + ", not a check box");
     if (words[2] != "0" && words[2] != "1")
         return m_out.error("usage: check CONTROL 0|1");
-    Control* control = reach(*ref);
-    if (!control)
-        return;
-    auto& box = static_cast<CheckBox&>(*control);
-    if (box.value() != (words[2] == "1" ? 1 : 0))
-        box.userClick();
+    auto* box = static_cast<CheckBox*>(target(words[1], ControlKind::CheckBox, "a check box"));
+    if (box && box->value() != (words[2] == "1" ? 1 : 0))
+        box->userClick();
 }
 
 void CommandRunner::type(const Words& words) {
-    std::string error;
-    const std::optional<Reference> ref = resolveControl(m_program, words[1], error);
-    if (!ref)
-        return m_out.error(error);
-    if (ref->control->kind != ControlKind::TextBox)
-        return m_out.error(words[1] + " is " + kindName(ref->control->kind) + ", not a text box");
-    Control* control = reach(*ref);
-    if (!control)
+    auto* found = static_cast<TextBox*>(target(words[1], ControlKind::TextBox, "a text box"));
+    if (!found)
         return;
-    auto& box = static_cast<TextBox&>(*control);
+    TextBox& box = *found;
     if (box.locked)
         return m_out.error("control " + box.name + " is locked");
     box.userType(words[2]);

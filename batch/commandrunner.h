@@ -13,6 +13,7 @@
 
 #include "batchhost.h"
 #include "batchoutput.h"
+#include "controls.h"
 
 namespace spindex {
 class Control;
@@ -51,6 +52,8 @@ private:
     // The control the user acts on, once its window has the focus and the control is within reach;
     // null after an error line.
     Control* reach(const Reference& ref);
+    // The named control of the expected kind, within reach; null after an error line.
+    Control* target(const std::string& name, ControlKind kind, const char* kindWord);
     void focusWindow(Form* form);
 
     Program& m_program;

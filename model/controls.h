@@ -40,7 +40,8 @@ public:
     Handler onClick;
 
     bool hasClickHandler() const { return static_cast<bool>(onClick); }
-    void userClick() { raiseEvent(onClick); }
+    // The user's click; check boxes toggle and option buttons select themselves.
+    virtual void userClick() { raiseEvent(onClick); }
 };
 
 class Label : public Control {
@@ -110,7 +111,7 @@ public:
     explicit CheckBox(std::string name = {}) : Control(ControlKind::CheckBox, std::move(name)) {}
     int value() const { return m_value; }
     void setValue(int value); // raises the click handler when the value changes
-    void userClick() { setValue(m_value ? 0 : 1); }
+    void userClick() override { setValue(m_value ? 0 : 1); }
 
 private:
     int m_value = 0;
@@ -138,7 +139,7 @@ public:
     // Selecting from code clears the others of the group and raises the click handler, unless the
     // button was selected already. Clearing from code raises nothing.
     void setValue(bool value);
-    void userClick() { setValue(true); }
+    void userClick() override { setValue(true); }
 
 private:
     friend class OptionGroup;
