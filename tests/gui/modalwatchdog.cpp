@@ -2,70 +2,57 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
 #include <QPointer>
 
 ModalWatchdog::ModalWatchdog(QObject* parent) : QObject(parent) {
-    m_timer.setInterval(15);
     connect(&m_timer, &QTimer::timeout, this, &ModalWatchdog::look);
-    m_timer.start();
+    m_timer.start(15);
 }
 
-void ModalWatchdog::expectMessage(const QString& text, QMessageBox::StandardButton button) {
-    m_expected.push_back({QStringLiteral("QMessageBox"), text, [button](QDialog& dialog) {
-                              auto& box = static_cast<QMessageBox&>(dialog);
-                              if (QAbstractButton* b = box.button(button))
-                                  b->click();
-                              else
-                                  box.reject();
-                          }});
-}
-
-void ModalWatchdog::expectDialog(const QString& className, std::function<void(QDialog&)> answer) {
-    m_expected.push_back({className, QString(), std::move(answer)});
+void ModalWatchdog::expect(const QString& what, QMessageBox::StandardButton button,
+                           std::function<void(QDialog&)> answer) {
+    m_expected.push_back({what, button, std::move(answer)});
 }
 
 void ModalWatchdog::look() {
-    QWidget* modal = QApplication::activeModalWidget();
-    auto* dialog = qobject_cast<QDialog*>(modal);
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     if (!dialog || !dialog->isVisible())
         return;
-    ++m_dialogsSeen;
+    auto* box = qobject_cast<QMessageBox*>(dialog);
     QString what = QString::fromUtf8(dialog->metaObject()->className());
-    if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+    if (box) {
         m_messages.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
-        what += QStringLiteral(" \"") + box->text() + QStringLiteral("\"");
+        what += QStringLiteral(" \"%1\"").arg(box->text());
     }
-    const bool matches = !m_expected.empty() && dialog->inherits(m_expected.front().className.toUtf8()) &&
-                         (m_expected.front().text.isEmpty() ||
-                          (qobject_cast<QMessageBox*>(dialog) &&
-                           static_cast<QMessageBox*>(dialog)->text().contains(m_expected.front().text)));
     QPointer<QDialog> guard(dialog);
-    if (matches) {
-        const Expectation expected = m_expected.front();
-        m_expected.pop_front();
-        expected.answer(*dialog);
+    if (m_expected.empty() || !(dialog->inherits(m_expected.front().what.toUtf8()) ||
+                                (box && box->text().contains(m_expected.front().what)))) {
+        m_problems << QStringLiteral("unexpected dialog: ") + what;
     } else {
-        m_unexpected << QStringLiteral("unexpected dialog: ") + what;
+        const Expected expected = m_expected.front();
+        m_expected.pop_front();
+        if (expected.answer) {
+            expected.answer(*dialog);
+        } else if (box && expected.button != QMessageBox::NoButton) {
+            if (QAbstractButton* button = box->button(expected.button))
+                button->click();
+            else
+                m_problems << QStringLiteral("no such button in ") + what;
+        }
     }
-    // A dialog the answer left open (or an unexpected one) is closed, so the test goes on.
-    if (guard && guard->isVisible()) {
-        if (matches)
-            m_unexpected << QStringLiteral("dialog stayed open after its answer: ") + what;
+    if (guard && guard->isVisible())
         guard->reject();
-    }
 }
 
 QString ModalWatchdog::problems() const {
-    QStringList all = m_unexpected;
-    for (const Expectation& e : m_expected)
-        all << QStringLiteral("expected dialog never came: ") + e.className + QLatin1Char(' ') + e.text;
+    QStringList all = m_problems;
+    for (const Expected& e : m_expected)
+        all << QStringLiteral("expected dialog never came: ") + e.what;
     return all.join(QStringLiteral("; "));
 }
 
 void ModalWatchdog::reset() {
     m_expected.clear();
     m_messages.clear();
-    m_unexpected.clear();
-    m_dialogsSeen = 0;
+    m_problems.clear();
 }
