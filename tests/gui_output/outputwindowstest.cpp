@@ -7,7 +7,6 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
@@ -49,7 +48,6 @@ private slots:
     void graphicOfTheTypicalRequest();
     void graphicSwapsByDrop();
     void graphicClosesOnFocusLossAndReopensAfresh();
-    void graphicStaysOpenBehindItsPrintDialog();
     void unusedChannelIsCoveredFromDrops();
     void missingIconFileIsDrawnInCode();
 
@@ -205,24 +203,6 @@ void OutputWindowsTest::graphicClosesOnFocusLossAndReopensAfresh() {
     QCOMPARE(picture(12), QStringLiteral("diskredline.ico"));
     QCOMPARE(picture(0), QStringLiteral("diskblue.ico"));
     QCOMPARE(graphic->slotIcon(12)->picture(), QStringLiteral("diskredline.ico"));
-}
-
-// The print dialog takes the focus from the graphic for a while; that is not the user leaving it.
-void OutputWindowsTest::graphicStaysOpenBehindItsPrintDialog() {
-    startWithTypicalSet();
-    QPointer<GraphicWindow> graphic = openGraphic();
-    QVERIFY(graphic);
-    bool openDuringDialog = false;
-    dog->expect("QPrintDialog", QMessageBox::NoButton, [this, &openDuringDialog](QDialog& dialog) {
-        QTest::qWait(200);
-        openDuringDialog = program().frmGraphic() != nullptr;
-        dialog.reject();
-    });
-    find<QAction>("frmGraphic", "mnuPrintGraphics")->trigger();
-    QVERIFY(openDuringDialog);
-    QTest::qWait(200);
-    QVERIFY(program().frmGraphic());
-    QCOMPARE(window("frmGraphic"), graphic.data());
 }
 
 // With channel 4 unused its cage is opaque and lies over the channel's icons: nothing is dropped on
