@@ -1,315 +1,222 @@
-// The configuration report: the text file line by line (CR LF after each line), and the positioned lines
-// of the report window: totals at the top, sets 0 to 3 in the left column and 4 to 7 in the right.
-// Labels and values are right-aligned in fields of fixed width; a longer text keeps its first characters.
+// The configuration report: the text file with CR LF after every line, the positioned lines of the
+// report window (totals at the top, sets 0 to 3 in the left column and 4 to 7 in the right), and the
+// export. Labels and values are right-aligned in fields of fixed width; a longer text keeps its first
+// characters. A file is replaced only by a complete new one; a failed export is reported with the
+// path and leaves the old content; Cancel writes nothing and shows nothing.
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <string>
-#include <vector>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
 
 #include "outputforms.h"
-#include "reportlayout.h"
 #include "savereport.h"
 #include "testsession.h"
 
 namespace spindex {
 namespace {
 
-using Strings = std::vector<std::string>;
-using report::PrintedLine;
+using test::Strings;
+namespace fs = std::filesystem;
 
-std::string sp(std::size_t n) {
-    return std::string(n, ' ');
+std::string right(const std::string& text, std::size_t width) {
+    return std::string(width - text.size(), ' ') + text;
 }
 
-std::string crlf(const Strings &lines) {
+// The totals (the slot label cut to its first 35 characters), three empty lines, then for each set,
+// given as "level,drives,spans,size,capacity,HH or LP", seven lines and an empty one.
+Strings fileLines(const Strings& totals, const Strings& sets) {
+    const char* const totalLabels[] = {"Total Number of Drives", "GigaBytes Total Usable Drive Space",
+                                       "Number of Channels Used", "Total Number Low Profile Drive Slot"};
+    const char* const setLabels[] = {"Raid Level", "Number of Drives", "Number of Spans", "Drive Capacity",
+                                     "Total Capacity"};
+    Strings lines;
+    for (size_t k = 0; k < 4; ++k)
+        lines.push_back(right(totalLabels[k], 35) + "  " + right(totals[k], 7));
+    lines.insert(lines.end(), 3, "");
+    for (size_t t = 0; t < sets.size(); ++t) {
+        lines.push_back("Logical Drive " + std::to_string(t));
+        std::istringstream fields(sets[t]);
+        std::string value;
+        for (size_t k = 0; k < 5 && std::getline(fields, value, ','); ++k)
+            lines.push_back(right(setLabels[k], 18) + right(value, 7));
+        std::getline(fields, value);
+        lines.push_back(right("Drive Height", 18) + right(value == "HH" ? "Half Height" : "Low Profile", 15));
+        lines.push_back("");
+    }
+    return lines;
+}
+
+std::string crlf(const Strings& lines) {
     std::string all;
-    for (const std::string &line : lines)
+    for (const std::string& line : lines)
         all += line + "\r\n";
     return all;
 }
 
-Strings lines(const std::string &file) {
-    Strings result;
-    std::size_t start = 0;
-    for (std::size_t end; (end = file.find("\r\n", start)) != std::string::npos; start = end + 2)
-        result.push_back(file.substr(start, end - start));
-    EXPECT_EQ(start, file.size()) << "text after the last line end";
-    return result;
-}
+const char* const ThreeSetConfiguration = "add 5 12 - 36.4 lp; add 10 2 3 72.8; add 0 3 - 9.1";
+const Strings ThreeSets{"5,12,1,36.4,400.4,LP", "10,2,3,72.8,218.4,HH", "0,3,1,9.1,27.3,LP"};
+const Strings ThreeSetTotals{"21", "646.1", "1", "24"};
+const char* const EightSetConfiguration =
+    "add 0 1 - 18.2 lp; add 0 2; add 0 3; add 0 4; add 0 5; add 0 6; add 0 7; add 0 8 - - hh";
+const Strings EightSets{"0,1,1,18.2,18.2,LP", "0,2,1,18.2,36.4,LP",  "0,3,1,18.2,54.6,LP",  "0,4,1,18.2,72.8,LP",
+                        "0,5,1,18.2,91,LP",   "0,6,1,18.2,109.2,LP", "0,7,1,18.2,127.4,LP", "0,8,1,18.2,145.6,HH"};
 
-// The three sets used by several cases, on the Osprey.
-void addThreeSets(test::Session &s) {
-    ASSERT_TRUE(s.add("5", "12", "", "36.4", false));
-    ASSERT_TRUE(s.add("10", "2", "3", "72.8"));
-    ASSERT_TRUE(s.add("0", "3", "", "9.1"));
-}
-
-const Strings ThreeSetFile{
-    sp(13) + "Total Number of Drives" + "  " + sp(5) + "21",
-    sp(1) + "GigaBytes Total Usable Drive Space" + "  " + sp(2) + "646.1",
-    sp(12) + "Number of Channels Used" + "  " + sp(6) + "1",
-    "Total Number Low Profile Drive Slot" + std::string("  ") + sp(5) + "24",
-    "",
-    "",
-    "",
-    "Logical Drive 0",
-    sp(8) + "Raid Level" + sp(6) + "5",
-    sp(2) + "Number of Drives" + sp(5) + "12",
-    sp(3) + "Number of Spans" + sp(6) + "1",
-    sp(4) + "Drive Capacity" + sp(3) + "36.4",
-    sp(4) + "Total Capacity" + sp(2) + "400.4",
-    sp(6) + "Drive Height" + sp(4) + "Low Profile",
-    "",
-    "Logical Drive 1",
-    sp(8) + "Raid Level" + sp(5) + "10",
-    sp(2) + "Number of Drives" + sp(6) + "2",
-    sp(3) + "Number of Spans" + sp(6) + "3",
-    sp(4) + "Drive Capacity" + sp(3) + "72.8",
-    sp(4) + "Total Capacity" + sp(2) + "218.4",
-    sp(6) + "Drive Height" + sp(4) + "Half Height",
-    "",
-    "Logical Drive 2",
-    sp(8) + "Raid Level" + sp(6) + "0",
-    sp(2) + "Number of Drives" + sp(6) + "3",
-    sp(3) + "Number of Spans" + sp(6) + "1",
-    sp(4) + "Drive Capacity" + sp(4) + "9.1",
-    sp(4) + "Total Capacity" + sp(3) + "27.3",
-    sp(6) + "Drive Height" + sp(4) + "Low Profile",
-    "",
-};
-
-// ---- Text file ----
-
-TEST(ReportTextFile, NoSetHoldsTheTotalsAndThreeEmptyLines) {
-    test::Session s(6);
-    const std::string file = report::textFile(reportInput(s.main()));
-    const std::string expected =
-        crlf({sp(13) + "Total Number of Drives" + "  " + sp(6) + "0",
-              sp(1) + "GigaBytes Total Usable Drive Space" + "  " + sp(6) + "0",
-              sp(12) + "Number of Channels Used" + "  " + sp(6) + "1",
-              "Total Number Low Profile Drive Slot" + std::string("  ") + sp(6) + "0", "", "", ""});
-    EXPECT_EQ(file, expected);
-}
-
-TEST(ReportTextFile, ThreeSetsByteForByte) {
-    test::Session s(6);
-    addThreeSets(s);
-    const std::string file = report::textFile(reportInput(s.main()));
-    EXPECT_EQ(file, crlf(ThreeSetFile));
-    EXPECT_EQ(lines(file).size(), 31u);
-    for (std::size_t i = 0; i < 4; ++i)
-        EXPECT_EQ(ThreeSetFile[i].size(), 44u) << i;
-}
-
-TEST(ReportTextFile, EightSetsGiveSeventyOneLines) {
-    test::Session s(6);
-    for (int t = 0; t < 8; ++t)
-        ASSERT_TRUE(s.add("0", std::to_string(t + 1), "", "18.2", t == 7));
-    const Strings capacity{"18.2", "36.4", "54.6", "72.8", "91", "109.2", "127.4", "145.6"};
-    Strings expected{sp(13) + "Total Number of Drives" + "  " + sp(5) + "36",
-                     sp(1) + "GigaBytes Total Usable Drive Space" + "  " + sp(2) + "655.2",
-                     sp(12) + "Number of Channels Used" + "  " + sp(6) + "1",
-                     "Total Number Low Profile Drive Slot" + std::string("  ") + sp(5) + "40",
-                     "",
-                     "",
-                     ""};
-    for (std::size_t t = 0; t < 8; ++t) {
-        const std::string &cap = capacity[t];
-        const Strings block{"Logical Drive " + std::to_string(t),
-                            sp(8) + "Raid Level" + sp(6) + "0",
-                            sp(2) + "Number of Drives" + sp(6) + std::to_string(t + 1),
-                            sp(3) + "Number of Spans" + sp(6) + "1",
-                            sp(4) + "Drive Capacity" + sp(3) + "18.2",
-                            sp(4) + "Total Capacity" + sp(7 - cap.size()) + cap,
-                            sp(6) + "Drive Height" + sp(4) + (t == 7 ? "Half Height" : "Low Profile"),
-                            ""};
-        expected.insert(expected.end(), block.begin(), block.end());
+TEST(ReportFile, ByteForByte) {
+    const struct {
+        const char* name;
+        std::string configuration;
+        Strings totals, sets;
+        size_t lines;
+    } rows[] = {{"NoSet", "", {"0", "0", "1", "0"}, {}, 7},
+                {"ThreeSets", ThreeSetConfiguration, ThreeSetTotals, ThreeSets, 31},
+                {"EightSets", EightSetConfiguration, {"36", "655.2", "1", "40"}, EightSets, 71},
+                // A set behind an empty tab is not listed (the program itself never leaves such a gap).
+                {"EmptyTabBeforeAFilledOne",
+                 ThreeSetConfiguration + std::string("; add 0 4; empty 2"),
+                 {"25", "682.5", "1", "28"},
+                 {ThreeSets[0], ThreeSets[1]},
+                 23},
+                {"HalfHeightSet", "add 5 4 - 36.4 hh", {"4", "109.2", "1", "6"}, {"5,4,1,36.4,109.2,HH"}, 15}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::Session s(6);
+        s.run(row.configuration);
+        const Strings expected = fileLines(row.totals, row.sets);
+        EXPECT_EQ(expected.size(), row.lines);
+        EXPECT_EQ(report::textFile(reportInput(s.main())), crlf(expected));
     }
-    ASSERT_EQ(expected.size(), 71u);
-    const std::string file = report::textFile(reportInput(s.main()));
-    EXPECT_EQ(file, crlf(expected));
-    EXPECT_EQ(lines(file).size(), 71u);
+    const Strings three = fileLines(ThreeSetTotals, ThreeSets);
+    EXPECT_EQ(three[1], " GigaBytes Total Usable Drive Space    646.1");
+    EXPECT_EQ(three[3], "Total Number Low Profile Drive Slot       24");
+    EXPECT_EQ(three[8], "        Raid Level      5");
+    EXPECT_EQ(three[13], "      Drive Height    Low Profile");
 }
 
-// A tab that holds a set behind an empty one is not listed (the program never leaves such a gap).
-TEST(ReportTextFile, StopsAtTheFirstEmptyTab) {
+// Sets 0 to 3 in the left column at 1000 twips, 4 to 7 in the right at 5500, both from 1800 down; the
+// carriage return after each block goes to the left edge.
+TEST(ReportWindow, TotalsAndTwoColumnsOfSets) {
     test::Session s(6);
-    addThreeSets(s);
-    MainForm &m = s.main();
-    for (int k = 0; k < 5; ++k) {
-        m.field(3, k).setText(m.field(2, k).text());
-        m.field(2, k).setText("");
-    }
-    const Strings written = lines(report::textFile(reportInput(m)));
-    ASSERT_EQ(written.size(), 23u);
-    EXPECT_EQ(written, Strings(ThreeSetFile.begin(), ThreeSetFile.begin() + 23));
-}
-
-TEST(ReportTextFile, HalfHeightSet) {
-    test::Session s(6);
-    ASSERT_TRUE(s.add("5", "4", "", "36.4", true));
-    const Strings written = lines(report::textFile(reportInput(s.main())));
-    ASSERT_EQ(written.size(), 15u);
-    EXPECT_EQ(written[13], sp(6) + "Drive Height" + sp(4) + "Half Height");
-    EXPECT_EQ(written[3], "Total Number Low Profile Drive Slot" + std::string("  ") + sp(6) + "6");
-}
-
-TEST(ReportTextFile, LongTextsKeepTheirFirstCharacters) {
-    report::ReportInput input;
-    input.totalLabels = {"Total Number Low Profile Drive Slots Used", "B", "C", "D"};
-    input.totalValues = {"123456789", "1", "2", "3"};
-    input.sets[0].labels = {"A label of more than eighteen", "b", "c", "d", "e"};
-    input.sets[0].values = {"5", "0.123456789", "1", "2", "3"};
-    const Strings written = lines(report::textFile(input));
-    ASSERT_EQ(written.size(), 15u);
-    EXPECT_EQ(written[0], "Total Number Low Profile Drive Slot  1234567");
-    EXPECT_EQ(written[8], "A label of more th" + sp(6) + "5");
-    EXPECT_EQ(written[9], sp(17) + "b0.12345");
-}
-
-TEST(ReportFields, RightAlignPadsOrCuts) {
-    EXPECT_EQ(report::rightAlign("GigaBytes Total Usable Drive Space", 35),
-              " GigaBytes Total Usable Drive Space");
-    EXPECT_EQ(report::rightAlign("Raid Level", 18), sp(8) + "Raid Level");
-    EXPECT_EQ(report::rightAlign("Total Number Low Profile Drive Slots Used", 35),
-              "Total Number Low Profile Drive Slot");
-    EXPECT_EQ(report::rightAlign("", 7), sp(7));
-    EXPECT_EQ(report::rightAlign("1234567", 7), "1234567");
-}
-
-// ---- The report window ----
-
-std::vector<const PrintedLine *> headings(const std::vector<PrintedLine> &all) {
-    std::vector<const PrintedLine *> found;
-    for (const PrintedLine &line : all)
-        if (line.emphasis) found.push_back(&line);
-    return found;
-}
-
-TEST(ReportWindow, TotalsAtTheTopLeftInElevenPoints) {
-    test::Session s(6);
-    addThreeSets(s);
+    s.run(EightSetConfiguration);
     s.main().cmdDataReport.userClick();
-    ReportForm *report = s.program.frmLogicalDriveDisplay();
+    const ReportForm* report = s.program.frmLogicalDriveDisplay();
     ASSERT_NE(report, nullptr);
-    EXPECT_TRUE(report->visible);
-    EXPECT_EQ(report->caption, "Logical Drive Display");
-    const std::vector<PrintedLine> &drawn = report->lines;
-    ASSERT_GE(drawn.size(), 5u);
-    for (std::size_t k = 0; k < 4; ++k) {
-        EXPECT_EQ(drawn[k].x, 1000);
-        EXPECT_EQ(drawn[k].size, 11);
-        EXPECT_FALSE(drawn[k].emphasis);
-        EXPECT_EQ(drawn[k].text, ThreeSetFile[k]);
+    const Strings file = fileLines(s.totals(), EightSets);
+    auto line = [](int x, int size, bool emphasis, const std::string& text) {
+        return std::to_string(x) + " " + std::to_string(size) + (emphasis ? "! " : " ") + text;
+    };
+    Strings expected;
+    for (size_t k = 0; k < 4; ++k)
+        expected.push_back(line(1000, 11, false, file[k]));
+    expected.push_back(line(0, 11, false, "\r\r\r"));
+    for (size_t t = 0; t < 8; ++t) {
+        const int column = t < 4 ? 1000 : 5500;
+        expected.push_back(line(column, 15, true, "  Logical Drive   " + std::to_string(t) + "    "));
+        for (size_t k = 1; k < 7; ++k)
+            expected.push_back(line(column, 9, false, "   " + file[7 + 8 * t + k]));
+        expected.push_back(line(0, 9, false, "\r"));
     }
-    EXPECT_EQ(drawn[0].y, 0);
-    EXPECT_LT(drawn[0].y, drawn[1].y);
-    EXPECT_LT(drawn[3].y, 1800);
-    EXPECT_EQ(drawn[4].text, "\r\r\r");
-}
-
-TEST(ReportWindow, SixSetsInTwoColumns) {
-    test::Session s(6);
-    for (int t = 0; t < 6; ++t)
-        ASSERT_TRUE(s.add("0", std::to_string(t + 1), "", "18.2", t == 4));
-    s.main().cmdDataReport.userClick();
-    const std::vector<PrintedLine> &drawn = s.program.frmLogicalDriveDisplay()->lines;
-    const std::vector<const PrintedLine *> heads = headings(drawn);
-    ASSERT_EQ(heads.size(), 6u);
-    for (std::size_t t = 0; t < 6; ++t) {
-        EXPECT_EQ(heads[t]->text, "  Logical Drive   " + std::to_string(t) + "    ");
-        EXPECT_EQ(heads[t]->size, 15);
-        EXPECT_EQ(heads[t]->x, t < 4 ? 1000 : 5500) << t;
+    EXPECT_EQ(expected[6], "1000 9    " + std::string(8, ' ') + "Raid Level      0");
+    Strings drawn;
+    for (const report::PrintedLine& l : report->lines)
+        drawn.push_back(line(l.x, l.size, l.emphasis, l.text));
+    ASSERT_EQ(drawn, expected);
+    for (size_t i = 1; i < report->lines.size(); ++i) {
+        if (i == 5 || i == 5 + 4 * 8) // the headings of sets 0 and 4
+            EXPECT_EQ(report->lines[i].y, 1800) << i;
+        else
+            EXPECT_GT(report->lines[i].y, report->lines[i - 1].y) << i;
     }
-    EXPECT_EQ(heads[0]->y, 1800);
-    EXPECT_EQ(heads[4]->y, 1800);
-    EXPECT_LT(heads[0]->y, heads[1]->y);
-    EXPECT_LT(heads[2]->y, heads[3]->y);
-    EXPECT_LT(heads[4]->y, heads[5]->y);
-    EXPECT_EQ(heads[1]->y - heads[0]->y, heads[5]->y - heads[4]->y);
-
-    // The block of set 4: five fields and the height in 9 points at the right column, then the
-    // carriage return at the left edge.
-    const auto it =
-        std::find_if(drawn.begin(), drawn.end(), [&](const PrintedLine &l) { return &l == heads[4]; });
-    ASSERT_LE(it + 8, drawn.end());
-    const Strings block{"   " + sp(8) + "Raid Level" + sp(6) + "0",
-                        "   " + sp(2) + "Number of Drives" + sp(6) + "5",
-                        "   " + sp(3) + "Number of Spans" + sp(6) + "1",
-                        "   " + sp(4) + "Drive Capacity" + sp(3) + "18.2",
-                        "   " + sp(4) + "Total Capacity" + sp(5) + "91",
-                        "   " + sp(6) + "Drive Height" + sp(4) + "Half Height"};
-    for (std::size_t k = 0; k < block.size(); ++k) {
-        const PrintedLine &line = *(it + 1 + static_cast<std::ptrdiff_t>(k));
-        EXPECT_EQ(line.text, block[k]) << k;
-        EXPECT_EQ(line.x, 5500) << k;
-        EXPECT_EQ(line.size, 9) << k;
-        EXPECT_FALSE(line.emphasis) << k;
-        EXPECT_GT(line.y, heads[4]->y) << k;
-    }
-    EXPECT_EQ((it + 7)->text, "\r");
-    EXPECT_EQ((it + 7)->x, 0);
-    EXPECT_EQ(block[0].size(), 28u);
-    EXPECT_EQ(block[5].size(), 36u);
 }
 
-TEST(ReportWindow, FourSetsLeaveTheRightColumnEmpty) {
+// The report is a snapshot, and each opening shows one fresh report: the button, "Display
+// Configuration", and "Print Configuration", which prints it as the report window's Print does.
+TEST(ReportWindow, OneSnapshotPerOpeningPrintAndClose) {
     test::Session s(6);
-    for (int t = 0; t < 4; ++t)
-        ASSERT_TRUE(s.add("0", "2"));
-    s.main().cmdDataReport.userClick();
-    for (const PrintedLine &line : s.program.frmLogicalDriveDisplay()->lines)
-        EXPECT_NE(line.x, 5500) << line.text;
-    EXPECT_EQ(headings(s.program.frmLogicalDriveDisplay()->lines).size(), 4u);
-}
-
-TEST(ReportWindow, NoSetShowsOnlyTheTotals) {
-    test::Session s(6);
-    s.main().cmdDataReport.userClick();
-    const std::vector<PrintedLine> &drawn = s.program.frmLogicalDriveDisplay()->lines;
-    ASSERT_EQ(drawn.size(), 5u);
-    EXPECT_EQ(drawn[1].text, sp(1) + "GigaBytes Total Usable Drive Space" + "  " + sp(6) + "0");
-}
-
-TEST(ReportWindow, PressingTwiceGivesOneReport) {
-    test::Session s(6);
-    addThreeSets(s);
-    MainForm &m = s.main();
+    MainForm& m = s.main();
+    s.run(ThreeSetConfiguration);
     m.cmdDataReport.userClick();
-    const std::vector<PrintedLine> first = s.program.frmLogicalDriveDisplay()->lines;
+    const std::vector<report::PrintedLine> first = s.program.frmLogicalDriveDisplay()->lines;
     s.program.focus(&m);
-    m.cmdDataReport.userClick();
-    ASSERT_NE(s.program.frmLogicalDriveDisplay(), nullptr);
+    s.play("clear yes");
     EXPECT_EQ(s.program.frmLogicalDriveDisplay()->lines, first);
-    EXPECT_EQ(headings(s.program.frmLogicalDriveDisplay()->lines).size(), 3u);
-}
-
-// The report is a snapshot: later changes in the main window do not reach it.
-TEST(ReportWindow, SnapshotIsNotUpdated) {
-    test::Session s(6);
-    addThreeSets(s);
-    MainForm &m = s.main();
+    EXPECT_EQ(s.take(), Strings{"Spindex (yes/no): Are you sure?"});
+    s.run(ThreeSetConfiguration);
     m.mnuDisplay.userClick();
-    const std::vector<PrintedLine> shown = s.program.frmLogicalDriveDisplay()->lines;
-    s.program.focus(&m);
-    s.clearAll(MsgAnswer::Yes);
-    EXPECT_EQ(s.program.frmLogicalDriveDisplay()->lines, shown);
-}
-
-TEST(ReportWindow, MenuPrintsCloseReturnsToTheMainWindow) {
-    test::Session s(6);
-    MainForm &m = s.main();
-    m.cmdDataReport.userClick();
-    ReportForm &report = *s.program.frmLogicalDriveDisplay();
+    EXPECT_EQ(s.program.frmLogicalDriveDisplay()->lines, first);
+    m.mnuPrint.userClick();
+    ReportForm& report = *s.program.frmLogicalDriveDisplay();
+    EXPECT_EQ(report.lines, first);
     report.mnuPrint.userClick();
     report.mnuPrinterSetup.userClick();
-    EXPECT_EQ(s.host.printed, Strings{"frmLogicalDriveDisplay"});
-    EXPECT_EQ(s.host.printerSetups, Strings{"frmLogicalDriveDisplay"});
+    m.mnuPrintSetup.userClick();
+    EXPECT_EQ(s.host.printed, Strings(2, "frmLogicalDriveDisplay"));
+    EXPECT_EQ(s.host.printerSetups, (Strings{"frmLogicalDriveDisplay", "frmSpindex"}));
     report.mnuClose.userClick();
     EXPECT_EQ(s.program.frmLogicalDriveDisplay(), nullptr);
     EXPECT_EQ(s.program.focused(), &m);
+}
+
+class TextExport : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() / ("spindex-export-" + std::to_string(std::random_device()()));
+        fs::create_directories(folder);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(folder, ec);
+    }
+    static std::string read(const fs::path& path) {
+        std::ostringstream content;
+        content << std::ifstream(path, std::ios::binary).rdbuf();
+        return content.str();
+    }
+    long files() const { return std::distance(fs::directory_iterator(folder), fs::directory_iterator()); }
+
+    fs::path folder;
+    test::Session s{6};
+};
+
+// "Save Data As" replaces an older, longer file; Cancel writes nothing; the report window writes the
+// same file. No temporary file stays behind.
+TEST_F(TextExport, WritesTheReport) {
+    s.run("add 5 12 - 36.4");
+    const fs::path path = folder / "typical.txt";
+    std::ofstream(path, std::ios::binary) << std::string(5000, 'x');
+    s.host.saveAnswers = {path.string(), std::nullopt, (folder / "from-report.txt").string()};
+    s.main().mnuSave.userClick();
+    EXPECT_EQ(read(path), crlf(fileLines({"12", "400.4", "1", "12"}, {"5,12,1,36.4,400.4,LP"})));
+    s.main().mnuSave.userClick();
+    s.main().cmdDataReport.userClick();
+    s.program.frmLogicalDriveDisplay()->mnuPtoFile.userClick();
+    EXPECT_EQ(read(folder / "from-report.txt"), read(path));
+    EXPECT_EQ(s.host.saveDialogs, Strings(3, "Text Files (*.txt)|*.txt txt"));
+    EXPECT_EQ(s.take(), Strings{});
+    EXPECT_EQ(files(), 2);
+}
+
+// Also when the tests run as root, a file without write permission keeps its content.
+TEST_F(TextExport, FailureIsReportedAndTheOldContentStays) {
+    const fs::path missing = folder / "no such folder" / "report.txt", locked = folder / "locked.txt",
+                   directory = folder / "a folder.txt";
+    std::ofstream(locked, std::ios::binary) << "old content\r\n";
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::create_directory(directory);
+    for (const fs::path& path : {missing, locked, directory}) {
+        SCOPED_TRACE(path.string());
+        s.host.saveAnswers.push_back(path.string());
+        s.main().mnuSave.userClick();
+        const Strings shown = s.take();
+        EXPECT_EQ(shown.size(), 1u);
+        const std::string start = "Spindex (critical): Could not save the report to " + path.string(),
+                          text = shown.empty() ? "" : shown[0];
+        EXPECT_EQ(text.substr(0, start.size()), start);
+        EXPECT_TRUE(text.size() == start.size() || text.substr(start.size(), 2) == ": ") << text;
+    }
+    EXPECT_EQ(read(locked), "old content\r\n");
+    EXPECT_FALSE(fs::exists(missing.parent_path()));
+    EXPECT_EQ(files(), 2);
 }
 
 } // namespace

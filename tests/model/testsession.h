@@ -1,200 +1,240 @@
 #pragma once
 
-// What every model test needs: a scripted Host that records what the program shows and answers its
-// questions from a queue, and a session that starts a fresh program the way a user does and opens the
-// main window for one controller.
+// What every model test needs: a Host that records what the program shows and answers its questions
+// from a queue, and a session that starts a fresh program the way a user does, opens the main window
+// for one controller and plays the user's actions.
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <deque>
-#include <functional>
+#include <iterator>
 #include <optional>
 #include <set>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host.h"
 #include "mainform.h"
+#include "numbers.h"
 #include "program.h"
 #include "smallforms.h"
 
 namespace spindex::test {
 
-struct Message {
-    std::string text;
-    MsgButtons buttons;
-    MsgIcon icon;
-    std::string title;
-    MsgAnswer answer;
-};
+using Strings = std::vector<std::string>;
 
-struct SaveDialog {
-    std::string filter;
-    std::string defaultExt;
-};
+inline Strings range(int from, int to) {
+    Strings s;
+    for (int i = from; i <= to; ++i)
+        s.push_back(std::to_string(i));
+    return s;
+}
 
 class TestHost : public Host {
 public:
-    std::vector<Message> messages;
-    // Answers to the questions (Yes/No boxes), used in the order queued.
-    std::deque<MsgAnswer> answers;
-    // When set, answers a question that finds the queue empty; otherwise such a question fails the test.
-    std::function<MsgAnswer(const std::string &text)> answerer;
-    // Results of the save-file dialog: a path, or nothing for Cancel.
-    std::deque<std::optional<std::string>> saveAnswers;
-    std::vector<SaveDialog> saveDialogs;
-    std::vector<std::string> printed;
-    std::vector<std::string> printerSetups;
-    std::vector<std::string> started;
-    std::vector<std::string> existenceChecks;
-    std::set<std::string> existingFiles;
-    std::set<std::string> startableFiles; // empty: every non-empty path starts
-    int endedCount = 0;
+    Strings shown;                 // every message as "title: text", marked when it is critical or a question
+    std::deque<MsgAnswer> answers; // for the questions in order; a question that finds none fails the test
+    std::deque<std::optional<std::string>> saveAnswers; // paths the save dialog returns, nothing for Cancel
+    Strings saveDialogs, printed, printerSetups, started, existenceChecks;
+    std::set<std::string> existingFiles, unstartable;
+    int ended = 0;
 
-    MsgAnswer messageBox(const std::string &text, MsgButtons buttons, MsgIcon icon,
-                         const std::string &title) override {
-        MsgAnswer answer = MsgAnswer::Ok;
-        if (buttons == MsgButtons::YesNo) {
-            if (!answers.empty()) {
-                answer = answers.front();
-                answers.pop_front();
-            } else if (answerer) {
-                answer = answerer(text);
-            } else {
-                ADD_FAILURE() << "question without a queued answer: " << text;
-                answer = MsgAnswer::No;
-            }
-        }
-        messages.push_back({text, buttons, icon, title, answer});
+    MsgAnswer messageBox(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title) override {
+        const char* mark = icon == MsgIcon::None ? "" : icon == MsgIcon::Critical ? " (critical)" : " (icon)";
+        shown.push_back(title + mark + (buttons == MsgButtons::YesNo ? " (yes/no)" : "") + ": " + text);
+        if (buttons == MsgButtons::Ok)
+            return MsgAnswer::Ok;
+        if (answers.empty())
+            ADD_FAILURE() << "question without a queued answer: " << text;
+        const MsgAnswer answer = answers.empty() ? MsgAnswer::No : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
         return answer;
     }
-
-    std::optional<std::string> saveFileName(const std::string &filter,
-                                            const std::string &defaultExt) override {
-        saveDialogs.push_back({filter, defaultExt});
-        if (saveAnswers.empty()) {
+    std::optional<std::string> saveFileName(const std::string& filter, const std::string& defaultExt) override {
+        saveDialogs.push_back(filter + " " + defaultExt);
+        if (saveAnswers.empty())
             ADD_FAILURE() << "save dialog without a queued answer";
-            return std::nullopt;
-        }
-        std::optional<std::string> answer = saveAnswers.front();
-        saveAnswers.pop_front();
+        const std::optional<std::string> answer = saveAnswers.empty() ? std::nullopt : saveAnswers.front();
+        if (!saveAnswers.empty())
+            saveAnswers.pop_front();
         return answer;
     }
-
-    void printWindow(const std::string &window) override { printed.push_back(window); }
-    void printerSetup(const std::string &window) override { printerSetups.push_back(window); }
-
-    bool startProgram(const std::string &path) override {
+    void printWindow(const std::string& window) override { printed.push_back(window); }
+    void printerSetup(const std::string& window) override { printerSetups.push_back(window); }
+    bool startProgram(const std::string& path) override {
         started.push_back(path);
-        if (path.empty()) return false;
-        return startableFiles.empty() || startableFiles.count(path) > 0;
+        return !path.empty() && unstartable.count(path) == 0;
     }
-
-    bool fileExists(const std::string &path) override {
+    bool fileExists(const std::string& path) override {
         existenceChecks.push_back(path);
         return existingFiles.count(path) > 0;
     }
-
-    void programEnded() override { ++endedCount; }
-
-    // How many messages carried exactly this text.
-    int count(const std::string &text) const {
-        int n = 0;
-        for (const Message &m : messages)
-            n += m.text == text ? 1 : 0;
-        return n;
-    }
+    void programEnded() override { ++ended; }
 };
 
 // A fresh program per case: the splash hands over after its five seconds, the user picks the
 // controller (1 to 8) in the selection window and presses "Configure Controller".
 class Session {
 public:
-    explicit Session(int controllerId = 6) {
+    explicit Session(int controllerId) {
         program.Main();
         program.advance(5000);
-        SelectControllerForm *select = program.frmSelectController();
-        if (!select) {
-            ADD_FAILURE() << "the selection window is not loaded after the splash";
-            return;
-        }
-        if (controllerId != 6) select->cmbSelectCont.userPick(controllerId - 1);
-        select->Command1.userClick();
+        program.frmSelectController()->cmbSelectCont.userPick(controllerId - 1);
+        program.frmSelectController()->Command1.userClick();
         program.collectUnloaded();
-        if (!program.frmSpindex()) ADD_FAILURE() << "the main window did not open";
     }
-    Session(const Session &) = delete;
-    Session &operator=(const Session &) = delete;
 
     TestHost host;
     Program program{host};
 
-    MainForm &main() { return *program.frmSpindex(); }
+    MainForm& main() { return *program.frmSpindex(); }
+
+    // The messages shown since the last call.
+    Strings take() { return std::exchange(host.shown, {}); }
 
     // The user picks the entry with this text; a missing entry fails the test.
-    void pick(ListBox &list, const std::string &text) {
+    void pick(ListBox& list, const std::string& text) {
         const int index = list.indexOf(text);
-        if (index < 0) {
+        if (index < 0)
             ADD_FAILURE() << list.name << " has no entry \"" << text << "\"";
-            return;
+        else
+            list.userPick(index);
+    }
+
+    // The calculator's inputs as a user picks them; spans, size and height stay when not given.
+    void calculator(const std::string& level, const std::string& drives, const std::string& spans = "",
+                    const std::string& size = "", std::optional<bool> halfHeight = std::nullopt) {
+        pick(main().cmbRaidLevel, level);
+        pick(main().cmbMaxDrives, drives);
+        if (!spans.empty())
+            pick(main().cmbNumSpans, spans);
+        if (!size.empty())
+            pick(main().cmbDriveSize, size);
+        if (halfHeight)
+            main().optDriveH[*halfHeight ? 0 : 1].userClick();
+    }
+
+    // Plays a script of user actions separated by ";", a leading count repeating one:
+    // "add LEVEL DRIVES [SPANS [SIZE [hh|lp]]]" ("-" leaves an input as it is), "calc ..." (the same
+    // inputs without the add), "sets N" (RAID sets per add, a list the window never shows), "tab T",
+    // "spare TAB", "global [COUNT]", "type COUNT", "globalsize SIZE", "globalhh", "untick CHANNEL",
+    // "storage CHANNEL ENTRY", "delete TAB yes|no", "clear yes|no", "empty TAB", "field TAB K TEXT".
+    void play(const std::string& script) {
+        std::istringstream commands(script);
+        for (std::string command; std::getline(commands, command, ';');) {
+            std::istringstream in(command);
+            Strings words{std::istream_iterator<std::string>(in), {}};
+            const bool counted = words.at(0).find_first_not_of("0123456789") == std::string::npos;
+            const int times = counted ? std::stoi(words[0]) : 1;
+            words.erase(words.begin(), words.begin() + (counted ? 1 : 0));
+            words.resize(6);
+            for (std::string& word : words)
+                if (word == "-")
+                    word.clear();
+            for (int n = 0; n < times; ++n)
+                act(words);
         }
-        list.userPick(index);
     }
 
-    // Picks the calculator's inputs the way a user does: level, drives, spans, size, then height.
-    // Spans and height are left alone when not given.
-    void calculator(const std::string &level, const std::string &drives, const std::string &spans = "",
-                    const std::string &size = "", std::optional<bool> halfHeight = std::nullopt) {
-        MainForm &m = main();
-        pick(m.cmbRaidLevel, level);
-        pick(m.cmbMaxDrives, drives);
-        if (!spans.empty()) pick(m.cmbNumSpans, spans);
-        if (!size.empty()) pick(m.cmbDriveSize, size);
-        if (halfHeight) m.optDriveH[*halfHeight ? 0 : 1].userClick();
+    // Plays a configuration that must show no message.
+    void run(const std::string& script) {
+        play(script);
+        EXPECT_EQ(take(), Strings{}) << script;
     }
 
-    // Sets up the calculator and presses "Add to Next Available RAID Set". True when no message came.
-    bool add(const std::string &level, const std::string &drives, const std::string &spans = "",
-             const std::string &size = "", std::optional<bool> halfHeight = std::nullopt) {
-        calculator(level, drives, spans, size, halfHeight);
-        const std::size_t before = host.messages.size();
-        main().cmdAddLogicals.userClick();
-        return host.messages.size() == before;
-    }
-
-    // The user clicks the tab, then the delete button, answering the question.
-    void deleteSet(int tab, MsgAnswer answer) {
-        main().SSTab1.setTab(tab);
-        host.answers.push_back(answer);
-        main().cmdClearOne.userClick();
-    }
-
-    void clearAll(MsgAnswer answer) {
-        host.answers.push_back(answer);
-        main().cmdClearAll.userClick();
-    }
-
-    // Text fields of one tab: level, drives, spans, drive capacity, total capacity.
-    std::vector<std::string> tabFields(int tab) {
-        std::vector<std::string> fields;
+    // One tab as text: the five fields, the drive height and the local spare's count and size.
+    std::string tab(int t) {
+        std::string text;
         for (int k = 0; k < 5; ++k)
-            fields.push_back(main().field(tab, k).text());
-        return fields;
+            text += main().field(t, k).text() + ",";
+        return text + (main().tabHalfHeight(t) ? "HH " : "LP ") + main().txtLocSpr[2 * t].text() + "/" +
+               main().txtLocSpr[2 * t + 1].text();
     }
 
-    std::vector<std::string> totals() {
-        std::vector<std::string> texts;
-        for (const TextBox &box : main().txtSumTotals)
+    Strings totals() {
+        Strings texts;
+        for (const TextBox& box : main().txtSumTotals)
             texts.push_back(box.text());
         return texts;
     }
-};
 
-inline std::string messageTexts(const TestHost &host) {
-    std::string all;
-    for (const Message &m : host.messages)
-        all += "[" + m.text + "] ";
-    return all;
-}
+    // Everything a user sees of the channels, the calculator, the table and the spares, as text.
+    Strings snapshot() {
+        MainForm& m = main();
+        Strings all = totals();
+        for (const std::string& text : {std::to_string(program.ControllerType), m.lblController.caption,
+                                        m.txtDisplayMaxDrives.text(), m.TxtLogicalCap.text(), m.TxtTotalCap.text(),
+                                        m.txtTotalDrives.text(), m.Text2.text(), formatNumber(m.LogDrivesAvail),
+                                        std::to_string(m.SSTab1.tab()), std::string(m.lblSpan.visible ? "span" : "")})
+            all.push_back(text);
+        for (const ListBox* list :
+             {&m.cmbRaidLevel, &m.cmbMaxDrives, &m.cmbNumSpans, &m.cmbDriveSize, &m.cmbGlobalHotSpareSize,
+              &m.cmbStorageSel[0], &m.cmbStorageSel[1], &m.cmbStorageSel[2], &m.cmbStorageSel[3]}) {
+            all.push_back(list->name + (list->enabled ? "" : " disabled") + (list->visible ? " @" : " hidden @") +
+                          std::to_string(list->listIndex()));
+            all.insert(all.end(), list->items().begin(), list->items().end());
+        }
+        for (int i = 0; i < 8; ++i)
+            all.push_back(tab(i) + (m.SSTab1.tabEnabled[i] ? "" : " disabled"));
+        for (int c = 0; c < 4; ++c)
+            all.push_back(std::to_string(m.ckChanUsed[c].value()) + (m.ckChanUsed[c].enabled ? "" : " disabled"));
+        for (const OptionButton* option : {&m.optDriveH[0], &m.optGlobHotSpr[0], &m.optGlobHotSpH[0]})
+            all.push_back(option->name + (option->value() ? " on" : " off"));
+        return all;
+    }
+
+private:
+    void act(const Strings& w) {
+        MainForm& m = main();
+        const int i = std::atoi(w[1].c_str());
+        const MsgAnswer answer = w[1] == "yes" || w[2] == "yes" ? MsgAnswer::Yes : MsgAnswer::No;
+        if (w[0] == "add" || w[0] == "calc") {
+            calculator(w[1], w[2], w[3], w[4], w[5].empty() ? std::nullopt : std::optional(w[5] == "hh"));
+            if (w[0] == "add")
+                m.cmdAddLogicals.userClick();
+        } else if (w[0] == "sets") {
+            if (m.cmbNumRdSets.indexOf(w[1]) < 0)
+                m.cmbNumRdSets.addItem(w[1]);
+            pick(m.cmbNumRdSets, w[1]);
+        } else if (w[0] == "tab") {
+            m.SSTab1.setTab(i);
+        } else if (w[0] == "spare") {
+            m.SSTab1.setTab(i);
+            m.optLocHotSpr[2 * i].userClick();
+        } else if (w[0] == "delete") {
+            m.SSTab1.setTab(i);
+            host.answers.push_back(answer);
+            m.cmdClearOne.userClick();
+        } else if (w[0] == "clear") {
+            host.answers.push_back(answer);
+            m.cmdClearAll.userClick();
+        } else if (w[0] == "global") {
+            m.optGlobHotSpr[0].userClick();
+            if (!w[1].empty())
+                m.Text2.userType(w[1]);
+        } else if (w[0] == "type") {
+            m.Text2.userType(w[1]);
+        } else if (w[0] == "globalsize") {
+            pick(m.cmbGlobalHotSpareSize, w[1]);
+        } else if (w[0] == "globalhh") {
+            m.optGlobHotSpH[0].userClick();
+        } else if (w[0] == "untick") {
+            m.ckChanUsed[i].userClick();
+        } else if (w[0] == "storage") {
+            m.cmbStorageSel[i].userPick(std::stoi(w[2]));
+        } else if (w[0] == "empty") {
+            for (int k = 0; k < 5; ++k)
+                m.field(i, k).setText("");
+        } else if (w[0] == "field") {
+            m.field(i, std::stoi(w[2])).setText(w[3]);
+        } else {
+            ADD_FAILURE() << "no such command: " << w[0];
+        }
+    }
+};
 
 } // namespace spindex::test

@@ -1,0 +1,278 @@
+// The other windows and the menus. The cage graphic: one cage per used channel with one icon per slot;
+// the drives of the sets fill the slots channel after channel in tab order, and the placement stops
+// for good at the first set without drives; the window is a snapshot that closes when it loses the
+// focus. The menus: a controller switch asks once, clears the table and sets the new controller up; a
+// rule set moves a check mark and nothing else; Exit closes every window. The about box starts the
+// system information tool found through the registry, or says it is unavailable.
+
+#include <algorithm>
+#include <map>
+
+#include "appinfo.h"
+#include "outputforms.h"
+#include "registry.h"
+#include "testsession.h"
+
+namespace spindex {
+namespace {
+
+using test::Strings;
+
+GraphicForm& openGraphic(test::Session& s) {
+    s.program.focus(&s.main());
+    s.main().cmdDisplayGraphic.userClick();
+    return *s.program.frmGraphic();
+}
+
+// The twelve slots of a channel: '-' hidden, ' ' no picture, '.' the empty slot, else the number of
+// the set whose colour the slot shows.
+std::string slots(const GraphicForm& g, int c) {
+    std::string text;
+    for (int j = 0; j < 12; ++j) {
+        const Image& icon = g.imgLgcDrv[12 * c + j];
+        const auto set = std::find(setIconFiles().begin(), setIconFiles().end(), icon.picture) - setIconFiles().begin();
+        text += !icon.visible                   ? '-'
+                : icon.picture.empty()          ? ' '
+                : icon.picture == EmptySlotIcon ? '.'
+                                                : char('0' + set);
+    }
+    return text;
+}
+
+TEST(Graphic, Placement) {
+    const std::string unused(12, ' '), free(12, '.');
+    const struct {
+        const char *name, *configuration;
+        int controller;
+        Strings channels;
+    } rows[] = {{"OneChannelOfTwelve", "add 0 5; add 0 3", 1, {"00000111....", unused, unused, unused}},
+                {"SpannedSetOverTwoChannelsOfSix", "add 50 4 2", 7, {"000000------", "00....------", unused, unused}},
+                {"FirstChannelUnused", "untick 0; add 0 5", 6, {unused, "00000.......", free, free}},
+                {"SetsInTabOrder", "4 add 0 3", 6, {"000111222333", free, free, free}},
+                {"EmptyTabEndsThePlacement",
+                 "add 0 2; add 0 3; add 0 4; add 0 5; empty 2",
+                 6,
+                 {"00111.......", free, free, free}},
+                {"DriveCountThatIsNoNumber", "add 0 2; add 0 3; field 0 1 two", 6, {free, free, free, free}},
+                {"MoreDrivesThanSlots",
+                 "field 0 1 30; field 0 2 1; field 1 1 30; field 1 2 1",
+                 6,
+                 {"000000000000", "000000000000", "000000111111", "111111111111"}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::Session s(row.controller);
+        s.run(row.configuration);
+        const GraphicForm& g = openGraphic(s);
+        EXPECT_TRUE(g.visible);
+        EXPECT_EQ(g.lblController.caption, s.main().lblController.caption);
+        for (int c = 0; c < 4; ++c) {
+            EXPECT_EQ(slots(g, c), row.channels[c]) << c;
+            const bool used = s.main().ckChanUsed[c].value() == 1;
+            EXPECT_EQ(g.StorageCage[c].opaque, !used) << c;
+            EXPECT_EQ(g.lnChannel[c].visible && g.txtChannel[c].visible, used) << c;
+        }
+    }
+}
+
+// A cage is 381 twips per slot, with a connector between neighbouring slots; every storage entry in
+// turn, and a channel of a single slot (no entry gives one; it is set here as the channel would hold it).
+TEST(Graphic, CageHeightsAndConnectors) {
+    for (int entry = -1; entry < 10; ++entry) {
+        SCOPED_TRACE(entry);
+        test::Session s(6);
+        if (entry >= 0)
+            s.main().cmbStorageSel[2].userPick(entry);
+        else
+            s.program.ChannelSlots[2] = 1;
+        const GraphicForm& g = openGraphic(s);
+        const int n = s.program.ChannelSlots[2];
+        EXPECT_EQ(g.StorageCage[2].geometry.height, 381 * n);
+        int connectors = 0;
+        for (int j = 0; j < 11; ++j)
+            connectors += g.Line2[22 + j].visible ? 1 : 0;
+        EXPECT_EQ(connectors, n - 1);
+        EXPECT_EQ(slots(g, 2), std::string(n, '.') + std::string(12 - n, '-'));
+    }
+}
+
+// A drop swaps the two pictures (the sets are not touched), a drop on itself changes nothing; the
+// window closes when it loses the focus, and the next one starts afresh.
+TEST(Graphic, DragDropFocusAndPrint) {
+    test::Session s(1);
+    s.run("add 0 5");
+    GraphicForm& g = openGraphic(s);
+    g.imgLgcDrv[9].onDragDrop(g.imgLgcDrv[2]);
+    g.imgLgcDrv[3].onDragDrop(g.imgLgcDrv[3]);
+    EXPECT_EQ(slots(g, 0), "00.00....0..");
+    EXPECT_EQ(s.tab(0), "0,5,1,18.2,91,LP 0/");
+    g.mnuPrintGraphics.userClick();
+    EXPECT_EQ(s.host.printed, Strings{"frmGraphic"});
+    s.program.focus(&s.main());
+    EXPECT_EQ(s.program.frmGraphic(), nullptr);
+    s.program.collectUnloaded();
+    EXPECT_EQ(slots(openGraphic(s), 0), "00000.......");
+}
+
+// Yes clears the table without a second question and sets the new controller up: its presets are
+// selected, the other channels keep their entries, the drive size stays. From the Osprey with a set,
+// spares, storage and a calculator of its own, and from the Keel, whose storage the Finch keeps.
+TEST(ControllerSwitch, YesClearsAndSetsTheNewControllerUp) {
+    const char* const osprey = "add 50 3 4 36.4 lp; spare 0; global 2; storage 1 1; storage 2 5; calc 10 2 9";
+    const struct {
+        const char *name, *configuration, *ticked, *storage, *drives, *capacity;
+        int from, to, slots;
+    } rows[] = {{"ToTheLark", osprey, "1000", "0150", "8", "291.2", 6, 1, 12},
+                {"ToTheWren", osprey, "1000", "0150", "12", "436.8", 6, 2, 12},
+                {"ToTheKeel", osprey, "1100", "2250", "8", "291.2", 6, 7, 12},
+                {"ToTheMast", osprey, "1100", "3150", "8", "291.2", 6, 8, 10},
+                {"BackToTheOsprey", osprey, "1111", "0000", "12", "436.8", 6, 6, 48},
+                {"KeelToFinch", "", "1100", "2200", "12", "218.4", 7, 3, 12}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::Session s(row.from);
+        MainForm& m = s.main();
+        s.run(row.configuration);
+        s.host.answers.push_back(MsgAnswer::Yes);
+        m.mnuController[row.to].userClick();
+        EXPECT_EQ(s.take(), Strings{"Spindex (yes/no): This will clear all current logical drives!  Do you want to "
+                                    "continue?"});
+        EXPECT_EQ(s.program.ControllerType, row.to);
+        for (int c = 0; c < 4; ++c) {
+            EXPECT_EQ(m.ckChanUsed[c].value(), row.ticked[c] - '0') << c;
+            EXPECT_EQ(m.cmbStorageSel[c].enabled, row.ticked[c] == '1') << c;
+            EXPECT_EQ(m.cmbStorageSel[c].listIndex(), row.storage[c] - '0') << c;
+        }
+        EXPECT_EQ(m.MaxSlots, row.slots);
+        EXPECT_EQ(m.cmbMaxDrives.text(), row.drives);
+        EXPECT_EQ(m.TxtLogicalCap.text(), row.capacity);
+        EXPECT_EQ(s.totals(), (Strings{"0", "0", "1", "0"}));
+        EXPECT_EQ(m.LogDrivesAvail, 8);
+    }
+}
+
+// No to the switch, and any rule set, change nothing else; a switch keeps the rule set.
+TEST(Menus, NoSwitchAndRuleSetsChangeNothingElse) {
+    test::Session s(4);
+    MainForm& m = s.main();
+    s.run("add 50 3 3 72.8; spare 0; global; calc 30 5 4 9.1");
+    const Strings before = s.snapshot();
+    s.host.answers.push_back(MsgAnswer::No);
+    m.mnuController[2].userClick();
+    EXPECT_EQ(s.snapshot(), before);
+    for (int rule : {2, 0, 3, 1, 2}) {
+        m.mnuRules[rule].userClick();
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(m.mnuRules[i].checked, i == rule) << rule;
+        EXPECT_EQ(m.RuleSet, rule);
+    }
+    EXPECT_EQ(m.lblRule.caption, "Netware Cluster Server Rules");
+    EXPECT_EQ(s.snapshot(), before);
+    EXPECT_EQ(s.take().size(), 1u);
+    s.host.answers.push_back(MsgAnswer::Yes);
+    m.mnuController[5].userClick();
+    EXPECT_TRUE(m.mnuRules[2].checked);
+    EXPECT_EQ(m.lblRule.caption, "Netware Cluster Server Rules");
+}
+
+TEST(Menus, EmailAndExitWithTheReportAndTheGraphicOpen) {
+    test::Session s(6);
+    MainForm& m = s.main();
+    m.mnuEmail.userClick();
+    EXPECT_EQ(s.take(), Strings{std::string("Spindex: Send suggestions to ") + appinfo::SuggestionsAddress});
+    m.cmdDataReport.userClick();
+    openGraphic(s);
+    ASSERT_NE(s.program.frmLogicalDriveDisplay(), nullptr);
+    ASSERT_NE(s.program.frmGraphic(), nullptr);
+    m.mnuClose.userClick();
+    EXPECT_TRUE(s.program.loadedForms().empty());
+    EXPECT_TRUE(s.program.ended());
+    EXPECT_EQ(s.host.ended, 1);
+}
+
+// Values by their names: "PATH" of the tool's own key, "MSINFO" of the shared tools' location.
+class FakeRegistry : public Registry {
+public:
+    std::map<std::string, RegistryValue> values;
+    std::optional<RegistryValue> queryValue(std::uint32_t, const std::string&, const std::string& name) override {
+        return values.count(name) ? std::optional(values[name]) : std::nullopt;
+    }
+};
+
+RegistryValue text(const std::string& bytes) {
+    return {REG_SZ_TYPE, {bytes.begin(), bytes.end()}};
+}
+
+// A text loses one trailing NUL; a number becomes the hexadecimal codes of its kept bytes, last to
+// first, read back as a number; another type succeeds and leaves the value; a missing key empties it.
+TEST(GetKeyValue, EachTypeOfValue) {
+    using namespace std::string_literals;
+    const struct {
+        const char* name;
+        std::optional<RegistryValue> value;
+        std::string read;
+    } rows[] = {{"TextWithNul", text("C:\\Tools\\MSINFO32.EXE\0"s), "C:\\Tools\\MSINFO32.EXE"},
+                {"TextWithoutNul", text("C:\\Tools\\MSINFO32.EXE"), "C:\\Tools\\MSINFO32.EXE"},
+                {"TextWithTwoNuls", text("abc\0\0"s), "abc\0"s},
+                {"NumberLosesItsNulByte", RegistryValue{REG_DWORD_TYPE, {0x2A, 0, 0, 0}}, "42"},
+                {"NumberOfFourBytes", RegistryValue{REG_DWORD_TYPE, {1, 2, 3, 4}}, "17185"},
+                {"NumberWithoutLeadingZeros", RegistryValue{REG_DWORD_TYPE, {0x34, 0x12, 0, 0}}, "4660"},
+                {"OtherType", RegistryValue{3, {0x41, 0x42}}, "before"},
+                {"MissingKey", std::nullopt, ""}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeRegistry registry;
+        if (row.value)
+            registry.values["PATH"] = *row.value;
+        std::string value = "before";
+        EXPECT_EQ(GetKeyValue(&registry, HKEY_LOCAL_MACHINE_ROOT, "SOFTWARE", "PATH", value), row.value.has_value());
+        EXPECT_EQ(value, row.read);
+    }
+    std::string value = "before";
+    EXPECT_FALSE(GetKeyValue(nullptr, HKEY_LOCAL_MACHINE_ROOT, "SOFTWARE", "PATH", value));
+}
+
+// OK and the loss of the focus close the about box. Its button starts the PATH value as it is; else
+// the folder value with "\MSINFO32.EXE" when that file exists; anything that fails says the tool is
+// unavailable.
+TEST(AboutBox, SystemInformation) {
+    using namespace std::string_literals;
+    const std::string exe = "C:\\Tools\\MSINFO32.EXE", folder = "C:\\MSInfo", inFolder = folder + "\\MSINFO32.EXE";
+    const struct {
+        const char* name;
+        std::map<std::string, RegistryValue> values;
+        bool registry, fileExists, starts;
+        Strings checked, started;
+    } rows[] = {{"PathValue", {{"PATH", text(exe + "\0"s)}, {"MSINFO", text(folder)}}, true, true, true, {}, {exe}},
+                {"FolderWithTheProgram", {{"MSINFO", text(folder + "\0"s)}}, true, true, true, {inFolder}, {inFolder}},
+                {"FolderWithoutTheProgram", {{"MSINFO", text(folder)}}, true, false, false, {inFolder}, {}},
+                {"NeitherValue", {}, true, true, false, {}, {}},
+                {"NoRegistry", {{"PATH", text(exe)}}, false, true, false, {}, {}},
+                {"ProgramThatWillNotStart", {{"PATH", text(exe)}}, true, true, false, {}, {exe}},
+                {"PathOfAnotherType", {{"PATH", {3, {0x43, 0x3A}}}}, true, true, false, {}, {""}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::Session s(6);
+        FakeRegistry registry;
+        registry.values = row.values;
+        s.program.registry = row.registry ? &registry : nullptr;
+        if (row.fileExists)
+            s.host.existingFiles.insert(inFolder);
+        if (!row.starts)
+            s.host.unstartable.insert(exe);
+        s.main().mnuAbout.userClick();
+        EXPECT_EQ(s.program.frmAbout()->lblVersion.caption, "Version 1.1.7");
+        s.program.frmAbout()->cmdSysInfo.userClick();
+        EXPECT_EQ(s.host.existenceChecks, row.checked);
+        EXPECT_EQ(s.host.started, row.started);
+        EXPECT_EQ(s.take(),
+                  row.starts ? Strings{} : Strings{"Spindex: System Information Is Unavailable At This Time"});
+        s.program.frmAbout()->cmdOK.userClick();
+        EXPECT_EQ(s.program.frmAbout(), nullptr);
+        s.main().mnuAbout.userClick();
+        s.program.focus(&s.main());
+        EXPECT_EQ(s.program.frmAbout(), nullptr);
+    }
+}
+
+} // namespace
+} // namespace spindex
