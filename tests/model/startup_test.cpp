@@ -10,6 +10,23 @@ namespace {
 
 using test::Strings;
 
+// A splash still up when "Configure Controller" is pressed must not bring the selection window
+// back when its time runs out: loading it afresh would switch the controller to the Osprey.
+TEST(StartUp, SplashTimerAfterConfigureKeepsTheChosenController) {
+    test::TestHost host;
+    Program program(host);
+    program.Main();
+    SelectControllerForm& select = *program.frmSelectController();
+    select.cmbSelectCont.userPick(0);
+    select.Command1.userClick();
+    ASSERT_NE(program.frmSplash(), nullptr);
+    program.advance(5000);
+    EXPECT_EQ(program.frmSplash(), nullptr);
+    EXPECT_EQ(program.frmSelectController(), nullptr);
+    EXPECT_EQ(program.ControllerType, 1);
+    EXPECT_EQ(program.frmSpindex()->lblController.caption, "Arvex Lark Controller");
+}
+
 TEST(StartUp, SplashHandsOverAfterFiveSecondsOnAKeyOrOnTheListedClicks) {
     test::TestHost host;
     Program timed(host);

@@ -130,6 +130,16 @@ TEST(DeleteSet, MiddleSetOfAFullTable) {
     EXPECT_EQ(s.totals(), (Strings{"26", "873.6", "1", "30.5"}));
 }
 
+// A set that moves onto a tab whose spare already says "Yes" brings its own spare size, not the size
+// of the set deleted from under it.
+TEST(DeleteSet, MovedSpareKeepsItsOwnSize) {
+    test::Session s(6);
+    s.run("add 0 2 - 36.4 lp; add 0 2 - 9.1 lp; spare 0; spare 1");
+    s.play("delete 0 yes");
+    EXPECT_EQ(s.tab(0), "0,2,1,9.1,18.2,LP 1/9.1");
+    EXPECT_EQ(s.tab(1), ",,,,,LP 0/");
+}
+
 // A set moves with its spare onto a table full to the last slot: the move is not a new spare.
 TEST(DeleteSet, MovingASpareNeedsNoFreeSlot) {
     test::Session s(2); // 12 slots
