@@ -206,13 +206,20 @@ void CommandRunner::tab(const Words& words) {
     main->SSTab1.setTab(index);
 }
 
-void CommandRunner::key(const Words& words) {
+Form* CommandRunner::shownWindow(const std::string& name) {
     std::string error;
-    Form* form = resolveLoadedWindow(m_program, words[1], error);
+    Form* form = resolveLoadedWindow(m_program, name, error);
     if (!form)
-        return m_out.error(error);
-    if (!form->visible)
-        return m_out.error("window " + form->name + " is not shown");
+        m_out.error(error);
+    else if (!form->visible)
+        m_out.error("window " + form->name + " is not shown");
+    return form && form->visible ? form : nullptr;
+}
+
+void CommandRunner::key(const Words& words) {
+    Form* form = shownWindow(words[1]);
+    if (!form)
+        return;
     m_program.focus(form);
     if (SplashForm* splash = m_program.frmSplash(); splash == form)
         raiseEvent([splash] { splash->Form_KeyPress(); });
@@ -255,13 +262,8 @@ void CommandRunner::wait(const Words& words) {
 }
 
 void CommandRunner::focus(const Words& words) {
-    std::string error;
-    Form* form = resolveLoadedWindow(m_program, words[1], error);
-    if (!form)
-        return m_out.error(error);
-    if (!form->visible)
-        return m_out.error("window " + form->name + " is not shown");
-    m_program.focus(form);
+    if (Form* form = shownWindow(words[1]))
+        m_program.focus(form);
 }
 
 void CommandRunner::answer(const Words& words) {

@@ -55,6 +55,8 @@ private:
     // The named control of the expected kind, within reach; null after an error line.
     Control* target(const std::string& name, ControlKind kind, const char* kindWord);
     void focusWindow(Form* form);
+    // The named window while it is shown; null after an error line.
+    Form* shownWindow(const std::string& name);
 
     Program& m_program;
     BatchHost& m_host;
