@@ -29,8 +29,7 @@ int main(int argc, char* argv[]) {
     spindex::WinRegistry registry;
     session.program().registry = &registry;
 #endif
-    QObject::connect(&session, &spindex::ui::Session::ended, &app, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
+    QObject::connect(&session, &spindex::ui::Session::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     session.start();
     return QApplication::exec();
 }

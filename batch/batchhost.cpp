@@ -84,9 +84,13 @@ std::optional<std::string> BatchHost::saveFileName(const std::string& filter, co
     return name;
 }
 
-void BatchHost::printWindow(const std::string& window) { m_out.line("print " + window); }
+void BatchHost::printWindow(const std::string& window) {
+    m_out.line("print " + window);
+}
 
-void BatchHost::printerSetup(const std::string& window) { m_out.line("printsetup " + window); }
+void BatchHost::printerSetup(const std::string& window) {
+    m_out.line("printsetup " + window);
+}
 
 bool BatchHost::startProgram(const std::string& path) {
     m_out.line("start " + path);
@@ -98,6 +102,8 @@ bool BatchHost::fileExists(const std::string& path) {
     return std::filesystem::exists(path, ec);
 }
 
-void BatchHost::programEnded() { m_out.line("ended"); }
+void BatchHost::programEnded() {
+    m_out.line("ended");
+}
 
 } // namespace spindex::batch

@@ -94,8 +94,8 @@ void CommandRunner::dispatch(const Words& words) {
         {"cancelsave", &CommandRunner::cancelsave, 0, "cancelsave"},
         {"get", &CommandRunner::get, 1, "get NAME"},
     };
-    const auto* command = std::find_if(std::begin(commands), std::end(commands),
-                                       [&](const Command& c) { return words[0] == c.name; });
+    const auto* command =
+        std::find_if(std::begin(commands), std::end(commands), [&](const Command& c) { return words[0] == c.name; });
     if (command == std::end(commands)) {
         m_out.error("unknown command " + words[0]);
         return;
@@ -278,9 +278,13 @@ void CommandRunner::answer(const Words& words) {
         m_out.error("usage: answer yes|no|ok");
 }
 
-void CommandRunner::savefile(const Words& words) { m_host.queueSaveFile(words[1]); }
+void CommandRunner::savefile(const Words& words) {
+    m_host.queueSaveFile(words[1]);
+}
 
-void CommandRunner::cancelsave(const Words&) { m_host.queueSaveFile(std::nullopt); }
+void CommandRunner::cancelsave(const Words&) {
+    m_host.queueSaveFile(std::nullopt);
+}
 
 void CommandRunner::get(const Words& words) {
     std::string error;

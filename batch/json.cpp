@@ -21,9 +21,13 @@ std::string string(const std::string& text) {
     return written.substr(1, written.size() - 2);
 }
 
-std::string number(double value) { return std::isfinite(value) ? formatNumber(value) : null; }
+std::string number(double value) {
+    return std::isfinite(value) ? formatNumber(value) : null;
+}
 
-std::string boolean(bool value) { return value ? "true" : "false"; }
+std::string boolean(bool value) {
+    return value ? "true" : "false";
+}
 
 std::string stringArray(const std::vector<std::string>& items) {
     QJsonArray array;

@@ -16,9 +16,9 @@ constexpr const char* SelectWindow = "frmSelectController";
 
 // Variables of the program (always there) and of the main window (while it is loaded).
 const std::array<const char*, 3> GlobalVariables{"ControllerType", "ChannelSlots", "LastStorageSel"};
-const std::array<const char*, 9> MainVariables{"MaxSlots",       "LogDrivesAvail", "LPSlotsUsed",
-                                               "LogDrvHUser",    "SuppressCalc",   "FormLoading",
-                                               "RaidLevelChanging", "ClearAllNoAsk", "RuleSet"};
+const std::array<const char*, 9> MainVariables{"MaxSlots",          "LogDrivesAvail", "LPSlotsUsed",
+                                               "LogDrvHUser",       "SuppressCalc",   "FormLoading",
+                                               "RaidLevelChanging", "ClearAllNoAsk",  "RuleSet"};
 const std::array<const char*, 4> WindowProperties{"loaded", "visible", "caption", "lines"};
 
 // The window's control of that name. The windows' own index is searched first; the list of controls
@@ -122,7 +122,7 @@ std::optional<Reference> resolve(const Program& program, const std::string& name
 
     Reference ref;
     if (!window.empty() && (rest.empty() || std::any_of(WindowProperties.begin(), WindowProperties.end(),
-                                                         [&](const char* p) { return equalsIgnoringCase(rest, p); }))) {
+                                                        [&](const char* p) { return equalsIgnoringCase(rest, p); }))) {
         ref.kind = Reference::Kind::Window;
         ref.window = window;
         ref.form = program.form(window);

@@ -186,10 +186,11 @@ Value variableValue(const Program& program, const Reference& ref) {
     const MainForm* main = program.frmSpindex();
     if (!main)
         return std::nullopt;
-    const std::pair<const char*, std::int16_t> flags[] = {
-        {"LogDrvHUser", main->LogDrvHUser},   {"SuppressCalc", main->SuppressCalc},
-        {"FormLoading", main->FormLoading},   {"RaidLevelChanging", main->RaidLevelChanging},
-        {"ClearAllNoAsk", main->ClearAllNoAsk}};
+    const std::pair<const char*, std::int16_t> flags[] = {{"LogDrvHUser", main->LogDrvHUser},
+                                                          {"SuppressCalc", main->SuppressCalc},
+                                                          {"FormLoading", main->FormLoading},
+                                                          {"RaidLevelChanging", main->RaidLevelChanging},
+                                                          {"ClearAllNoAsk", main->ClearAllNoAsk}};
     for (const auto& [name, flag] : flags)
         if (v == name)
             return json::boolean(flag != False);
@@ -220,7 +221,9 @@ std::optional<std::string> readValue(const Program& program, const Reference& re
     }
     if (!value && error.empty())
         error = "unknown property " + ref.property + " of " +
-                (ref.kind == Reference::Kind::Window ? ref.window : ref.control ? ref.control->name : ref.variable);
+                (ref.kind == Reference::Kind::Window ? ref.window
+                 : ref.control                       ? ref.control->name
+                                                     : ref.variable);
     return value;
 }
 

@@ -3,7 +3,9 @@
 namespace spindex::batch {
 
 namespace {
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
+}
 } // namespace
 
 bool isSkipped(std::string_view line) {

@@ -32,7 +32,9 @@ MainForm& openMain(Program& program) {
     return *program.frmSpindex();
 }
 
-void pick(ListBox& list, const std::string& text) { list.userPick(list.indexOf(text)); }
+void pick(ListBox& list, const std::string& text) {
+    list.userPick(list.indexOf(text));
+}
 
 // Start-up through "Configure Controller": the main window's load with the Osprey set-up.
 void BM_MainWindowLoad(benchmark::State& state) {

@@ -71,7 +71,9 @@ void MainForm::cmbDriveSize_Click() {
         Calc_Logical();
 }
 
-void MainForm::cmbDriveSize_Change() { optDriveH_Click(optDriveH[1].value() ? 1 : 0); }
+void MainForm::cmbDriveSize_Change() {
+    optDriveH_Click(optDriveH[1].value() ? 1 : 0);
+}
 
 void MainForm::optDriveH_Click(int index) {
     const std::string size = cmbDriveSize.text();

@@ -23,8 +23,8 @@ struct ControllerRecord {
     std::array<std::optional<int>, 4> storagePreset;
     bool presetAfterChannels; // the preset is selected after all usable channels are ticked
     std::vector<std::string> raidLevels;
-    std::optional<int> maxDrivesTop;      // cmbMaxDrives "1".."top" after the set-up; none leaves the rules' list
-    int maxDrivesSelected;                // entry selected in that list
+    std::optional<int> maxDrivesTop; // cmbMaxDrives "1".."top" after the set-up; none leaves the rules' list
+    int maxDrivesSelected;           // entry selected in that list
     RuleGroup rules;
     bool spanFactorCountsSpans;           // logical drives needed per set: one per span, or one per set
     bool spannedSetsReserveLogicalDrives; // RAID 10/30/50 with 2 to 4 spans take further tabs

@@ -36,7 +36,7 @@ public:
     bool enabled = true;
     bool visible = true;
     Control* container = nullptr; // frame (or other control) the control sits in
-    int tabPage = -1;              // page of the tab control it sits on, -1 when on no page
+    int tabPage = -1;             // page of the tab control it sits on, -1 when on no page
     Handler onClick;
 
     bool hasClickHandler() const { return static_cast<bool>(onClick); }

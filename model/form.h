@@ -23,7 +23,7 @@ public:
     const std::string name;
     std::string caption;
     bool visible = false;
-    int left = 0, top = 0;  // twips
+    int left = 0, top = 0;   // twips
     const int width, height; // twips
 
     Control* control(std::string_view controlName) const;

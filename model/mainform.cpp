@@ -85,9 +85,9 @@ void MainForm::createControls() {
     Option5[0].caption = "&Performance";
     Option5[1].caption = "Capacity";
     Option5[2].caption = "None";
-    for (Control* c : std::initializer_list<Control*>{&lblSpan, &cmbNumSpans, &Label4, &cmbNumRdSets, &Label12,
-                                                      &Option5[0], &Option5[1], &Option5[2], &Label5, &TxtLogicalCap,
-                                                      &CmdCalc})
+    for (Control* c :
+         std::initializer_list<Control*>{&lblSpan, &cmbNumSpans, &Label4, &cmbNumRdSets, &Label12, &Option5[0],
+                                         &Option5[1], &Option5[2], &Label5, &TxtLogicalCap, &CmdCalc})
         c->visible = false;
     TxtLogicalCap.locked = TxtTotalCap.locked = txtTotalDrives.locked = true;
     cmbRaidLevel.onClick = [this] { cmbRaidLevel_Click(); };

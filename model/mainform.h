@@ -187,7 +187,7 @@ private:
     // The global spare count against the free slots: false when it had to be lowered.
     bool checkGlobalSpareCount(double count);
     std::string m_lastGlobalCount = "0";
-    bool m_movingSets = false; // a delete is moving sets down with their spares
+    bool m_movingSets = false;        // a delete is moving sets down with their spares
     std::deque<OptionGroup> m_groups; // stable addresses: the buttons point at their group
 };
 

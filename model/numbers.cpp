@@ -35,7 +35,9 @@ std::string formatNumber(double value) {
     return text;
 }
 
-double roundHalfEven(double value) { return std::nearbyint(value); }
+double roundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 std::int16_t toInt16(double value) {
     const double r = std::nearbyint(value);

@@ -21,6 +21,8 @@ double roundHalfEven(double value);
 std::int16_t toInt16(double value);
 
 // True when the text is a number (what the graphic calls numeric).
-inline bool isNumeric(std::string_view text) { return parseNumber(text).has_value(); }
+inline bool isNumeric(std::string_view text) {
+    return parseNumber(text).has_value();
+}
 
 } // namespace spindex

@@ -7,13 +7,14 @@
 namespace spindex {
 
 const std::array<const char*, 8>& setIconFiles() {
-    static const std::array<const char*, 8> files{"diskblue.ico",   "diskred.ico",    "diskdkturk.ico",
-                                                  "diskgreen.ico",  "diskpurple.ico", "diskdkblue.ico",
-                                                  "diskdkred.ico",  "diskdkpurple.ico"};
+    static const std::array<const char*, 8> files{"diskblue.ico",  "diskred.ico",     "diskdkturk.ico",
+                                                  "diskgreen.ico", "diskpurple.ico",  "diskdkblue.ico",
+                                                  "diskdkred.ico", "diskdkpurple.ico"};
     return files;
 }
 
-ReportForm::ReportForm(Program& program) : Form(program, "frmLogicalDriveDisplay", "Logical Drive Display", 10920, 10305) {
+ReportForm::ReportForm(Program& program)
+    : Form(program, "frmLogicalDriveDisplay", "Logical Drive Display", 10920, 10305) {
     add(mnuP);
     for (MenuItem* m : {&mnuPrint, &mnuPrinterSetup, &mnuPtoFile, &mnuLine, &mnuClose})
         add(*m, &mnuP);
@@ -23,15 +24,25 @@ ReportForm::ReportForm(Program& program) : Form(program, "frmLogicalDriveDisplay
     mnuClose.onClick = [this] { mnuClose_Click(); };
 }
 
-void ReportForm::Form_Load() { centre(); }
+void ReportForm::Form_Load() {
+    centre();
+}
 
-void ReportForm::draw(const report::ReportInput& input) { lines = report::displayLines(input); }
+void ReportForm::draw(const report::ReportInput& input) {
+    lines = report::displayLines(input);
+}
 
-void ReportForm::mnuPrint_Click() { program.host.printWindow(name); }
+void ReportForm::mnuPrint_Click() {
+    program.host.printWindow(name);
+}
 
-void ReportForm::mnuPrinterSetup_Click() { program.host.printerSetup(name); }
+void ReportForm::mnuPrinterSetup_Click() {
+    program.host.printerSetup(name);
+}
 
-void ReportForm::mnuPtoFile_Click() { SaveReportText(program); }
+void ReportForm::mnuPtoFile_Click() {
+    SaveReportText(program);
+}
 
 void ReportForm::mnuClose_Click() {
     Program& p = program;
@@ -128,6 +139,8 @@ void GraphicForm::imgLgcDrv_DragDrop(int index, Image& source) {
     source.picture = imgHold.picture;
 }
 
-void GraphicForm::mnuPrintGraphics_Click() { program.host.printWindow(name); }
+void GraphicForm::mnuPrintGraphics_Click() {
+    program.host.printWindow(name);
+}
 
 } // namespace spindex

@@ -17,8 +17,8 @@ void Program::Main() {
 }
 
 const std::vector<std::string>& Program::formNames() {
-    static const std::vector<std::string> names{"frmSplash", "frmSelectController", "frmSpindex",
-                                                "frmLogicalDriveDisplay", "frmGraphic", "frmAbout"};
+    static const std::vector<std::string> names{
+        "frmSplash", "frmSelectController", "frmSpindex", "frmLogicalDriveDisplay", "frmGraphic", "frmAbout"};
     return names;
 }
 
@@ -46,11 +46,21 @@ template <class F> F& Program::load(std::unique_ptr<F>& slot) {
     return *slot;
 }
 
-SelectControllerForm& Program::loadSelectController() { return load(m_select); }
-MainForm& Program::loadMain() { return load(m_main); }
-ReportForm& Program::loadReport() { return load(m_report); }
-GraphicForm& Program::loadGraphic() { return load(m_graphic); }
-AboutForm& Program::loadAbout() { return load(m_about); }
+SelectControllerForm& Program::loadSelectController() {
+    return load(m_select);
+}
+MainForm& Program::loadMain() {
+    return load(m_main);
+}
+ReportForm& Program::loadReport() {
+    return load(m_report);
+}
+GraphicForm& Program::loadGraphic() {
+    return load(m_graphic);
+}
+AboutForm& Program::loadAbout() {
+    return load(m_about);
+}
 
 void Program::show(Form& form) {
     form.visible = true;
@@ -97,7 +107,9 @@ void Program::timerFired() {
         raiseEvent(m_splash->Timer1.onTimer);
 }
 
-void Program::collectUnloaded() { m_unloaded.clear(); }
+void Program::collectUnloaded() {
+    m_unloaded.clear();
+}
 
 void Program::End() {
     for (Form* f : loadedForms())

@@ -58,8 +58,9 @@ void MainForm::SetupController(std::int16_t id) {
 }
 
 void MainForm::mnuController_Click(int index) {
-    const MsgAnswer answer = program.host.messageBox("This will clear all current logical drives!  Do you want to continue?",
-                                                     MsgButtons::YesNo, MsgIcon::None, appinfo::Title);
+    const MsgAnswer answer =
+        program.host.messageBox("This will clear all current logical drives!  Do you want to continue?",
+                                MsgButtons::YesNo, MsgIcon::None, appinfo::Title);
     if (answer != MsgAnswer::Yes)
         return;
     program.ControllerType = static_cast<std::int16_t>(index);
@@ -91,9 +92,13 @@ void MainForm::mnuClose_Click() {
     p.End();
 }
 
-void MainForm::mnuSave_Click() { SaveReportText(program); }
+void MainForm::mnuSave_Click() {
+    SaveReportText(program);
+}
 
-void MainForm::mnuDisplay_Click() { cmdDataReport_Click(); }
+void MainForm::mnuDisplay_Click() {
+    cmdDataReport_Click();
+}
 
 void MainForm::mnuPrint_Click() {
     // Prints the report exactly as the report window's own Print does.
@@ -102,7 +107,9 @@ void MainForm::mnuPrint_Click() {
         report->mnuPrint_Click();
 }
 
-void MainForm::mnuPrintSetup_Click() { program.host.printerSetup(name); }
+void MainForm::mnuPrintSetup_Click() {
+    program.host.printerSetup(name);
+}
 
 void MainForm::mnuEmail_Click() {
     program.host.messageBox(std::string("Send suggestions to ") + appinfo::SuggestionsAddress, MsgButtons::Ok,

@@ -36,7 +36,9 @@ void MainForm::CalcSlots() {
     txtDisplayMaxDrives.setText("Maximum low profile drives slots = " + std::to_string(MaxSlots));
 }
 
-void MainForm::cmbStorageSel_Click(int) { CalcSlots(); }
+void MainForm::cmbStorageSel_Click(int) {
+    CalcSlots();
+}
 
 void MainForm::ckChanUsed_Click(int index) {
     cmbStorageSel[index].enabled = ckChanUsed[index].value() != 0;

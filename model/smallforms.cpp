@@ -39,7 +39,9 @@ void SplashForm::Form_Load() {
     Timer1.elapsed = 0;
 }
 
-void SplashForm::Form_KeyPress() { handOver(); }
+void SplashForm::Form_KeyPress() {
+    handOver();
+}
 
 void SplashForm::handOver() {
     Timer1.enabled = false;
@@ -97,7 +99,9 @@ void AboutForm::Form_Load() {
     lblComments.caption = appinfo::Comments;
 }
 
-void AboutForm::cmdOK_Click() { program.unload(*this); }
+void AboutForm::cmdOK_Click() {
+    program.unload(*this);
+}
 
 void AboutForm::StartSysInfo() {
     std::string path;

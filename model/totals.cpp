@@ -6,7 +6,9 @@
 namespace spindex {
 
 namespace {
-double numberIn(const TextBox& box) { return parseNumber(box.text()).value_or(0); }
+double numberIn(const TextBox& box) {
+    return parseNumber(box.text()).value_or(0);
+}
 } // namespace
 
 double MainForm::setSlotUnits() const {

@@ -34,7 +34,9 @@ std::string rightAlign(std::string_view text, std::size_t width) {
     return std::string(width - text.size(), ' ') + std::string(text);
 }
 
-int lineHeight(int points) { return points * 23; }
+int lineHeight(int points) {
+    return points * 23;
+}
 
 std::vector<PrintedLine> displayLines(const ReportInput& input) {
     std::vector<PrintedLine> lines;
@@ -110,8 +112,8 @@ std::string writeFileReplacing(const std::string& path, const std::string& conte
         // An existing file that may not be written stays as it is, as a user would expect.
         const auto perms = fs::status(target, ec).permissions();
         std::ofstream probe(target, std::ios::binary | std::ios::app);
-        if (!probe || (perms & (fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write)) ==
-                          fs::perms::none)
+        if (!probe ||
+            (perms & (fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write)) == fs::perms::none)
             return "no permission to write it";
     }
     std::random_device random;

@@ -31,8 +31,7 @@ QString qt(const std::string& text) {
 // Swallows the mouse on a label, frame or image and hands a click to the model.
 class ClickTaker : public QObject {
 public:
-    ClickTaker(QObject* parent, std::function<void()> onClick)
-        : QObject(parent), m_onClick(std::move(onClick)) {}
+    ClickTaker(QObject* parent, std::function<void()> onClick) : QObject(parent), m_onClick(std::move(onClick)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -123,9 +122,8 @@ QLineEdit* ControlBinder::textBox(spindex::TextBox& control) {
             widget->setText(qt(control.text()));
         widget->setReadOnly(control.locked);
     });
-    connect(widget, &QLineEdit::textEdited, this, [this, &control](const QString& text) {
-        act([&control, text] { control.userType(text.toStdString()); });
-    });
+    connect(widget, &QLineEdit::textEdited, this,
+            [this, &control](const QString& text) { act([&control, text] { control.userType(text.toStdString()); }); });
     return widget;
 }
 
@@ -146,8 +144,7 @@ QCheckBox* ControlBinder::checkBox(spindex::CheckBox& control) {
         widget->setText(qt(control.caption));
         widget->setChecked(control.value() != 0);
     });
-    connect(widget, &QCheckBox::clicked, this,
-            [this, &control] { act([&control] { control.userClick(); }); });
+    connect(widget, &QCheckBox::clicked, this, [this, &control] { act([&control] { control.userClick(); }); });
     return widget;
 }
 
@@ -159,8 +156,7 @@ QRadioButton* ControlBinder::option(spindex::OptionButton& control) {
         widget->setText(qt(control.caption));
         widget->setChecked(control.value());
     });
-    connect(widget, &QRadioButton::clicked, this,
-            [this, &control] { act([&control] { control.userClick(); }); });
+    connect(widget, &QRadioButton::clicked, this, [this, &control] { act([&control] { control.userClick(); }); });
     return widget;
 }
 
@@ -168,8 +164,7 @@ QPushButton* ControlBinder::button(spindex::Button& control) {
     auto* widget = new QPushButton(&m_window);
     widget->setAutoDefault(false);
     bind(control, *widget, [&control, widget] { widget->setText(qt(control.caption)); });
-    connect(widget, &QPushButton::clicked, this,
-            [this, &control] { act([&control] { control.userClick(); }); });
+    connect(widget, &QPushButton::clicked, this, [this, &control] { act([&control] { control.userClick(); }); });
     return widget;
 }
 
@@ -242,8 +237,7 @@ QAction* ControlBinder::menuItem(spindex::MenuItem& control, QMenu& menu, bool c
         action->setEnabled(control.enabled);
         action->setVisible(control.visible);
     });
-    connect(action, &QAction::triggered, this,
-            [this, &control] { act([&control] { control.userClick(); }); });
+    connect(action, &QAction::triggered, this, [this, &control] { act([&control] { control.userClick(); }); });
     return action;
 }
 

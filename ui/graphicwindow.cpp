@@ -29,7 +29,7 @@ const std::array<QColor, 8> SetColours{QColor(40, 90, 230), QColor(220, 40, 40),
 const QColor DesignTimeGrey(160, 160, 160);
 
 // Lightens (factor above 1) or darkens (below 1) a colour the way the icon files were shaded.
-QColor shade(const QColor &colour, double factor) {
+QColor shade(const QColor& colour, double factor) {
     auto channel = [factor](int c) {
         return factor >= 1 ? std::min(255, qRound(c + (255 - c) * (factor - 1))) : qRound(c * factor);
     };
@@ -38,14 +38,14 @@ QColor shade(const QColor &colour, double factor) {
 
 // Says once per file and run that an icon could not be read, so that an incomplete installation
 // shows up without flooding the terminal each time the graphic opens.
-void reportUnreadable(const QString &path) {
+void reportUnreadable(const QString& path) {
     static QSet<QString> reported;
-    if (reported.contains(path)) return;
+    if (reported.contains(path))
+        return;
     reported.insert(path);
     const QString reason = QFileInfo::exists(path) ? "cannot be read" : "is missing";
     const QString message =
-        QString("Spindex: the icon file %1 %2; the graphic draws a plain picture in its place.\n")
-            .arg(path, reason);
+        QString("Spindex: the icon file %1 %2; the graphic draws a plain picture in its place.\n").arg(path, reason);
     std::fputs(message.toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
 }
@@ -60,19 +60,19 @@ int nextSerial() {
 // The window's drawing surface: the controller box, the channel lines and the connectors.
 class CageArea : public QWidget {
 public:
-    explicit CageArea(GraphicWindow &window) : QWidget(&window), m_window(window) {
+    explicit CageArea(GraphicWindow& window) : QWidget(&window), m_window(window) {
         setObjectName("GraphicArea");
         setAutoFillBackground(true);
     }
 
 protected:
-    void paintEvent(QPaintEvent *) override {
+    void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         m_window.paintArea(painter);
     }
 
 private:
-    GraphicWindow &m_window;
+    GraphicWindow& m_window;
 };
 
 namespace {
@@ -81,7 +81,7 @@ namespace {
 // patch of window background that hides its icons and keeps the mouse away from them.
 class CageCover : public QWidget {
 public:
-    CageCover(int channel, QWidget *parent) : QWidget(parent) {
+    CageCover(int channel, QWidget* parent) : QWidget(parent) {
         setObjectName(QString::fromStdString(spindex::indexedName("StorageCage", channel)));
     }
     void setOpaque(bool opaque) {
@@ -91,7 +91,7 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent *) override {
+    void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         if (property("opaque").toBool()) {
             painter.fillRect(rect(), palette().color(QPalette::Window));
@@ -105,20 +105,20 @@ protected:
 
 } // namespace
 
-SlotIcon::SlotIcon(GraphicWindow &window, int index, QWidget *parent)
+SlotIcon::SlotIcon(GraphicWindow& window, int index, QWidget* parent)
     : QWidget(parent), m_window(window), m_index(index) {
     setObjectName(QString::fromStdString(spindex::indexedName("imgLgcDrv", index)));
     setAcceptDrops(true);
 }
 
-void SlotIcon::setPicture(const QString &file, const QPixmap *pixmap) {
+void SlotIcon::setPicture(const QString& file, const QPixmap* pixmap) {
     m_picture = file;
     m_pixmap = pixmap ? *pixmap : QPixmap();
     m_fallback = !file.isEmpty() && !pixmap;
     update();
 }
 
-void SlotIcon::paintEvent(QPaintEvent *) {
+void SlotIcon::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRectF area = rect();
@@ -130,16 +130,17 @@ void SlotIcon::paintEvent(QPaintEvent *) {
         GraphicWindow::paintFallback(painter, area, m_picture);
 }
 
-void SlotIcon::mousePressEvent(QMouseEvent *event) {
-    if (event->button() == Qt::LeftButton) m_pressedAt = event->position().toPoint();
+void SlotIcon::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        m_pressedAt = event->position().toPoint();
     QWidget::mousePressEvent(event);
 }
 
-void SlotIcon::mouseMoveEvent(QMouseEvent *event) {
+void SlotIcon::mouseMoveEvent(QMouseEvent* event) {
     if (!m_pressedAt || !(event->buttons() & Qt::LeftButton) ||
         (event->position().toPoint() - *m_pressedAt).manhattanLength() < QApplication::startDragDistance())
         return;
-    auto *drag = new QDrag(this);
+    auto* drag = new QDrag(this);
     drag->setMimeData(m_window.slotMimeData(m_index).release());
     drag->setPixmap(grab());
     drag->setHotSpot(*m_pressedAt);
@@ -147,21 +148,21 @@ void SlotIcon::mouseMoveEvent(QMouseEvent *event) {
     drag->exec(Qt::MoveAction);
 }
 
-void SlotIcon::dragEnterEvent(QDragEnterEvent *event) {
+void SlotIcon::dragEnterEvent(QDragEnterEvent* event) {
     if (m_window.sourceSlot(event->mimeData()))
         event->acceptProposedAction();
     else
         event->ignore();
 }
 
-void SlotIcon::dragMoveEvent(QDragMoveEvent *event) {
+void SlotIcon::dragMoveEvent(QDragMoveEvent* event) {
     if (m_window.sourceSlot(event->mimeData()))
         event->acceptProposedAction();
     else
         event->ignore();
 }
 
-void SlotIcon::dropEvent(QDropEvent *event) {
+void SlotIcon::dropEvent(QDropEvent* event) {
     const std::optional<int> source = m_window.sourceSlot(event->mimeData());
     if (!source) {
         event->ignore();
@@ -171,7 +172,7 @@ void SlotIcon::dropEvent(QDropEvent *event) {
     m_window.dropSlot(*source, m_index);
 }
 
-GraphicWindow::GraphicWindow(Session &session, spindex::GraphicForm &form, QWidget *parent)
+GraphicWindow::GraphicWindow(Session& session, spindex::GraphicForm& form, QWidget* parent)
     : FormWindow(session, form, parent), m_graphic(form), m_serial(nextSerial()) {
     m_area = new CageArea(*this);
     m_area->setFixedSize(twipsX(form.width), twipsY(form.height));
@@ -183,7 +184,7 @@ GraphicWindow::GraphicWindow(Session &session, spindex::GraphicForm &form, QWidg
     m_controllerLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_controllerLabel->setGeometry(pixels({720, 240, 4335, 555}));
     for (int c = 0; c < 4; ++c) {
-        auto *label = new QLabel(m_area);
+        auto* label = new QLabel(m_area);
         label->setObjectName(QString::fromStdString(form.txtChannel[static_cast<size_t>(c)].name));
         QFont font = label->font();
         font.setPointSize(8);
@@ -203,14 +204,14 @@ GraphicWindow::GraphicWindow(Session &session, spindex::GraphicForm &form, QWidg
             [this] { m_session.act(m_form, [this] { m_graphic.mnuPrintGraphics.userClick(); }); });
 }
 
-QRect GraphicWindow::pixels(const spindex::Geometry &geometry) const {
+QRect GraphicWindow::pixels(const spindex::Geometry& geometry) const {
     const int left = twipsX(geometry.left);
     const int top = twipsY(geometry.top);
     return QRect(left, top, twipsX(geometry.left + geometry.width) - left,
                  twipsY(geometry.top + geometry.height) - top);
 }
 
-const QPixmap *GraphicWindow::picture(const std::string &file) {
+const QPixmap* GraphicWindow::picture(const std::string& file) {
     auto it = m_pictures.find(file);
     if (it == m_pictures.end()) {
         const QString path =
@@ -240,16 +241,16 @@ void GraphicWindow::refresh() {
         m_channelLabels[c]->setVisible(m_graphic.txtChannel[c].visible);
     }
     for (size_t k = 0; k < m_icons.size(); ++k) {
-        const spindex::Image &image = m_graphic.imgLgcDrv[k];
-        SlotIcon *icon = m_icons[k];
+        const spindex::Image& image = m_graphic.imgLgcDrv[k];
+        SlotIcon* icon = m_icons[k];
         icon->setGeometry(pixels(image.geometry));
         icon->setPicture(QString::fromStdString(image.picture),
                          image.picture.empty() ? nullptr : picture(image.picture));
         icon->setVisible(image.visible);
     }
     for (size_t c = 0; c < m_cages.size(); ++c) {
-        const spindex::Shape &cage = m_graphic.StorageCage[c];
-        auto *cover = static_cast<CageCover *>(m_cages[c]);
+        const spindex::Shape& cage = m_graphic.StorageCage[c];
+        auto* cover = static_cast<CageCover*>(m_cages[c]);
         cover->setGeometry(pixels(cage.geometry));
         cover->setOpaque(cage.opaque);
         cover->setVisible(cage.visible);
@@ -258,12 +259,12 @@ void GraphicWindow::refresh() {
     m_area->update();
 }
 
-void GraphicWindow::paintArea(QPainter &painter) {
+void GraphicWindow::paintArea(QPainter& painter) {
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::NoBrush);
     if (m_graphic.Controller.visible)
         painter.drawRect(pixels(m_graphic.Controller.geometry).adjusted(0, 0, -1, -1));
-    auto drawLine = [&](const spindex::LineShape &line) {
+    auto drawLine = [&](const spindex::LineShape& line) {
         if (line.visible)
             painter.drawLine(twipsX(line.x1), twipsY(line.y1), twipsX(line.x2), twipsY(line.y2));
     };
@@ -277,10 +278,12 @@ std::unique_ptr<QMimeData> GraphicWindow::slotMimeData(int index) const {
     return data;
 }
 
-std::optional<int> GraphicWindow::sourceSlot(const QMimeData *data) const {
-    if (!data || !data->hasFormat(SlotMimeType)) return std::nullopt;
+std::optional<int> GraphicWindow::sourceSlot(const QMimeData* data) const {
+    if (!data || !data->hasFormat(SlotMimeType))
+        return std::nullopt;
     const QList<QByteArray> parts = data->data(SlotMimeType).split(':');
-    if (parts.size() != 2) return std::nullopt;
+    if (parts.size() != 2)
+        return std::nullopt;
     bool serialOk = false;
     bool indexOk = false;
     const int serial = parts[0].toInt(&serialOk);
@@ -292,12 +295,13 @@ std::optional<int> GraphicWindow::sourceSlot(const QMimeData *data) const {
 
 void GraphicWindow::dropSlot(int source, int target) {
     m_session.act(m_form, [this, source, target] {
-        spindex::Image &to = m_graphic.imgLgcDrv[static_cast<size_t>(target)];
-        if (to.onDragDrop) to.onDragDrop(m_graphic.imgLgcDrv[static_cast<size_t>(source)]);
+        spindex::Image& to = m_graphic.imgLgcDrv[static_cast<size_t>(target)];
+        if (to.onDragDrop)
+            to.onDragDrop(m_graphic.imgLgcDrv[static_cast<size_t>(source)]);
     });
 }
 
-void GraphicWindow::print(QPainter &painter) {
+void GraphicWindow::print(QPainter& painter) {
     // The window's image, rendered at three times the screen's resolution so that it stays sharp
     // when it is enlarged to the page.
     constexpr qreal Detail = 3;
@@ -312,7 +316,7 @@ void GraphicWindow::print(QPainter &painter) {
 
 // The drive is drawn on the 32 x 32 grid of the icon files: body in rows 8 to 23, columns 3 to 28,
 // so that the cage's connectors meet its top and bottom edges.
-void GraphicWindow::paintDrive(QPainter &painter, const QRectF &rect, const QColor &colour) {
+void GraphicWindow::paintDrive(QPainter& painter, const QRectF& rect, const QColor& colour) {
     painter.save();
     painter.translate(rect.topLeft());
     painter.scale(rect.width() / 32.0, rect.height() / 32.0);
@@ -328,7 +332,7 @@ void GraphicWindow::paintDrive(QPainter &painter, const QRectF &rect, const QCol
     painter.restore();
 }
 
-void GraphicWindow::paintEmptySlot(QPainter &painter, const QRectF &rect) {
+void GraphicWindow::paintEmptySlot(QPainter& painter, const QRectF& rect) {
     painter.save();
     painter.translate(rect.topLeft());
     painter.scale(rect.width() / 32.0, rect.height() / 32.0);
@@ -341,15 +345,14 @@ void GraphicWindow::paintEmptySlot(QPainter &painter, const QRectF &rect) {
     painter.restore();
 }
 
-void GraphicWindow::paintFallback(QPainter &painter, const QRectF &rect, const QString &file) {
+void GraphicWindow::paintFallback(QPainter& painter, const QRectF& rect, const QString& file) {
     if (file == spindex::EmptySlotIcon) {
         paintEmptySlot(painter, rect);
         return;
     }
-    const auto &files = spindex::setIconFiles();
+    const auto& files = spindex::setIconFiles();
     const auto it = std::find(files.begin(), files.end(), file.toStdString());
-    paintDrive(painter, rect,
-               it == files.end() ? DesignTimeGrey : SetColours[static_cast<size_t>(it - files.begin())]);
+    paintDrive(painter, rect, it == files.end() ? DesignTimeGrey : SetColours[static_cast<size_t>(it - files.begin())]);
 }
 
 } // namespace spindex::ui

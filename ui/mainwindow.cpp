@@ -162,9 +162,8 @@ QWidget* MainWindow::calculator() {
     grid->addWidget(height, r++, 0, 1, 2);
 
     addRow(m_binder->label(m.Label4), m_binder->list(m.cmbNumRdSets));
-    addRow(m_binder->label(m.Label12),
-           row(frame, {m_binder->option(m.Option5[0]), m_binder->option(m.Option5[1]),
-                       m_binder->option(m.Option5[2])}));
+    addRow(m_binder->label(m.Label12), row(frame, {m_binder->option(m.Option5[0]), m_binder->option(m.Option5[1]),
+                                                   m_binder->option(m.Option5[2])}));
 
     auto* rule = new QFrame(frame);
     rule->setFrameShape(QFrame::HLine);
@@ -219,9 +218,8 @@ QWidget* MainWindow::logicalDrivePage(int t, QWidget& page) {
     QGroupBox* spare = m_binder->frame(m.Frame2[u]);
     auto* grid = new QGridLayout(spare);
     grid->setVerticalSpacing(6);
-    grid->addWidget(
-        row(spare, {m_binder->option(m.optLocHotSpr[2 * u]), m_binder->option(m.optLocHotSpr[2 * u + 1])}), 0,
-        0, 1, 2);
+    grid->addWidget(row(spare, {m_binder->option(m.optLocHotSpr[2 * u]), m_binder->option(m.optLocHotSpr[2 * u + 1])}),
+                    0, 0, 1, 2);
     for (int k = 0; k < 2; ++k) {
         const auto i = 2 * u + static_cast<size_t>(k);
         grid->addWidget(m_binder->label(m.Label9[2 + i]), k + 1, 0);
@@ -255,8 +253,8 @@ QWidget* MainWindow::globalSpare() {
     auto* grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(6);
-    grid->addWidget(row(frame, {m_binder->option(m.optGlobHotSpr[0]), m_binder->option(m.optGlobHotSpr[1])}),
-                    0, 0, 1, 4);
+    grid->addWidget(row(frame, {m_binder->option(m.optGlobHotSpr[0]), m_binder->option(m.optGlobHotSpr[1])}), 0, 0, 1,
+                    4);
     QGroupBox* height = m_binder->frame(m.Frame4, false);
     auto* heights = new QHBoxLayout(height);
     heights->setContentsMargins(0, 0, 0, 0);

@@ -14,33 +14,33 @@ namespace spindex::ui {
 // The drawing area: draws what the window laid out, nothing else.
 class ReportArea : public QWidget {
 public:
-    explicit ReportArea(ReportWindow &window) : QWidget(&window), m_window(window) {
+    explicit ReportArea(ReportWindow& window) : QWidget(&window), m_window(window) {
         setObjectName("ReportArea");
         setAutoFillBackground(true);
     }
 
 protected:
-    void paintEvent(QPaintEvent *) override {
+    void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         ReportWindow::paintLines(painter, *this, m_window.m_drawn);
     }
 
 private:
-    ReportWindow &m_window;
+    ReportWindow& m_window;
 };
 
-ReportWindow::ReportWindow(Session &session, spindex::ReportForm &form, QWidget *parent)
+ReportWindow::ReportWindow(Session& session, spindex::ReportForm& form, QWidget* parent)
     : FormWindow(session, form, parent), m_report(form) {
     m_area = new ReportArea(*this);
     m_area->setFixedSize(twipsX(AreaWidth), twipsY(AreaHeight));
     setCentralWidget(m_area);
 
-    QMenu *file = menuBar()->addMenu(QString::fromStdString(form.mnuP.caption));
+    QMenu* file = menuBar()->addMenu(QString::fromStdString(form.mnuP.caption));
     file->setObjectName(QString::fromStdString(form.mnuP.name));
     m_actions.emplace_back(file->menuAction(), &form.mnuP);
-    for (spindex::MenuItem *item :
+    for (spindex::MenuItem* item :
          {&form.mnuPrint, &form.mnuPrinterSetup, &form.mnuPtoFile, &form.mnuLine, &form.mnuClose}) {
-        QAction *action = item->separator() ? file->addSeparator() : file->addAction(QString());
+        QAction* action = item->separator() ? file->addSeparator() : file->addAction(QString());
         action->setObjectName(QString::fromStdString(item->name));
         if (!item->separator())
             connect(action, &QAction::triggered, this,
@@ -58,10 +58,10 @@ QFont ReportWindow::reportFont(int points, bool emphasis) {
     return font;
 }
 
-std::vector<ReportWindow::DrawnLine> ReportWindow::layOut(const QPaintDevice &device) const {
+std::vector<ReportWindow::DrawnLine> ReportWindow::layOut(const QPaintDevice& device) const {
     std::vector<DrawnLine> drawn;
     drawn.reserve(m_report.lines.size());
-    for (const report::PrintedLine &line : m_report.lines) {
+    for (const report::PrintedLine& line : m_report.lines) {
         QString text = QString::fromStdString(line.text);
         // A carriage return only moves the print position; it has no glyph of its own.
         text.remove(QLatin1Char('\r'));
@@ -72,10 +72,10 @@ std::vector<ReportWindow::DrawnLine> ReportWindow::layOut(const QPaintDevice &de
     return drawn;
 }
 
-void ReportWindow::paintLines(QPainter &painter, const QPaintDevice &device,
-                              const std::vector<DrawnLine> &lines) {
-    for (const DrawnLine &line : lines) {
-        if (line.text.isEmpty()) continue;
+void ReportWindow::paintLines(QPainter& painter, const QPaintDevice& device, const std::vector<DrawnLine>& lines) {
+    for (const DrawnLine& line : lines) {
+        if (line.text.isEmpty())
+            continue;
         painter.setFont(line.font);
         // Positions are the top of the line; text is drawn from its baseline.
         const QFontMetrics metrics(line.font, &device);
@@ -85,8 +85,9 @@ void ReportWindow::paintLines(QPainter &painter, const QPaintDevice &device,
 
 void ReportWindow::refresh() {
     setWindowTitle(QString::fromStdString(m_form.caption));
-    for (auto &[action, item] : m_actions) {
-        if (!item->separator()) action->setText(QString::fromStdString(item->caption));
+    for (auto& [action, item] : m_actions) {
+        if (!item->separator())
+            action->setText(QString::fromStdString(item->caption));
         action->setEnabled(item->enabled);
         action->setVisible(item->visible);
     }
@@ -94,9 +95,10 @@ void ReportWindow::refresh() {
     m_area->update();
 }
 
-void ReportWindow::print(QPainter &painter) {
-    QPaintDevice *device = painter.device();
-    if (!device) return;
+void ReportWindow::print(QPainter& painter) {
+    QPaintDevice* device = painter.device();
+    if (!device)
+        return;
     const std::vector<DrawnLine> lines = layOut(*device);
     // The drawing area at its true size on this device, enlarged or reduced to fill the page.
     const QRect page = painter.viewport();

@@ -21,7 +21,7 @@ namespace spindex::ui {
 class ReportWindow : public FormWindow {
     Q_OBJECT
 public:
-    ReportWindow(Session &session, spindex::ReportForm &form, QWidget *parent = nullptr);
+    ReportWindow(Session& session, spindex::ReportForm& form, QWidget* parent = nullptr);
 
     // One line of the report as it is drawn: top-left corner in the device's pixels, the font and
     // the visible text (carriage returns, which only move the position, removed).
@@ -31,10 +31,10 @@ public:
         QString text;
     };
     // The lines as drawn on this window.
-    const std::vector<DrawnLine> &drawnLines() const { return m_drawn; }
+    const std::vector<DrawnLine>& drawnLines() const { return m_drawn; }
 
     void refresh() override;
-    void print(QPainter &painter) override;
+    void print(QPainter& painter) override;
 
     // The report's font at a size, as both the window and the printout use it.
     static QFont reportFont(int points, bool emphasis);
@@ -42,14 +42,13 @@ public:
     static constexpr int AreaHeight = 10305;
 
 private:
-    std::vector<DrawnLine> layOut(const QPaintDevice &device) const;
-    static void paintLines(QPainter &painter, const QPaintDevice &device,
-                           const std::vector<DrawnLine> &lines);
+    std::vector<DrawnLine> layOut(const QPaintDevice& device) const;
+    static void paintLines(QPainter& painter, const QPaintDevice& device, const std::vector<DrawnLine>& lines);
 
     friend class ReportArea;
-    spindex::ReportForm &m_report;
-    QWidget *m_area = nullptr;
-    std::vector<std::pair<QAction *, spindex::MenuItem *>> m_actions;
+    spindex::ReportForm& m_report;
+    QWidget* m_area = nullptr;
+    std::vector<std::pair<QAction*, spindex::MenuItem*>> m_actions;
     std::vector<DrawnLine> m_drawn;
 };
 

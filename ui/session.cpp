@@ -143,8 +143,7 @@ void Session::sync() {
         m_splashTimer.stop();
     }
     if (spindex::Form* focused = m_program->focused())
-        if (FormWindow* window = windowFor(*focused);
-            window && window->isVisible() && !window->isActiveWindow()) {
+        if (FormWindow* window = windowFor(*focused); window && window->isVisible() && !window->isActiveWindow()) {
             window->raise();
             window->activateWindow();
             m_activating = focused;
@@ -175,8 +174,8 @@ QWidget* Session::dialogParent() const {
     return nullptr;
 }
 
-spindex::MsgAnswer Session::messageBox(const std::string& text, spindex::MsgButtons buttons,
-                                       spindex::MsgIcon icon, const std::string& title) {
+spindex::MsgAnswer Session::messageBox(const std::string& text, spindex::MsgButtons buttons, spindex::MsgIcon icon,
+                                       const std::string& title) {
     QMessageBox box(dialogParent());
     box.setWindowTitle(QString::fromStdString(title));
     box.setText(QString::fromStdString(text));

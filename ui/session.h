@@ -3,8 +3,8 @@
 // The running program in the window build: the model's Program, the real dialogs through which it
 // talks to the user, and one Qt window per loaded model window.
 
-#include <QObject>
 #include <QElapsedTimer>
+#include <QObject>
 #include <QTimer>
 #include <functional>
 #include <map>
@@ -45,8 +45,7 @@ public:
     // Host
     spindex::MsgAnswer messageBox(const std::string& text, spindex::MsgButtons buttons, spindex::MsgIcon icon,
                                   const std::string& title) override;
-    std::optional<std::string> saveFileName(const std::string& filter,
-                                            const std::string& defaultExt) override;
+    std::optional<std::string> saveFileName(const std::string& filter, const std::string& defaultExt) override;
     void printWindow(const std::string& window) override;
     void printerSetup(const std::string& window) override;
     bool startProgram(const std::string& path) override;
