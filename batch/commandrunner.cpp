@@ -89,9 +89,11 @@ void CommandRunner::dispatch(const Words& words) {
         {"drag", &CommandRunner::drag, 2, "drag SOURCE TARGET"},
         {"wait", &CommandRunner::wait, 1, "wait MS"},
         {"focus", &CommandRunner::focus, 1, "focus WINDOW"},
-        {"answer", &CommandRunner::answer, 1, "answer yes|no|ok"},
+        {"answer", &CommandRunner::answer, 1, "answer yes|no|ok|cancel"},
         {"savefile", &CommandRunner::savefile, 1, "savefile PATH"},
         {"cancelsave", &CommandRunner::cancelsave, 0, "cancelsave"},
+        {"openfile", &CommandRunner::openfile, 1, "openfile PATH"},
+        {"cancelopen", &CommandRunner::cancelopen, 0, "cancelopen"},
         {"get", &CommandRunner::get, 1, "get NAME"},
     };
     const auto* command =
@@ -274,8 +276,10 @@ void CommandRunner::answer(const Words& words) {
         m_host.queueAnswer(MsgAnswer::No);
     else if (a == "ok")
         m_host.queueAnswer(MsgAnswer::Ok);
+    else if (a == "cancel")
+        m_host.queueAnswer(MsgAnswer::Cancel);
     else
-        m_out.error("usage: answer yes|no|ok");
+        m_out.error("usage: answer yes|no|ok|cancel");
 }
 
 void CommandRunner::savefile(const Words& words) {
@@ -284,6 +288,14 @@ void CommandRunner::savefile(const Words& words) {
 
 void CommandRunner::cancelsave(const Words&) {
     m_host.queueSaveFile(std::nullopt);
+}
+
+void CommandRunner::openfile(const Words& words) {
+    m_host.queueOpenFile(words[1]);
+}
+
+void CommandRunner::cancelopen(const Words&) {
+    m_host.queueOpenFile(std::nullopt);
 }
 
 void CommandRunner::get(const Words& words) {

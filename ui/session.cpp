@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QScreen>
 
+#include "files.h"
 #include "formwindow.h"
 #include "mainform.h"
 #include "outputforms.h"
@@ -186,16 +187,31 @@ spindex::MsgAnswer Session::messageBox(const std::string& text, spindex::MsgButt
         {spindex::MsgIcon::Question, QMessageBox::Question},
         {spindex::MsgIcon::Information, QMessageBox::Information}};
     box.setIcon(icons.at(icon));
-    if (buttons == spindex::MsgButtons::YesNo)
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    else
+    switch (buttons) {
+    case spindex::MsgButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case spindex::MsgButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case spindex::MsgButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
     ++m_dialogDepth;
     const int result = box.exec();
     --m_dialogDepth;
-    if (buttons == spindex::MsgButtons::Ok)
+    switch (buttons) {
+    case spindex::MsgButtons::Ok:
         return spindex::MsgAnswer::Ok;
-    return result == QMessageBox::Yes ? spindex::MsgAnswer::Yes : spindex::MsgAnswer::No;
+    case spindex::MsgButtons::YesNo:
+        return result == QMessageBox::Yes ? spindex::MsgAnswer::Yes : spindex::MsgAnswer::No;
+    case spindex::MsgButtons::YesNoCancel:
+        break;
+    }
+    if (result == QMessageBox::Yes)
+        return spindex::MsgAnswer::Yes;
+    return result == QMessageBox::No ? spindex::MsgAnswer::No : spindex::MsgAnswer::Cancel;
 }
 
 std::optional<std::string> Session::saveFileName(const std::string& filter, const std::string& defaultExt) {
@@ -210,6 +226,27 @@ std::optional<std::string> Session::saveFileName(const std::string& filter, cons
     if (!accepted)
         return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
+}
+
+std::optional<std::string> Session::openFileName(const std::string& filter) {
+    QFileDialog dialog(dialogParent());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(qtFilter(filter));
+    ++m_dialogDepth;
+    const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    --m_dialogDepth;
+    if (!accepted)
+        return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}
+
+std::string Session::writeFile(const std::string& path, const std::string& content) {
+    return spindex::files::writeWhole(path, content);
+}
+
+std::string Session::readFile(const std::string& path, std::string& content, std::int64_t limit) {
+    return spindex::files::readWhole(path, content, limit);
 }
 
 void Session::printWindow(const std::string& window) {
