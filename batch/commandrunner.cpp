@@ -75,7 +75,7 @@ void CommandRunner::run(std::string_view line) {
         dispatch(*words);
     else
         m_out.error(error);
-    m_program.collectUnloaded();
+    m_program.settle();
 }
 
 void CommandRunner::dispatch(const Words& words) {
@@ -183,10 +183,8 @@ void CommandRunner::type(const Words& words) {
     auto* found = static_cast<TextBox*>(target(words[1], ControlKind::TextBox, "a text box"));
     if (!found)
         return;
-    TextBox& box = *found;
-    if (box.locked)
-        return m_out.error("control " + box.name + " is locked");
-    box.userType(words[2]);
+    if (std::string why; !found->userType(words[2], &why))
+        m_out.error(why);
 }
 
 void CommandRunner::tab(const Words& words) {
@@ -202,10 +200,8 @@ void CommandRunner::tab(const Words& words) {
     ref.control = &main->SSTab1;
     if (!reach(ref))
         return;
-    const auto index = static_cast<int>(*n);
-    if (!main->SSTab1.tabEnabled[static_cast<size_t>(index)])
-        return m_out.error("tab " + std::to_string(index) + " is disabled");
-    main->SSTab1.setTab(index);
+    if (std::string why; !main->SSTab1.userSelectTab(static_cast<int>(*n), &why))
+        m_out.error(why);
 }
 
 Form* CommandRunner::shownWindow(const std::string& name) {

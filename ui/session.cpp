@@ -42,7 +42,7 @@ Session::Session(QString programFolder, QObject* parent) : QObject(parent) {
     m_splashTimer.setSingleShot(true);
     connect(&m_splashTimer, &QTimer::timeout, this, [this] {
         m_program->timerFired();
-        m_program->collectUnloaded();
+        m_program->settle();
         sync();
     });
 }
@@ -66,11 +66,7 @@ void Session::act(spindex::Form& form, const std::function<void()>& action) {
     const auto loaded = m_program->loadedForms();
     if (std::find(loaded.begin(), loaded.end(), &form) != loaded.end())
         action();
-    // With its last window gone the program is over, as when the selection window is closed
-    // before a controller is configured.
-    if (!m_program->ended() && m_program->loadedForms().empty())
-        m_program->End();
-    m_program->collectUnloaded();
+    m_program->settle();
     sync();
 }
 
@@ -86,17 +82,12 @@ void Session::focusChanged(spindex::Form* form) {
         return;
     m_activating = nullptr;
     m_program->focus(form);
-    m_program->collectUnloaded();
+    m_program->settle();
     sync();
 }
 
 void Session::closeRequested(spindex::Form& form) {
-    if (form.name == "frmSpindex") {
-        // Closing the main window ends the program, as Exit does.
-        act(form, [&form] { static_cast<spindex::MainForm&>(form).mnuClose_Click(); });
-        return;
-    }
-    act(form, [this, &form] { m_program->unload(form); });
+    act(form, [this, &form] { m_program->closeRequested(form); });
 }
 
 FormWindow* Session::windowFor(const spindex::Form& form) const {

@@ -233,12 +233,12 @@ private:
                 m.cmbNumRdSets.addItem(w[1]);
             pick(m.cmbNumRdSets, w[1]);
         } else if (w[0] == "tab") {
-            m.SSTab1.setTab(i);
+            m.SSTab1.userSelectTab(i);
         } else if (w[0] == "spare") {
-            m.SSTab1.setTab(i);
+            m.SSTab1.userSelectTab(i);
             m.optLocHotSpr[2 * i].userClick();
         } else if (w[0] == "delete") {
-            m.SSTab1.setTab(i);
+            m.SSTab1.userSelectTab(i);
             host.answers.push_back(answer);
             m.cmdClearOne.userClick();
         } else if (w[0] == "clear") {
