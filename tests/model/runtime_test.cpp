@@ -145,3 +145,24 @@ TEST(UserActions, LockedBoxesAndDisabledTabsRefuse) {
 
 } // namespace
 } // namespace spindex
+
+#include "jsonnumber.h"
+
+namespace spindex {
+namespace {
+
+// JSON numbers are written as the program writes numbers: whole values without a fraction, sums
+// without the binary noise of their parts, at most 15 significant digits.
+TEST(JsonNumbers, WrittenAsTheProgramWritesNumbers) {
+    EXPECT_EQ(jsonNumber(728).dump(), "728");
+    EXPECT_EQ(jsonNumber(436.8 + 728 + 291.2).dump(), "1456");
+    EXPECT_EQ(jsonNumber(400.4).dump(), "400.4");
+    EXPECT_EQ(jsonNumber(91.7).dump(), "91.7");
+    EXPECT_EQ(jsonNumber(0.1 + 0.2).dump(), "0.3");
+    EXPECT_EQ(jsonNumber(-0.0).dump(), "0");
+    EXPECT_EQ(jsonNumber(7.5).dump(), "7.5");
+    EXPECT_EQ(jsonNumber(123456789.123456789).dump(), "123456789.123457");
+}
+
+} // namespace
+} // namespace spindex
