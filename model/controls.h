@@ -44,11 +44,17 @@ public:
     virtual void userClick() { raiseEvent(onClick); }
 };
 
+// Geometry of images, shapes, lines and placed labels in twips.
+struct Geometry {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
 class Label : public Control {
 public:
     explicit Label(std::string name = {}, std::string caption = {}) : Control(ControlKind::Label, std::move(name)) {
         this->caption = std::move(caption);
     }
+    Geometry geometry; // set only where the window places the label itself, as the graphic does
 };
 
 class Frame : public Control {
@@ -156,11 +162,6 @@ public:
     }
     bool checked = false;
     bool separator() const { return caption == "-"; }
-};
-
-// Geometry of images, shapes and lines in twips.
-struct Geometry {
-    int left = 0, top = 0, width = 0, height = 0;
 };
 
 class Image : public Control {

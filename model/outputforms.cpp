@@ -30,6 +30,7 @@ void ReportForm::Form_Load() {
 
 void ReportForm::draw(const report::ReportInput& input) {
     lines = report::displayLines(input);
+    text = report::textLines(input);
 }
 
 void ReportForm::mnuPrint_Click() {
@@ -53,7 +54,7 @@ void ReportForm::mnuClose_Click() {
 
 GraphicForm::GraphicForm(Program& program) : Form(program, "frmGraphic", "Graphic Display", 6825, 6915) {
     add(Controller).geometry = {600, 240, 4455, 495};
-    add(lblController);
+    add(lblController).geometry = {720, 240, 4335, 555};
     for (int c = 0; c < 4; ++c) {
         lnChannel[c].name = indexedName("lnChannel", c);
         LineShape& line = add(lnChannel[c]);
@@ -63,6 +64,7 @@ GraphicForm::GraphicForm(Program& program) : Form(program, "frmGraphic", "Graphi
         txtChannel[c].name = indexedName("txtChannel", c);
         Label& label = add(txtChannel[c]);
         label.caption = std::to_string(c + 1);
+        label.geometry = {840 + 1320 * c, 920, 150, 200};
         StorageCage[c].name = indexedName("StorageCage", c);
         Shape& cage = add(StorageCage[c]);
         cage.geometry = {240 + 1320 * c, 1200, 975, 4421};
@@ -137,6 +139,15 @@ void GraphicForm::imgLgcDrv_DragDrop(int index, Image& source) {
     imgHold.picture = target.picture;
     target.picture = source.picture;
     source.picture = imgHold.picture;
+}
+
+std::optional<int> GraphicForm::slotSet(int k) const {
+    const std::string& picture = imgLgcDrv.at(static_cast<size_t>(k)).picture;
+    const auto& files = setIconFiles();
+    for (size_t set = 0; set < files.size(); ++set)
+        if (picture == files[set])
+            return static_cast<int>(set);
+    return std::nullopt;
 }
 
 void GraphicForm::mnuPrintGraphics_Click() {

@@ -3,6 +3,8 @@
 // The report window and the storage cage graphic: snapshots of the main window.
 
 #include <array>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "form.h"
@@ -22,6 +24,8 @@ public:
 
     // The drawn text, in drawing order.
     std::vector<report::PrintedLine> lines;
+    // The same report as the text export writes it, one entry per line.
+    std::vector<std::string> text;
 
     void Form_Load();
     void draw(const report::ReportInput& input);
@@ -51,6 +55,9 @@ public:
     void place(const std::array<int, 8>& drivesPerSet);
     void imgLgcDrv_DragDrop(int index, Image& source);
     void mnuPrintGraphics_Click();
+
+    // The RAID set whose drive slot k shows (swaps included); none for an empty slot.
+    std::optional<int> slotSet(int k) const;
 };
 
 // Icon file of each set's colour and of the empty slot, as the program folder holds them.

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -12,26 +13,27 @@
 
 namespace spindex::ui {
 
-AboutWindow::AboutWindow(Session& session, spindex::AboutForm& form)
-    : FormWindow(session, form), m_binder(new ControlBinder(session, form, *this)) {
+AboutWindow::AboutWindow(Session& session, spindex::AboutForm& form, QWidget* owner)
+    : FormWindow(session, form, owner) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    ControlBinder& bind = binder();
     auto* central = new QWidget(this);
     auto* grid = new QGridLayout(central);
     grid->setContentsMargins(18, 18, 18, 14);
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(8);
 
-    QLabel* icon = m_binder->image(form.picIcon);
-    icon->setPixmap(applicationIcon().pixmap(48, 48));
+    QLabel* icon = bind.image(form.picIcon);
+    icon->setPixmap(applicationIcon().pixmap(QSize(48, 48), devicePixelRatioF()));
     icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    QLabel* title = m_binder->label(form.lblTitle);
+    QLabel* title = bind.label(form.lblTitle);
     QFont big = title->font();
     big.setPointSizeF(big.pointSizeF() * 1.8);
     big.setBold(true);
     title->setFont(big);
-    QLabel* version = m_binder->label(form.lblVersion);
-    QLabel* description = m_binder->label(form.lblDescription);
-    QLabel* comments = m_binder->label(form.lblComments);
+    QLabel* version = bind.label(form.lblVersion);
+    QLabel* description = bind.label(form.lblDescription);
+    QLabel* comments = bind.label(form.lblComments);
     for (QLabel* text : {description, comments}) {
         text->setWordWrap(true);
         text->setMinimumWidth(360);
@@ -39,10 +41,13 @@ AboutWindow::AboutWindow(Session& session, spindex::AboutForm& form)
     auto* rule = new QFrame(central);
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
-    QPushButton* ok = m_binder->button(form.cmdOK);
-    QPushButton* sysInfo = m_binder->button(form.cmdSysInfo);
+    QPushButton* ok = bind.button(form.cmdOK);
+    QPushButton* sysInfo = bind.button(form.cmdSysInfo);
     ok->setMinimumWidth(110);
     sysInfo->setMinimumWidth(110);
+    ok->setToolTip(tr("Close this window"));
+    sysInfo->setToolTip(tr("Start the system information tool"));
+    setDefaultButton(ok);
 
     grid->addWidget(icon, 0, 0, 4, 1);
     grid->addWidget(title, 0, 1);
@@ -59,11 +64,12 @@ AboutWindow::AboutWindow(Session& session, spindex::AboutForm& form)
     grid->addLayout(row, 5, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     setCentralWidget(central);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     ok->setFocus();
 }
 
-void AboutWindow::refresh() {
-    m_binder->refresh();
+void AboutWindow::showModel(spindex::Form&) {
+    binder().refresh();
 }
 
 } // namespace spindex::ui

@@ -5,18 +5,15 @@
 
 namespace spindex::ui {
 
-class ControlBinder;
-
-// The about box: title, version and the program's description; it closes on OK and as soon as it
-// loses the focus (the model closes it when the session reports the focus change).
+// The about box: title, version and the program's description; it closes on OK (Enter), Escape and
+// as soon as it loses the focus (the model closes it when the session reports the focus change).
 class AboutWindow : public FormWindow {
     Q_OBJECT
 public:
-    AboutWindow(Session& session, spindex::AboutForm& form);
-    void refresh() override;
+    AboutWindow(Session& session, spindex::AboutForm& form, QWidget* owner = nullptr);
 
-private:
-    ControlBinder* m_binder;
+protected:
+    void showModel(spindex::Form& form) override;
 };
 
 } // namespace spindex::ui

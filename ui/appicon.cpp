@@ -1,5 +1,6 @@
 #include "appicon.h"
 
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -31,27 +32,56 @@ void drawDisk(QPainter& painter, const QRectF& body, qreal lid) {
     painter.drawEllipse(QRectF(body.center().x() - hub / 2, body.top() + lid / 2 - hub / 6, hub, hub / 3));
 }
 
-} // namespace
-
-QPixmap diskStackPixmap(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+// The stack of three disks in the square.
+void drawStack(QPainter& painter, const QRectF& square) {
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
+    const qreal size = std::min(square.width(), square.height());
+    painter.translate(square.center() - QPointF(size / 2, size / 2));
     const qreal margin = size * 0.06;
     const qreal width = size - 2 * margin;
     const qreal lid = width * 0.34;
     const qreal height = (size - 2 * margin - lid) / 3;
     for (int i = 2; i >= 0; --i)
         drawDisk(painter, QRectF(margin, margin + i * height, width, height + lid), lid);
+    painter.restore();
+}
+
+// Draws the stack afresh for every size and pixel ratio asked for.
+class DiskStackEngine : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override { drawStack(*painter, rect); }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
+    }
+    QIconEngine* clone() const override { return new DiskStackEngine; }
+    QString key() const override { return QStringLiteral("spindex-disk-stack"); }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {QSize(16, 16), QSize(24, 24),   QSize(32, 32),  QSize(48, 48),
+                QSize(64, 64), QSize(128, 128), QSize(256, 256)};
+    }
+};
+
+} // namespace
+
+QPixmap diskStackPixmap(int size, qreal devicePixelRatio) {
+    const int pixels = qRound(size * devicePixelRatio);
+    QPixmap pixmap(pixels, pixels);
+    pixmap.fill(Qt::transparent);
+    {
+        QPainter painter(&pixmap);
+        drawStack(painter, QRectF(0, 0, pixels, pixels));
+    }
+    pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
 }
 
 QIcon applicationIcon() {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128})
-        icon.addPixmap(diskStackPixmap(size));
-    return icon;
+    return QIcon(new DiskStackEngine);
 }
 
 } // namespace spindex::ui

@@ -1,6 +1,7 @@
 #include "controlbinder.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -71,7 +72,29 @@ void showItems(QComboBox& box, const std::vector<std::string>& items, int listIn
 } // namespace
 
 ControlBinder::ControlBinder(Session& session, spindex::Form& form, FormWindow& window)
-    : QObject(&window), m_session(session), m_form(form), m_window(window) {}
+    : QObject(&window), m_session(session), m_form(&form), m_window(window) {}
+
+void ControlBinder::detach() {
+    m_bindings.clear();
+    m_form = nullptr;
+}
+
+void ControlBinder::showLocked(QLineEdit& box, bool locked) {
+    if (box.isReadOnly() == locked && box.property("lockedLook").isValid())
+        return;
+    box.setProperty("lockedLook", locked);
+    box.setReadOnly(locked);
+    // A displayed value is no stop for Tab, but a click still selects its text for copying.
+    box.setFocusPolicy(locked ? Qt::ClickFocus : Qt::StrongFocus);
+    if (locked) {
+        QPalette palette = box.palette();
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            palette.setColor(group, QPalette::Base, palette.color(group, QPalette::Window));
+        box.setPalette(palette);
+    } else {
+        box.setPalette(QPalette());
+    }
+}
 
 QString ControlBinder::labelText(const std::string& caption) {
     QString text;
@@ -85,7 +108,8 @@ QString ControlBinder::labelText(const std::string& caption) {
 }
 
 void ControlBinder::act(std::function<void()> action) {
-    m_session.act(m_form, action);
+    if (m_form)
+        m_session.act(*m_form, action);
 }
 
 void ControlBinder::bind(spindex::Control& control, QWidget& widget, std::function<void()> show) {
@@ -102,14 +126,25 @@ void ControlBinder::bind(spindex::Control& control, QWidget& widget, std::functi
 
 void ControlBinder::takeClicks(spindex::Control& control, QWidget& widget) {
     widget.installEventFilter(new ClickTaker(&widget, [this, &control] {
-        if (control.hasClickHandler())
-            act([&control] { control.userClick(); });
+        act([&control] {
+            if (control.hasClickHandler())
+                control.userClick();
+        });
     }));
 }
 
-QLabel* ControlBinder::label(spindex::Label& control) {
+QLabel* ControlBinder::label(spindex::Label& control, QWidget* buddy) {
     auto* widget = new QLabel(&m_window);
-    bind(control, *widget, [&control, widget] { widget->setText(labelText(control.caption)); });
+    if (buddy) {
+        // The caption's own access key, if it has one, reaches the field; none is made up.
+        widget->setBuddy(buddy);
+        bind(control, *widget, [&control, widget, buddy] {
+            widget->setText(qt(control.caption));
+            buddy->setAccessibleName(labelText(control.caption));
+        });
+    } else {
+        bind(control, *widget, [&control, widget] { widget->setText(labelText(control.caption)); });
+    }
     takeClicks(control, *widget);
     return widget;
 }
@@ -120,7 +155,7 @@ QLineEdit* ControlBinder::textBox(spindex::TextBox& control) {
         // Only a different text is set, so that typing keeps its cursor.
         if (widget->text() != qt(control.text()))
             widget->setText(qt(control.text()));
-        widget->setReadOnly(control.locked);
+        showLocked(*widget, control.locked);
     });
     connect(widget, &QLineEdit::textEdited, this,
             [this, &control](const QString& text) { act([&control, text] { control.userType(text.toStdString()); }); });
@@ -225,13 +260,18 @@ QMenu* ControlBinder::menu(spindex::MenuItem& control, QMenuBar& bar) {
     return widget;
 }
 
-QAction* ControlBinder::menuItem(spindex::MenuItem& control, QMenu& menu, bool checkable) {
-    QAction* action = menu.addAction(QString());
+QAction* ControlBinder::menuItem(spindex::MenuItem& control, QWidget& menu, QActionGroup* group) {
+    auto* action = new QAction(&menu);
     action->setObjectName(qt(control.name));
-    action->setCheckable(checkable);
     action->setSeparator(control.separator());
+    if (group) {
+        action->setCheckable(true);
+        group->addAction(action);
+    }
+    menu.addAction(action);
+    // No signal blocker: the marks of a group follow the checked item only through its signals, and
+    // a mark set from code never triggers the item.
     m_bindings.push_back([&control, action] {
-        const QSignalBlocker blocker(action);
         action->setText(qt(control.caption));
         action->setChecked(control.checked);
         action->setEnabled(control.enabled);
@@ -242,7 +282,9 @@ QAction* ControlBinder::menuItem(spindex::MenuItem& control, QMenu& menu, bool c
 }
 
 void ControlBinder::refresh() {
-    m_window.setWindowTitle(qt(m_form.caption));
+    if (!m_form)
+        return;
+    m_window.setWindowTitle(qt(m_form->caption));
     for (const auto& show : m_bindings)
         show();
 }

@@ -8,6 +8,14 @@
 // line with the model after each action: texts, list items and selection, values, enabled state,
 // visibility, captions. Widgets are updated under a QSignalBlocker, so a refresh never looks like a
 // user's action.
+//
+// How a control looks and takes the keyboard follows its model state in one place: a locked text box
+// is a displayed value (the window's background, out of the Tab chain, still selectable and
+// copyable); a label beside a field is that field's label (its access key, where the caption has
+// one, reaches the field, and it names the field for assistive tools).
+//
+// Once the window's model window is unloaded, detach() lets go of every control: the widgets stay
+// as they are and nothing reaches the model any more.
 
 #include <QObject>
 #include <QString>
@@ -18,6 +26,7 @@
 #include "controls.h"
 
 class QAction;
+class QActionGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -44,7 +53,8 @@ class ControlBinder : public QObject {
 public:
     ControlBinder(Session& session, spindex::Form& form, FormWindow& window);
 
-    QLabel* label(spindex::Label& control);
+    // A label; with a buddy it is that field's label.
+    QLabel* label(spindex::Label& control, QWidget* buddy = nullptr);
     QLineEdit* textBox(spindex::TextBox& control);
     QComboBox* list(spindex::ListBox& control);
     QCheckBox* checkBox(spindex::CheckBox& control);
@@ -59,10 +69,18 @@ public:
     QWidget* line(spindex::LineShape& control, Qt::Orientation orientation);
     // A top menu of the menu bar and the items under it.
     QMenu* menu(spindex::MenuItem& control, QMenuBar& bar);
-    QAction* menuItem(spindex::MenuItem& control, QMenu& menu, bool checkable = false);
+    // An item of a menu, or a command straight on the menu bar. Items of a group carry its marks:
+    // radio marks for an exclusive group.
+    QAction* menuItem(spindex::MenuItem& control, QWidget& menu, QActionGroup* group = nullptr);
 
     // Shows every bound control's model state.
     void refresh();
+    // The model window is going: no widget shows or reaches its controls any more.
+    void detach();
+    bool detached() const { return m_form == nullptr; }
+
+    // A locked box shows a value: the look of the window's background and no Tab stop.
+    static void showLocked(QLineEdit& box, bool locked);
 
     // A caption's "&" marks an access key; a label shows the caption without it.
     static QString labelText(const std::string& caption);
@@ -75,7 +93,7 @@ private:
     void act(std::function<void()> action);
 
     Session& m_session;
-    spindex::Form& m_form;
+    spindex::Form* m_form;
     FormWindow& m_window;
     std::vector<std::function<void()>> m_bindings; // how to show each control
 };

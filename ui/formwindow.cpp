@@ -1,21 +1,86 @@
 #include "formwindow.h"
 
 #include <QCloseEvent>
+#include <QCursor>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLayout>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QWindow>
 
+#include "controlbinder.h"
 #include "session.h"
 
 namespace spindex::ui {
 
-FormWindow::FormWindow(Session& session, spindex::Form& form, QWidget* parent)
-    : QMainWindow(parent), m_session(session), m_form(form) {
+namespace {
+
+// A scroll area that asks for the whole of its content: the window opens large enough to show all
+// of it, and scrolls only when the screen (or the user) makes it smaller.
+class ContentScroller : public QScrollArea {
+public:
+    explicit ContentScroller(QWidget* parent) : QScrollArea(parent) {
+        setObjectName(QStringLiteral("ContentScroller"));
+        setFrameShape(QFrame::NoFrame);
+        // The content keeps its own size, so a larger window does not spread its rows.
+        setWidgetResizable(false);
+        setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+    QSize sizeHint() const override {
+        const QWidget* content = widget();
+        if (!content)
+            return QScrollArea::sizeHint();
+        const int frame = 2 * frameWidth();
+        return content->sizeHint() + QSize(frame, frame);
+    }
+};
+
+bool isEnter(const QKeyEvent& event) {
+    return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) &&
+           (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+bool isCloseKey(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Escape && event.modifiers() == Qt::NoModifier)
+        return true;
+    return event.matches(QKeySequence::Close) || (event.key() == Qt::Key_W && event.modifiers() == Qt::ControlModifier);
+}
+
+} // namespace
+
+FormWindow::FormWindow(Session& session, spindex::Form& form, QWidget* owner)
+    : QMainWindow(owner, Qt::Window), m_session(session), m_form(&form) {
     setObjectName(QString::fromStdString(form.name));
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
 FormWindow::~FormWindow() = default;
+
+ControlBinder& FormWindow::binder() {
+    Q_ASSERT(m_form);
+    if (!m_binder)
+        m_binder = new ControlBinder(m_session, *m_form, *this);
+    return *m_binder;
+}
+
+void FormWindow::refresh() {
+    if (m_form)
+        showModel(*m_form);
+}
+
+void FormWindow::detach() {
+    if (!m_form)
+        return;
+    if (m_binder)
+        m_binder->detach();
+    release();
+    m_form = nullptr;
+}
 
 void FormWindow::print(QPainter& painter) {
     const QPixmap image = grab();
@@ -31,17 +96,93 @@ int FormWindow::twipsY(int twips) const {
     return qRound(twips * logicalDpiY() / 1440.0);
 }
 
+QRect FormWindow::pixels(const spindex::Geometry& geometry) const {
+    const int left = twipsX(geometry.left);
+    const int top = twipsY(geometry.top);
+    return QRect(left, top, twipsX(geometry.left + geometry.width) - left,
+                 twipsY(geometry.top + geometry.height) - top);
+}
+
+void FormWindow::setScrolledContent(QWidget* content) {
+    m_scroll = new ContentScroller(this);
+    m_scroll->setWidget(content);
+    setCentralWidget(m_scroll);
+}
+
+void FormWindow::setDefaultButton(QPushButton* button) {
+    if (m_defaultButton)
+        m_defaultButton->setDefault(false);
+    m_defaultButton = button;
+    if (button)
+        button->setDefault(true);
+}
+
+void FormWindow::placeOnScreen() {
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    if (windowHandle())
+        windowHandle()->setScreen(screen);
+    const QRect area = screen->availableGeometry();
+    // The window manager adds its frame only once the window is shown; until then a framed window
+    // keeps room for a title bar.
+    QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const bool framed = !(windowFlags() & Qt::FramelessWindowHint) && windowType() != Qt::SplashScreen;
+    if (framed && frame.isNull())
+        frame = QMargins(0, style()->pixelMetric(QStyle::PM_TitleBarHeight), 0, 0);
+    const QSize room = area.size().shrunkBy(frame);
+    // The layouts of a window not yet shown keep the sizes they measured before its texts were
+    // set; they measure again.
+    for (QWidget* child : findChildren<QWidget*>())
+        child->updateGeometry();
+    const QList<QLayout*> layouts = findChildren<QLayout*>();
+    for (QLayout* layout : layouts)
+        layout->invalidate();
+    for (auto it = layouts.rbegin(); it != layouts.rend(); ++it)
+        (*it)->activate();
+    if (layout())
+        layout()->activate();
+    const QSize size = designedSize().boundedTo(room);
+    resize(size);
+    const QSize outer = size.grownBy(frame);
+    const QPoint corner(area.left() + std::max(0, (area.width() - outer.width()) / 2),
+                        area.top() + std::max(0, (area.height() - outer.height()) / 2));
+    // A window's position is that of its frame.
+    move(corner);
+}
+
 void FormWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        m_session.focusChanged(&m_form);
+    if (m_form && event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_session.focusChanged(m_form);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
     // The window frame's close box unloads the window, as the program's own close commands do; for
-    // the main window that ends the program.
+    // the main window that ends the program. A window already let go of just closes.
+    if (!m_form)
+        return;
     event->ignore();
-    m_session.closeRequested(m_form);
+    m_session.closeRequested(*m_form);
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    if (m_form && isEnter(*event)) {
+        auto* button = qobject_cast<QPushButton*>(focusWidget());
+        if (!button || !button->isEnabled())
+            button = m_defaultButton;
+        if (button && button->isVisible() && button->isEnabled()) {
+            button->click();
+            return;
+        }
+    }
+    if (m_form && parentWidget() && isCloseKey(*event)) {
+        m_session.closeRequested(*m_form);
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 } // namespace spindex::ui

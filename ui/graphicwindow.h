@@ -1,8 +1,9 @@
 #pragma once
 
 // "Graphic Display": the controller, its channels and the storage cages with one icon per slot.
-// The model decides everything shown (which icon holds which picture, what is visible, the cage
-// heights, which cages cover their channel); this window draws it at the model's twips positions.
+// The model decides everything shown (which icon holds which picture, what is visible, where each
+// control sits, the cage heights, which cages cover their channel, which set a slot's drive belongs
+// to); this window draws it at the model's twips positions.
 //
 // Stacking, bottom to top: the drawing area (controller box, channel lines, connectors), the
 // labels, the slot icons, the cages. A cage in use is only a border and lets the mouse through to
@@ -12,20 +13,18 @@
 // window's own mime type with the window's serial and the source slot, so a drop from another
 // window (or another run of the graphic) is refused.
 
+#include <QIcon>
 #include <QMimeData>
-#include <QPixmap>
 #include <QPoint>
-#include <QPointer>
 #include <array>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "drivepictures.h"
 #include "formwindow.h"
 #include "outputforms.h"
 
-class QAction;
 class QLabel;
 
 namespace spindex::ui {
@@ -45,7 +44,9 @@ public:
     int index() const { return m_index; }
     QString picture() const { return m_picture; }
     bool fallback() const { return m_fallback; }
-    void setPicture(const QString& file, const QPixmap* pixmap);
+    void setPicture(const QString& file, const QIcon* icon);
+    // The image drawn for the slot at this device pixel ratio; null when drawn in code.
+    QPixmap shownImage(qreal devicePixelRatio) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -59,7 +60,7 @@ private:
     GraphicWindow& m_window;
     const int m_index;
     QString m_picture;
-    QPixmap m_pixmap; // null when drawn in code
+    QIcon m_icon; // null when drawn in code
     bool m_fallback = false;
     std::optional<QPoint> m_pressedAt;
 };
@@ -67,9 +68,8 @@ private:
 class GraphicWindow : public FormWindow {
     Q_OBJECT
 public:
-    GraphicWindow(Session& session, spindex::GraphicForm& form, QWidget* parent = nullptr);
+    GraphicWindow(Session& session, spindex::GraphicForm& form, QWidget* owner = nullptr);
 
-    void refresh() override;
     void print(QPainter& painter) override;
 
     static constexpr const char* SlotMimeType = "application/x-spindex-slot";
@@ -82,30 +82,21 @@ public:
 
     SlotIcon* slotIcon(int index) const { return m_icons.at(static_cast<size_t>(index)); }
 
-    // Paints a drive box in the colour into the rectangle, as the icon files show one; also the
-    // grey design-time drive and the stand-in for a set icon that could not be read.
-    static void paintDrive(QPainter& painter, const QRectF& rect, const QColor& colour);
-    // Paints the free-slot picture: an empty bay with a red line.
-    static void paintEmptySlot(QPainter& painter, const QRectF& rect);
-    // The stand-in for a picture file that could not be read.
-    static void paintFallback(QPainter& painter, const QRectF& rect, const QString& file);
+protected:
+    void showModel(spindex::Form& form) override;
 
 private:
     friend class CageArea;
-    // The picture of an icon file from the program folder; null when the file cannot be read.
-    const QPixmap* picture(const std::string& file);
-    QRect pixels(const spindex::Geometry& geometry) const;
+    spindex::GraphicForm* graphic() const { return static_cast<spindex::GraphicForm*>(form()); }
+    // What the slot's drive is: its logical drive and set, or an empty slot.
+    QString slotDescription(const spindex::GraphicForm& graphic, int k) const;
     void paintArea(QPainter& painter);
 
-    spindex::GraphicForm& m_graphic;
     const int m_serial;
     QWidget* m_area = nullptr;
-    QLabel* m_controllerLabel = nullptr;
-    std::array<QLabel*, 4> m_channelLabels{};
     std::array<SlotIcon*, 4 * spindex::GraphicForm::SlotsPerChannel> m_icons{};
     std::array<QWidget*, 4> m_cages{};
-    QAction* m_print = nullptr;
-    std::map<std::string, std::optional<QPixmap>> m_pictures;
+    DrivePictures m_pictures;
 };
 
 } // namespace spindex::ui

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -9,12 +10,15 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "controlbinder.h"
+#include "program.h"
 
 namespace spindex::ui {
 
@@ -44,24 +48,36 @@ QWidget* row(QWidget* parent, std::initializer_list<QWidget*> widgets, bool stre
     return holder;
 }
 
+// A tab without a set keeps a clear picture of the same size, so the tabs do not change width when
+// a set comes or goes.
+QIcon noSetIcon() {
+    QPixmap clear(16, 16);
+    clear.fill(Qt::transparent);
+    return QIcon(clear);
+}
+
 } // namespace
 
 MainWindow::MainWindow(Session& session, spindex::MainForm& form)
-    : FormWindow(session, form), m_main(form), m_binder(new ControlBinder(session, form, *this)) {
+    : FormWindow(session, form), m_pictures(QString::fromStdString(form.program.programFolder)) {
     menus(*menuBar());
 
-    // Three columns over the full-width table of logical drives: the channels, the calculator with
-    // the controller's name under it, and the totals with the global hot spare that they count.
-    auto* central = new QWidget(this);
-    auto* grid = new QGridLayout(central);
-    grid->setContentsMargins(10, 8, 10, 10);
-    grid->setHorizontalSpacing(12);
-    grid->setVerticalSpacing(8);
+    // In reading order: the channels beside the calculator, the commands, the logical-drive tabs,
+    // then the global hot spare beside the totals that count it.
+    auto* content = new QWidget(this);
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(10, 8, 10, 10);
+    column->setSpacing(8);
+    // The content keeps its designed size; a smaller window scrolls it, a larger one spreads nothing.
+    column->setSizeConstraint(QLayout::SetFixedSize);
 
+    auto* top = new QHBoxLayout;
+    top->setSpacing(12);
+    top->addWidget(channels(), 1, Qt::AlignTop);
     auto* middle = new QVBoxLayout;
     middle->setSpacing(6);
     middle->addWidget(calculator());
-    QLabel* controller = m_binder->label(form.lblController);
+    QLabel* controller = binder().label(form.lblController);
     QFont bold = controller->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.15);
@@ -70,60 +86,68 @@ MainWindow::MainWindow(Session& session, spindex::MainForm& form)
     controller->setAlignment(Qt::AlignCenter);
     middle->addWidget(controller);
     middle->addStretch();
+    top->addLayout(middle, 1);
+    column->addLayout(top);
+    column->addWidget(commands());
+    column->addWidget(logicalDrives());
+    auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(12);
+    bottom->addWidget(globalSpare(), 1, Qt::AlignTop);
+    bottom->addWidget(totals(), 1, Qt::AlignTop);
+    column->addLayout(bottom);
 
-    auto* right = new QVBoxLayout;
-    right->setSpacing(8);
-    right->addWidget(totals());
-    right->addWidget(globalSpare());
-    right->addStretch();
-
-    grid->addWidget(channels(), 0, 0, Qt::AlignTop);
-    grid->addLayout(middle, 0, 1);
-    grid->addLayout(right, 0, 2);
-    grid->addWidget(logicalDrives(), 1, 0, 1, 3);
-    grid->addWidget(commands(), 2, 0, 1, 3);
-    grid->setRowStretch(1, 1);
-    setCentralWidget(central);
+    setScrolledContent(content);
+    chainFocus(form);
+    describe(form);
 }
 
-void MainWindow::refresh() {
-    m_binder->refresh();
+void MainWindow::showModel(spindex::Form& form) {
+    auto& m = static_cast<spindex::MainForm&>(form);
+    binder().refresh();
+    // A tab that holds a set shows a drive in the set's colour, so the table reads without opening
+    // each tab; a disabled tab greys it with its caption.
+    for (int t = 0; t < spindex::MainForm::Sets; ++t)
+        m_tabs->setTabIcon(t, m.tabHoldsSet(t) ? m_pictures.setIcon(t) : noSetIcon());
+}
+
+QWidget* MainWindow::widgetOf(const spindex::Control& control) const {
+    return findChild<QWidget*>(QString::fromStdString(control.name));
 }
 
 QWidget* MainWindow::channels() {
+    spindex::MainForm& m = static_cast<spindex::MainForm&>(*form());
     auto* area = new QWidget(this);
     auto* column = new QVBoxLayout(area);
     column->setContentsMargins(0, 0, 0, 0);
 
-    QGroupBox* frame = m_binder->frame(m_main.Frame5);
+    QGroupBox* frame = binder().frame(m.Frame5);
     auto* rows = new QGridLayout(frame);
     rows->setVerticalSpacing(4);
     for (int i = 0; i < spindex::MainForm::Channels; ++i) {
-        rows->addWidget(m_binder->checkBox(m_main.ckChanUsed[i]), i, 0);
-        QComboBox* storage = m_binder->list(m_main.cmbStorageSel[i]);
-        rows->addWidget(storage, i, 1);
+        rows->addWidget(binder().checkBox(m.ckChanUsed[i]), i, 0);
+        rows->addWidget(binder().list(m.cmbStorageSel[i]), i, 1);
     }
     rows->setColumnStretch(1, 1);
     column->addWidget(frame);
 
-    QLabel* caption = m_binder->label(m_main.lblDispalyMaxDrives);
-    QLineEdit* total = m_binder->textBox(m_main.txtDisplayMaxDrives);
-    column->addWidget(caption);
+    QLineEdit* total = binder().textBox(m.txtDisplayMaxDrives);
+    column->addWidget(binder().label(m.lblDispalyMaxDrives, total));
     column->addWidget(total);
-    column->addWidget(m_binder->label(m_main.lblRule));
+    column->addWidget(binder().label(m.lblRule));
     return area;
 }
 
 QWidget* MainWindow::totals() {
+    spindex::MainForm& m = static_cast<spindex::MainForm&>(*form());
     auto* area = new QWidget(this);
     auto* grid = new QGridLayout(area);
     grid->setContentsMargins(0, 4, 0, 4);
     grid->setVerticalSpacing(4);
     for (int i = 0; i < 4; ++i) {
-        QLabel* caption = m_binder->label(m_main.Label11[i]);
-        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        QLineEdit* box = m_binder->textBox(m_main.txtSumTotals[i]);
+        QLineEdit* box = binder().textBox(m.txtSumTotals[i]);
         numberBox(*box, 64);
+        QLabel* caption = binder().label(m.Label11[i], box);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(caption, i, 0);
         grid->addWidget(box, i, 1);
     }
@@ -132,8 +156,9 @@ QWidget* MainWindow::totals() {
 }
 
 QWidget* MainWindow::calculator() {
-    spindex::MainForm& m = m_main;
-    QGroupBox* frame = m_binder->frame(m.Frame1);
+    spindex::MainForm& m = static_cast<spindex::MainForm&>(*form());
+    ControlBinder& bind = binder();
+    QGroupBox* frame = bind.frame(m.Frame1);
     auto* grid = new QGridLayout(frame);
     grid->setVerticalSpacing(6);
     grid->setHorizontalSpacing(10);
@@ -143,27 +168,32 @@ QWidget* MainWindow::calculator() {
         grid->addWidget(field, r, 1);
         ++r;
     };
-    addRow(m_binder->label(m.Label2), m_binder->list(m.cmbRaidLevel));
-    addRow(m_binder->label(m.Label1), m_binder->list(m.cmbMaxDrives));
-    QLabel* spanCaption = m_binder->label(m.lblSpan);
-    QComboBox* spans = m_binder->list(m.cmbNumSpans);
+    auto listRow = [&](spindex::Label& caption, spindex::ListBox& list) {
+        QComboBox* box = bind.list(list);
+        addRow(bind.label(caption, box), box);
+        return box;
+    };
+    listRow(m.Label2, m.cmbRaidLevel);
+    listRow(m.Label1, m.cmbMaxDrives);
+    QComboBox* spans = bind.list(m.cmbNumSpans);
+    QLabel* spanCaption = bind.label(m.lblSpan, spans);
     spans->setToolTip(QString::fromUtf8(spindex::MainForm::SpanToolTip));
     keepPlace(*spanCaption);
     keepPlace(*spans);
     addRow(spanCaption, spans);
-    addRow(m_binder->label(m.Label3), m_binder->list(m.cmbDriveSize));
+    listRow(m.Label3, m.cmbDriveSize);
 
-    QGroupBox* height = m_binder->frame(m.frameDHCalc, false);
+    QGroupBox* height = bind.frame(m.frameDHCalc, false);
     auto* heights = new QHBoxLayout(height);
     heights->setContentsMargins(0, 0, 0, 0);
-    heights->addWidget(m_binder->option(m.optDriveH[0]));
-    heights->addWidget(m_binder->option(m.optDriveH[1]));
+    heights->addWidget(bind.option(m.optDriveH[0]));
+    heights->addWidget(bind.option(m.optDriveH[1]));
     heights->addStretch();
     grid->addWidget(height, r++, 0, 1, 2);
 
-    addRow(m_binder->label(m.Label4), m_binder->list(m.cmbNumRdSets));
-    addRow(m_binder->label(m.Label12), row(frame, {m_binder->option(m.Option5[0]), m_binder->option(m.Option5[1]),
-                                                   m_binder->option(m.Option5[2])}));
+    listRow(m.Label4, m.cmbNumRdSets);
+    addRow(bind.label(m.Label12),
+           row(frame, {bind.option(m.Option5[0]), bind.option(m.Option5[1]), bind.option(m.Option5[2])}));
 
     auto* rule = new QFrame(frame);
     rule->setFrameShape(QFrame::HLine);
@@ -172,24 +202,30 @@ QWidget* MainWindow::calculator() {
 
     for (auto [caption, box] : {std::pair{&m.Label5, &m.TxtLogicalCap}, std::pair{&m.Label6, &m.TxtTotalCap},
                                 std::pair{&m.Label13, &m.txtTotalDrives}}) {
-        QLineEdit* field = m_binder->textBox(*box);
+        QLineEdit* field = bind.textBox(*box);
         numberBox(*field);
-        addRow(m_binder->label(*caption), row(frame, {field}));
+        addRow(bind.label(*caption, field), row(frame, {field}));
     }
-    grid->addWidget(m_binder->button(m.CmdCalc), r++, 1, Qt::AlignLeft);
+    grid->addWidget(bind.button(m.CmdCalc), r++, 1, Qt::AlignLeft);
     grid->setColumnStretch(2, 1);
     return frame;
 }
 
 QWidget* MainWindow::logicalDrives() {
-    QTabWidget* tabs = m_binder->tabs(m_main.SSTab1);
-    for (int t = 0; t < spindex::MainForm::Sets; ++t)
-        logicalDrivePage(t, *tabs->widget(t));
-    return tabs;
+    spindex::MainForm& m = static_cast<spindex::MainForm&>(*form());
+    m_tabs = binder().tabs(m.SSTab1);
+    // All eight tabs stay in sight, none behind scroll arrows.
+    m_tabs->setUsesScrollButtons(false);
+    for (int t = 0; t < spindex::MainForm::Sets; ++t) {
+        m_tabs->setTabIcon(t, noSetIcon());
+        logicalDrivePage(t, *m_tabs->widget(t));
+    }
+    return m_tabs;
 }
 
-QWidget* MainWindow::logicalDrivePage(int t, QWidget& page) {
-    spindex::MainForm& m = m_main;
+void MainWindow::logicalDrivePage(int t, QWidget& page) {
+    spindex::MainForm& m = static_cast<spindex::MainForm&>(*form());
+    ControlBinder& bind = binder();
     const auto u = static_cast<size_t>(t);
     auto* layout = new QHBoxLayout(&page);
     layout->setContentsMargins(12, 10, 12, 10);
@@ -200,47 +236,45 @@ QWidget* MainWindow::logicalDrivePage(int t, QWidget& page) {
     fields->setHorizontalSpacing(10);
     for (int k = 0; k < 5; ++k) {
         const auto i = static_cast<size_t>(5 * t + k);
-        fields->addWidget(m_binder->label(m.Label8[i]), k, 0);
-        QLineEdit* field = m_binder->textBox(m.Text1[i]);
+        QLineEdit* field = bind.textBox(m.Text1[i]);
         numberBox(*field, 90);
+        fields->addWidget(bind.label(m.Label8[i], field), k, 0);
         fields->addWidget(field, k, 1);
     }
     layout->addLayout(fields);
-    layout->addWidget(m_binder->line(m.Line1[u], Qt::Vertical));
-    QGroupBox* height = m_binder->frame(m.frameDH[u], false);
+    layout->addWidget(bind.line(m.Line1[u], Qt::Vertical));
+    QGroupBox* height = bind.frame(m.frameDH[u], false);
     auto* heights = new QVBoxLayout(height);
     heights->setContentsMargins(0, 0, 0, 0);
-    heights->addWidget(m_binder->option(m.optLogDriveH[2 * u]));
-    heights->addWidget(m_binder->option(m.optLogDriveH[2 * u + 1]));
+    heights->addWidget(bind.option(m.optLogDriveH[2 * u]));
+    heights->addWidget(bind.option(m.optLogDriveH[2 * u + 1]));
     heights->addStretch();
     layout->addWidget(height);
 
-    QGroupBox* spare = m_binder->frame(m.Frame2[u]);
+    QGroupBox* spare = bind.frame(m.Frame2[u]);
     auto* grid = new QGridLayout(spare);
     grid->setVerticalSpacing(6);
-    grid->addWidget(row(spare, {m_binder->option(m.optLocHotSpr[2 * u]), m_binder->option(m.optLocHotSpr[2 * u + 1])}),
-                    0, 0, 1, 2);
+    grid->addWidget(row(spare, {bind.option(m.optLocHotSpr[2 * u]), bind.option(m.optLocHotSpr[2 * u + 1])}), 0, 0, 1,
+                    2);
     for (int k = 0; k < 2; ++k) {
         const auto i = 2 * u + static_cast<size_t>(k);
-        grid->addWidget(m_binder->label(m.Label9[2 + i]), k + 1, 0);
-        QLineEdit* box = m_binder->textBox(m.txtLocSpr[i]);
+        QLineEdit* box = bind.textBox(m.txtLocSpr[i]);
         numberBox(*box, 70);
+        grid->addWidget(bind.label(m.Label9[2 + i], box), k + 1, 0);
         grid->addWidget(box, k + 1, 1);
     }
-    grid->setRowStretch(3, 1);
     layout->addWidget(spare, 0, Qt::AlignTop);
     layout->addStretch(1);
-    return &page;
 }
 
 QWidget* MainWindow::commands() {
-    spindex::MainForm& m = m_main;
+    spindex::MainForm& m = static_cast<spindex::MainForm&>(*form());
     auto* area = new QWidget(this);
     auto* layout = new QHBoxLayout(area);
-    layout->setContentsMargins(0, 4, 0, 0);
+    layout->setContentsMargins(0, 0, 0, 0);
     for (spindex::Button* b :
          {&m.cmdAddLogicals, &m.cmdClearOne, &m.cmdClearAll, &m.cmdDataReport, &m.cmdDisplayGraphic}) {
-        QPushButton* button = m_binder->button(*b);
+        QPushButton* button = binder().button(*b);
         button->setMinimumHeight(30);
         layout->addWidget(button, 1);
     }
@@ -248,49 +282,134 @@ QWidget* MainWindow::commands() {
 }
 
 QWidget* MainWindow::globalSpare() {
-    spindex::MainForm& m = m_main;
-    QGroupBox* frame = m_binder->frame(m.Frame3);
+    spindex::MainForm& m = static_cast<spindex::MainForm&>(*form());
+    ControlBinder& bind = binder();
+    QGroupBox* frame = bind.frame(m.Frame3);
     auto* grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(6);
-    grid->addWidget(row(frame, {m_binder->option(m.optGlobHotSpr[0]), m_binder->option(m.optGlobHotSpr[1])}), 0, 0, 1,
-                    4);
-    QGroupBox* height = m_binder->frame(m.Frame4, false);
+    grid->addWidget(row(frame, {bind.option(m.optGlobHotSpr[0]), bind.option(m.optGlobHotSpr[1])}), 0, 0, 1, 4);
+    QGroupBox* height = bind.frame(m.Frame4, false);
     auto* heights = new QHBoxLayout(height);
     heights->setContentsMargins(0, 0, 0, 0);
-    heights->addWidget(m_binder->option(m.optGlobHotSpH[0]));
-    heights->addWidget(m_binder->option(m.optGlobHotSpH[1]));
+    heights->addWidget(bind.option(m.optGlobHotSpH[0]));
+    heights->addWidget(bind.option(m.optGlobHotSpH[1]));
     heights->addStretch();
     grid->addWidget(height, 1, 0, 1, 4);
-    grid->addWidget(m_binder->label(m.Label9[0]), 2, 0);
-    QLineEdit* count = m_binder->textBox(m.Text2);
+    QLineEdit* count = bind.textBox(m.Text2);
     numberBox(*count, 50);
+    grid->addWidget(bind.label(m.Label9[0], count), 2, 0);
     grid->addWidget(count, 2, 1);
-    grid->addWidget(m_binder->label(m.Label9[1]), 2, 2, Qt::AlignRight);
-    grid->addWidget(m_binder->list(m.cmbGlobalHotSpareSize), 2, 3);
+    QComboBox* size = bind.list(m.cmbGlobalHotSpareSize);
+    grid->addWidget(bind.label(m.Label9[1], size), 2, 2, Qt::AlignRight);
+    grid->addWidget(size, 2, 3);
     grid->setColumnStretch(2, 1);
     return frame;
 }
 
 void MainWindow::menus(QMenuBar& bar) {
-    spindex::MainForm& m = m_main;
-    QMenu* file = m_binder->menu(m.mnuFile, bar);
+    spindex::MainForm& m = static_cast<spindex::MainForm&>(*form());
+    ControlBinder& bind = binder();
+    QMenu* file = bind.menu(m.mnuFile, bar);
     for (spindex::MenuItem* item : {&m.mnuSave, &m.mnuDisplay, &m.mnuPrint, &m.mnuPrintSetup})
-        m_binder->menuItem(*item, *file);
+        bind.menuItem(*item, *file);
     file->addSeparator();
-    m_binder->menuItem(m.mnuClose, *file);
+    bind.menuItem(m.mnuClose, *file);
+    findChild<QAction*>(QString::fromStdString(m.mnuPrint.name))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    findChild<QAction*>(QString::fromStdString(m.mnuClose.name))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* controller = m_binder->menu(m.mnuControllerTop, bar);
+    QMenu* controller = bind.menu(m.mnuControllerTop, bar);
     for (int id = 1; id <= 8; ++id)
-        m_binder->menuItem(m.mnuController[static_cast<size_t>(id)], *controller);
+        bind.menuItem(m.mnuController[static_cast<size_t>(id)], *controller);
 
-    QMenu* rules = m_binder->menu(m.mnuRule, bar);
+    // One rule set is in force at a time: the items are radio items of one exclusive group.
+    QMenu* rules = bind.menu(m.mnuRule, bar);
+    auto* ruleSets = new QActionGroup(rules);
+    ruleSets->setObjectName("RuleSets");
+    ruleSets->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     for (spindex::MenuItem& item : m.mnuRules)
-        m_binder->menuItem(item, *rules, true);
+        bind.menuItem(item, *rules, ruleSets);
 
-    QMenu* help = m_binder->menu(m.mnuHelp, bar);
-    m_binder->menuItem(m.mnuEmail, *help);
-    m_binder->menuItem(m.mnuAbout, *help);
+    QMenu* help = bind.menu(m.mnuHelp, bar);
+    bind.menuItem(m.mnuEmail, *help);
+    bind.menuItem(m.mnuAbout, *help);
+}
+
+void MainWindow::chainFocus(spindex::MainForm& m) {
+    std::vector<const spindex::Control*> order;
+    for (int i = 0; i < spindex::MainForm::Channels; ++i) {
+        order.push_back(&m.ckChanUsed[static_cast<size_t>(i)]);
+        order.push_back(&m.cmbStorageSel[static_cast<size_t>(i)]);
+    }
+    for (const spindex::Control* c :
+         std::initializer_list<const spindex::Control*>{&m.txtDisplayMaxDrives, &m.cmbRaidLevel,      &m.cmbMaxDrives,
+                                                        &m.cmbNumSpans,         &m.cmbDriveSize,      &m.optDriveH[0],
+                                                        &m.optDriveH[1],        &m.cmbNumRdSets,      &m.Option5[0],
+                                                        &m.Option5[1],          &m.Option5[2],        &m.TxtLogicalCap,
+                                                        &m.TxtTotalCap,         &m.txtTotalDrives,    &m.CmdCalc,
+                                                        &m.cmdAddLogicals,      &m.cmdClearOne,       &m.cmdClearAll,
+                                                        &m.cmdDataReport,       &m.cmdDisplayGraphic, &m.SSTab1})
+        order.push_back(c);
+    for (size_t t = 0; t < spindex::MainForm::Sets; ++t) {
+        for (size_t k = 0; k < 5; ++k)
+            order.push_back(&m.Text1[5 * t + k]);
+        for (size_t k = 0; k < 2; ++k)
+            order.push_back(&m.optLogDriveH[2 * t + k]);
+        for (size_t k = 0; k < 2; ++k)
+            order.push_back(&m.optLocHotSpr[2 * t + k]);
+        for (size_t k = 0; k < 2; ++k)
+            order.push_back(&m.txtLocSpr[2 * t + k]);
+    }
+    for (const spindex::Control* c : std::initializer_list<const spindex::Control*>{
+             &m.optGlobHotSpr[0], &m.optGlobHotSpr[1], &m.optGlobHotSpH[0], &m.optGlobHotSpH[1], &m.Text2,
+             &m.cmbGlobalHotSpareSize, &m.txtSumTotals[0], &m.txtSumTotals[1], &m.txtSumTotals[2], &m.txtSumTotals[3]})
+        order.push_back(c);
+    for (size_t i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(widgetOf(*order[i]), widgetOf(*order[i + 1]));
+}
+
+void MainWindow::describe(spindex::MainForm& m) {
+    const auto tip = [this](const spindex::Control& control, const QString& text) {
+        widgetOf(control)->setToolTip(text);
+    };
+    for (int i = 0; i < spindex::MainForm::Channels; ++i) {
+        const auto u = static_cast<size_t>(i);
+        const QString channel = QString::number(i + 1);
+        // The check boxes and lists of the channels carry no caption of their own.
+        widgetOf(m.ckChanUsed[u])->setAccessibleName(tr("Channel %1 used").arg(channel));
+        widgetOf(m.cmbStorageSel[u])->setAccessibleName(tr("Channel %1 storage").arg(channel));
+        tip(m.ckChanUsed[u], tr("Storage is connected to channel %1").arg(channel));
+        tip(m.cmbStorageSel[u], tr("The storage on channel %1").arg(channel));
+    }
+    tip(m.cmbRaidLevel, tr("The RAID level of the set"));
+    tip(m.cmbMaxDrives, tr("How many drives the set has"));
+    tip(m.cmbDriveSize, tr("The size of each drive, in gigabytes"));
+    tip(m.optDriveH[0], tr("The set's drives are half height"));
+    tip(m.optDriveH[1], tr("The set's drives are low profile"));
+    tip(m.cmbNumRdSets, tr("How many RAID sets"));
+    tip(m.Option5[0], tr("Tune for performance"));
+    tip(m.Option5[1], tr("Tune for capacity"));
+    tip(m.Option5[2], tr("No tuning"));
+    tip(m.CmdCalc, tr("Calculate the capacity"));
+    tip(m.cmdAddLogicals, tr("Add the calculated set to the next free logical drive"));
+    tip(m.cmdClearOne, tr("Delete the RAID set of the logical drive shown"));
+    tip(m.cmdClearAll, tr("Delete every RAID set"));
+    tip(m.cmdDataReport, tr("Show the report of all logical drives"));
+    tip(m.cmdDisplayGraphic, tr("Show the drives in their storage cages"));
+    m_tabs->tabBar()->setToolTip(tr("The RAID set of each logical drive"));
+    m_tabs->tabBar()->setAccessibleName(tr("Logical drives"));
+    for (size_t t = 0; t < spindex::MainForm::Sets; ++t) {
+        tip(m.optLogDriveH[2 * t], tr("This set's drives are half height"));
+        tip(m.optLogDriveH[2 * t + 1], tr("This set's drives are low profile"));
+        tip(m.optLocHotSpr[2 * t], tr("Give this set a local hot spare"));
+        tip(m.optLocHotSpr[2 * t + 1], tr("No local hot spare for this set"));
+    }
+    tip(m.optGlobHotSpr[0], tr("Keep global hot spares"));
+    tip(m.optGlobHotSpr[1], tr("No global hot spares"));
+    tip(m.optGlobHotSpH[0], tr("The global hot spares are half height"));
+    tip(m.optGlobHotSpH[1], tr("The global hot spares are low profile"));
+    tip(m.Text2, tr("How many global hot spares"));
+    tip(m.cmbGlobalHotSpareSize, tr("The size of the global hot spares, in gigabytes"));
 }
 
 } // namespace spindex::ui

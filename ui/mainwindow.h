@@ -1,35 +1,42 @@
 #pragma once
 
+#include "drivepictures.h"
 #include "formwindow.h"
 #include "mainform.h"
 
 class QMenuBar;
+class QTabWidget;
 
 namespace spindex::ui {
 
-class ControlBinder;
-
-// The main window: channels and slot total, totals, the calculator, the eight logical-drive tabs,
-// the commands and the global hot spare, with the menu bar. Every widget is a control of the
-// model's main window and carries its name.
+// The main window: the channels and the calculator, the commands, the eight logical-drive tabs, the
+// global hot spare and the totals, in that reading order, with the menu bar. Every widget is a
+// control of the model's main window and carries its name; the content scrolls when the screen is
+// smaller than the window.
 class MainWindow : public FormWindow {
     Q_OBJECT
 public:
     MainWindow(Session& session, spindex::MainForm& form);
-    void refresh() override;
+
+protected:
+    void showModel(spindex::Form& form) override;
 
 private:
     QWidget* channels();
     QWidget* totals();
     QWidget* calculator();
     QWidget* logicalDrives();
-    QWidget* logicalDrivePage(int tab, QWidget& page);
+    void logicalDrivePage(int tab, QWidget& page);
     QWidget* commands();
     QWidget* globalSpare();
     void menus(QMenuBar& bar);
+    // Tab visits the controls in reading order; short tips and names for assistive tools.
+    void chainFocus(spindex::MainForm& m);
+    void describe(spindex::MainForm& m);
+    QWidget* widgetOf(const spindex::Control& control) const;
 
-    spindex::MainForm& m_main;
-    ControlBinder* m_binder;
+    QTabWidget* m_tabs = nullptr;
+    DrivePictures m_pictures;
 };
 
 } // namespace spindex::ui

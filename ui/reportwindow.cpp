@@ -1,67 +1,70 @@
 #include "reportwindow.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFontDatabase>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 
+#include "controlbinder.h"
 #include "session.h"
 
 namespace spindex::ui {
 
-// The drawing area: draws what the window laid out, nothing else.
-class ReportArea : public QWidget {
-public:
-    explicit ReportArea(ReportWindow& window) : QWidget(&window), m_window(window) {
-        setObjectName("ReportArea");
-        setAutoFillBackground(true);
-    }
+ReportWindow::ReportWindow(Session& session, spindex::ReportForm& form, QWidget* owner)
+    : FormWindow(session, form, owner) {
+    m_area = new QWidget(this);
+    m_area->setObjectName("ReportArea");
+    m_area->setFixedSize(twipsX(form.width), twipsY(form.height));
 
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        ReportWindow::paintLines(painter, *this, m_window.m_drawn);
-    }
-
-private:
-    ReportWindow& m_window;
-};
-
-ReportWindow::ReportWindow(Session& session, spindex::ReportForm& form, QWidget* parent)
-    : FormWindow(session, form, parent), m_report(form) {
-    m_area = new ReportArea(*this);
-    m_area->setFixedSize(twipsX(AreaWidth), twipsY(AreaHeight));
-    setCentralWidget(m_area);
-
-    QMenu* file = menuBar()->addMenu(QString::fromStdString(form.mnuP.caption));
-    file->setObjectName(QString::fromStdString(form.mnuP.name));
-    m_actions.emplace_back(file->menuAction(), &form.mnuP);
+    ControlBinder& bind = binder();
+    QMenu* file = bind.menu(form.mnuP, *menuBar());
     for (spindex::MenuItem* item :
-         {&form.mnuPrint, &form.mnuPrinterSetup, &form.mnuPtoFile, &form.mnuLine, &form.mnuClose}) {
-        QAction* action = item->separator() ? file->addSeparator() : file->addAction(QString());
-        action->setObjectName(QString::fromStdString(item->name));
-        if (!item->separator())
-            connect(action, &QAction::triggered, this,
-                    [this, item] { m_session.act(m_form, [item] { item->userClick(); }); });
-        m_actions.emplace_back(action, item);
-    }
+         {&form.mnuPrint, &form.mnuPrinterSetup, &form.mnuPtoFile, &form.mnuLine, &form.mnuClose})
+        bind.menuItem(*item, *file);
+
+    auto* copy = new QAction(this);
+    copy->setObjectName("ReportCopy");
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WindowShortcut);
+    connect(copy, &QAction::triggered, this, [this] { QApplication::clipboard()->setText(copiedText()); });
+    addAction(copy);
+
+    setScrolledContent(m_area);
 }
 
 QFont ReportWindow::reportFont(int points, bool emphasis) {
-    QFont font("Courier");
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setPointSize(points);
     font.setBold(emphasis);
     return font;
 }
 
+QString ReportWindow::copiedText() const {
+    for (const QLabel* line : m_lines)
+        if (line->hasFocus() && line->hasSelectedText())
+            return line->selectedText();
+    const spindex::ReportForm* shown = report();
+    if (!shown)
+        return QString();
+    QString text;
+    for (const std::string& line : shown->text)
+        text += QString::fromStdString(line) + '\n';
+    return text;
+}
+
 std::vector<ReportWindow::DrawnLine> ReportWindow::layOut(const QPaintDevice& device) const {
     std::vector<DrawnLine> drawn;
-    drawn.reserve(m_report.lines.size());
-    for (const report::PrintedLine& line : m_report.lines) {
+    const spindex::ReportForm* shown = report();
+    if (!shown)
+        return drawn;
+    drawn.reserve(shown->lines.size());
+    for (const report::PrintedLine& line : shown->lines) {
         QString text = QString::fromStdString(line.text);
         // A carriage return only moves the print position; it has no glyph of its own.
         text.remove(QLatin1Char('\r'));
@@ -83,27 +86,47 @@ void ReportWindow::paintLines(QPainter& painter, const QPaintDevice& device, con
     }
 }
 
-void ReportWindow::refresh() {
-    setWindowTitle(QString::fromStdString(m_form.caption));
-    for (auto& [action, item] : m_actions) {
-        if (!item->separator())
-            action->setText(QString::fromStdString(item->caption));
-        action->setEnabled(item->enabled);
-        action->setVisible(item->visible);
-    }
+void ReportWindow::showModel(spindex::Form&) {
+    binder().refresh();
     m_drawn = layOut(*m_area);
-    m_area->update();
+    // Each line is a label of its own at its place: it can be selected and copied like any text
+    // of the platform, and read out by assistive tools in drawing order.
+    while (m_lines.size() > m_drawn.size()) {
+        delete m_lines.back();
+        m_lines.pop_back();
+    }
+    while (m_lines.size() < m_drawn.size()) {
+        auto* label = new QLabel(m_area);
+        label->setObjectName("ReportLine");
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->setTextFormat(Qt::PlainText);
+        label->setContentsMargins(0, 0, 0, 0);
+        label->setMargin(0);
+        label->setIndent(0);
+        label->show();
+        m_lines.push_back(label);
+    }
+    for (size_t i = 0; i < m_drawn.size(); ++i) {
+        QLabel* label = m_lines[i];
+        const DrawnLine& line = m_drawn[i];
+        label->setFont(line.font);
+        label->setText(line.text);
+        label->setVisible(!line.text.isEmpty());
+        label->adjustSize();
+        label->move(line.topLeft);
+    }
 }
 
 void ReportWindow::print(QPainter& painter) {
+    const spindex::ReportForm* shown = report();
     QPaintDevice* device = painter.device();
-    if (!device)
+    if (!shown || !device)
         return;
     const std::vector<DrawnLine> lines = layOut(*device);
     // The drawing area at its true size on this device, enlarged or reduced to fill the page.
     const QRect page = painter.viewport();
-    const double width = AreaWidth * device->logicalDpiX() / 1440.0;
-    const double height = AreaHeight * device->logicalDpiY() / 1440.0;
+    const double width = shown->width * device->logicalDpiX() / 1440.0;
+    const double height = shown->height * device->logicalDpiY() / 1440.0;
     const double scale = std::min(page.width() / width, page.height() / height);
     painter.save();
     painter.scale(scale, scale);

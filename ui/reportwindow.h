@@ -2,8 +2,10 @@
 
 // "Logical Drive Display": the configuration report as positioned text. The model lays the report
 // out (text, position in twips, size, emphasis); this window only turns twips into pixels, picks
-// the fixed-pitch font and draws. Printing draws the same lines again on the printer, so the page
-// gets sharp text instead of a screen image.
+// the platform's fixed-pitch font and shows each line as selectable text on a page of the model's
+// size, which scrolls when the screen is smaller. Ctrl+C copies a selected piece of a line, or else
+// the whole report as the text export writes it. Printing draws the same lines again on the
+// printer, so the page gets sharp text instead of a screen image.
 
 #include <QFont>
 #include <QPoint>
@@ -13,7 +15,7 @@
 #include "formwindow.h"
 #include "outputforms.h"
 
-class QAction;
+class QLabel;
 class QPaintDevice;
 
 namespace spindex::ui {
@@ -21,7 +23,7 @@ namespace spindex::ui {
 class ReportWindow : public FormWindow {
     Q_OBJECT
 public:
-    ReportWindow(Session& session, spindex::ReportForm& form, QWidget* parent = nullptr);
+    ReportWindow(Session& session, spindex::ReportForm& form, QWidget* owner = nullptr);
 
     // One line of the report as it is drawn: top-left corner in the device's pixels, the font and
     // the visible text (carriage returns, which only move the position, removed).
@@ -32,24 +34,25 @@ public:
     };
     // The lines as drawn on this window.
     const std::vector<DrawnLine>& drawnLines() const { return m_drawn; }
+    // The text Ctrl+C puts on the clipboard: the selected piece of a line, or the whole report.
+    QString copiedText() const;
 
-    void refresh() override;
     void print(QPainter& painter) override;
 
     // The report's font at a size, as both the window and the printout use it.
     static QFont reportFont(int points, bool emphasis);
-    static constexpr int AreaWidth = 10920; // twips
-    static constexpr int AreaHeight = 10305;
+
+protected:
+    void showModel(spindex::Form& form) override;
 
 private:
+    spindex::ReportForm* report() const { return static_cast<spindex::ReportForm*>(form()); }
     std::vector<DrawnLine> layOut(const QPaintDevice& device) const;
     static void paintLines(QPainter& painter, const QPaintDevice& device, const std::vector<DrawnLine>& lines);
 
-    friend class ReportArea;
-    spindex::ReportForm& m_report;
     QWidget* m_area = nullptr;
-    std::vector<std::pair<QAction*, spindex::MenuItem*>> m_actions;
     std::vector<DrawnLine> m_drawn;
+    std::vector<QLabel*> m_lines; // the shown lines, in drawing order
 };
 
 } // namespace spindex::ui

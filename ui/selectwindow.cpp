@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -10,21 +11,24 @@
 
 namespace spindex::ui {
 
-SelectWindow::SelectWindow(Session& session, spindex::SelectControllerForm& form)
-    : FormWindow(session, form), m_binder(new ControlBinder(session, form, *this)) {
+SelectWindow::SelectWindow(Session& session, spindex::SelectControllerForm& form) : FormWindow(session, form) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    ControlBinder& bind = binder();
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(24, 20, 24, 20);
     column->setSpacing(10);
-    QLabel* caption = m_binder->label(form.Label1);
+    QComboBox* list = bind.list(form.cmbSelectCont);
+    QLabel* caption = bind.label(form.Label1, list);
     QFont bold = caption->font();
     bold.setBold(true);
     caption->setFont(bold);
-    QComboBox* list = m_binder->list(form.cmbSelectCont);
     list->setMinimumWidth(260);
-    QPushButton* configure = m_binder->button(form.Command1);
+    list->setToolTip(tr("The controller to plan for"));
+    QPushButton* configure = bind.button(form.Command1);
     configure->setMinimumSize(170, 32);
+    configure->setToolTip(tr("Set up the chosen controller and open the calculator"));
+    setDefaultButton(configure);
     column->addWidget(caption);
     column->addWidget(list);
     column->addSpacing(8);
@@ -34,11 +38,12 @@ SelectWindow::SelectWindow(Session& session, spindex::SelectControllerForm& form
     row->addStretch();
     column->addLayout(row);
     setCentralWidget(central);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     list->setFocus();
 }
 
-void SelectWindow::refresh() {
-    m_binder->refresh();
+void SelectWindow::showModel(spindex::Form&) {
+    binder().refresh();
 }
 
 } // namespace spindex::ui

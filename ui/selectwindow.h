@@ -5,17 +5,14 @@
 
 namespace spindex::ui {
 
-class ControlBinder;
-
-// The controller selection window: pick a controller model, then "Configure Controller".
+// The controller selection window: pick a controller model, then "Configure Controller" (Enter).
 class SelectWindow : public FormWindow {
     Q_OBJECT
 public:
     SelectWindow(Session& session, spindex::SelectControllerForm& form);
-    void refresh() override;
 
-private:
-    ControlBinder* m_binder;
+protected:
+    void showModel(spindex::Form& form) override;
 };
 
 } // namespace spindex::ui

@@ -1,6 +1,7 @@
 #include "session.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include <QApplication>
 #include <QFileDialog>
@@ -30,7 +31,48 @@ QString qtFilter(const std::string& filter) {
     const int bar = text.indexOf('|');
     return bar < 0 ? text : text.left(bar);
 }
+
+// Keeps one known message of Qt's off standard error while it lives; every other message passes.
+class QuietMessage {
+public:
+    explicit QuietMessage(const char* text) {
+        s_text = text;
+        s_previous = qInstallMessageHandler(&QuietMessage::handle);
+    }
+    ~QuietMessage() {
+        qInstallMessageHandler(s_previous);
+        s_text = nullptr;
+    }
+    QuietMessage(const QuietMessage&) = delete;
+    QuietMessage& operator=(const QuietMessage&) = delete;
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (s_text && message == QLatin1String(s_text))
+            return;
+        if (s_previous)
+            s_previous(type, context, message);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    }
+    static inline const char* s_text = nullptr;
+    static inline QtMessageHandler s_previous = nullptr;
+};
 } // namespace
+
+Session::NestedLoop::NestedLoop(Session& session) : m_session(session) {
+    ++m_session.m_nested;
+}
+
+Session::NestedLoop::~NestedLoop() {
+    if (--m_session.m_nested > 0)
+        return;
+    // The loop has returned: the windows let go of meanwhile go once the code that ran it is done.
+    for (const QPointer<FormWindow>& window : m_session.m_released)
+        if (window)
+            window->deleteLater();
+    m_session.m_released.clear();
+}
 
 Session::Session(QString programFolder, QObject* parent) : QObject(parent) {
     m_program = std::make_unique<spindex::Program>(*this, programFolder.toStdString());
@@ -42,15 +84,19 @@ Session::Session(QString programFolder, QObject* parent) : QObject(parent) {
     m_splashTimer.setSingleShot(true);
     connect(&m_splashTimer, &QTimer::timeout, this, [this] {
         m_program->timerFired();
-        m_program->settle();
-        sync();
+        settle();
     });
 }
 
 Session::~Session() {
+    // Windows that belong to the main window go with it; the guarded pointers skip them then.
+    std::vector<QPointer<FormWindow>> windows(m_released.begin(), m_released.end());
     for (auto& [form, window] : m_windows)
-        delete window;
+        windows.emplace_back(window);
     m_windows.clear();
+    m_released.clear();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+        delete it->data();
 }
 
 void Session::start() {
@@ -66,8 +112,34 @@ void Session::act(spindex::Form& form, const std::function<void()>& action) {
     const auto loaded = m_program->loadedForms();
     if (std::find(loaded.begin(), loaded.end(), &form) != loaded.end())
         action();
+    settle();
+}
+
+void Session::settle() {
+    releaseUnloaded();
     m_program->settle();
     sync();
+}
+
+void Session::releaseUnloaded() {
+    const std::vector<spindex::Form*> loaded = m_program->loadedForms();
+    for (auto it = m_windows.begin(); it != m_windows.end();) {
+        if (std::find(loaded.begin(), loaded.end(), it->first) == loaded.end()) {
+            release(*it->second);
+            it = m_windows.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+void Session::release(FormWindow& window) {
+    window.detach();
+    window.hide();
+    if (m_nested > 0)
+        m_released.emplace_back(&window);
+    else
+        window.deleteLater();
 }
 
 void Session::focusChanged(spindex::Form* form) {
@@ -82,8 +154,7 @@ void Session::focusChanged(spindex::Form* form) {
         return;
     m_activating = nullptr;
     m_program->focus(form);
-    m_program->settle();
-    sync();
+    settle();
 }
 
 void Session::closeRequested(spindex::Form& form) {
@@ -99,30 +170,14 @@ void Session::sync() {
     if (m_syncing)
         return;
     m_syncing = true;
-    const std::vector<spindex::Form*> loaded = m_program->loadedForms();
-    for (auto it = m_windows.begin(); it != m_windows.end();) {
-        if (std::find(loaded.begin(), loaded.end(), it->first) == loaded.end()) {
-            it->second->hide();
-            it->second->deleteLater();
-            it = m_windows.erase(it);
-        } else {
-            ++it;
-        }
-    }
-    for (spindex::Form* form : loaded) {
+    releaseUnloaded();
+    for (spindex::Form* form : m_program->loadedForms()) {
         FormWindow*& window = m_windows[form];
         if (!window) {
             window = createWindow(*form);
             window->refresh();
-            window->adjustSize();
-            // Windows place themselves in the middle of the screen when they are loaded; one
-            // larger than the screen is cut down to it and kept on it.
-            if (const QScreen* screen = window->screen()) {
-                const QRect area = screen->availableGeometry();
-                window->resize(window->size().boundedTo(area.size()));
-                const QPoint centred = area.center() - window->rect().center();
-                window->move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
-            }
+            // Windows place themselves in the middle of the screen when they are loaded.
+            window->placeOnScreen();
         }
         window->refresh();
         window->setVisible(form->visible);
@@ -145,6 +200,9 @@ void Session::sync() {
 }
 
 FormWindow* Session::createWindow(spindex::Form& form) {
+    // Every window opened from the main window belongs to it.
+    spindex::MainForm* main = m_program->frmSpindex();
+    QWidget* owner = main && main != &form ? windowFor(*main) : nullptr;
     if (auto* f = dynamic_cast<spindex::SplashForm*>(&form))
         return new SplashWindow(*this, *f);
     if (auto* f = dynamic_cast<spindex::SelectControllerForm*>(&form))
@@ -152,12 +210,12 @@ FormWindow* Session::createWindow(spindex::Form& form) {
     if (auto* f = dynamic_cast<spindex::MainForm*>(&form))
         return new MainWindow(*this, *f);
     if (auto* f = dynamic_cast<spindex::ReportForm*>(&form))
-        return new ReportWindow(*this, *f);
+        return new ReportWindow(*this, *f, owner);
     if (auto* f = dynamic_cast<spindex::GraphicForm*>(&form))
-        return new GraphicWindow(*this, *f);
+        return new GraphicWindow(*this, *f, owner);
     auto* about = dynamic_cast<spindex::AboutForm*>(&form);
     Q_ASSERT(about);
-    return new AboutWindow(*this, *about);
+    return new AboutWindow(*this, *about, owner);
 }
 
 QWidget* Session::dialogParent() const {
@@ -183,15 +241,24 @@ spindex::MsgAnswer Session::messageBox(const std::string& text, spindex::MsgButt
         box.setStandardButtons(QMessageBox::Ok);
         break;
     case spindex::MsgButtons::YesNo:
+        // Every yes/no question of the program asks before work is thrown away: Enter and Escape
+        // keep it.
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
         break;
     case spindex::MsgButtons::YesNoCancel:
+        // Yes keeps the work, No throws it away, Cancel goes back; Escape goes back.
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
         break;
     }
-    ++m_dialogDepth;
-    const int result = box.exec();
-    --m_dialogDepth;
+    int result = QMessageBox::NoButton;
+    {
+        const NestedLoop loop(*this);
+        result = box.exec();
+    }
     switch (buttons) {
     case spindex::MsgButtons::Ok:
         return spindex::MsgAnswer::Ok;
@@ -211,9 +278,11 @@ std::optional<std::string> Session::saveFileName(const std::string& filter, cons
     dialog.setNameFilter(qtFilter(filter));
     dialog.setDefaultSuffix(QString::fromStdString(defaultExt));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    ++m_dialogDepth;
-    const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
-    --m_dialogDepth;
+    bool accepted = false;
+    {
+        const NestedLoop loop(*this);
+        accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    }
     if (!accepted)
         return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
@@ -224,9 +293,11 @@ std::optional<std::string> Session::openFileName(const std::string& filter) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(qtFilter(filter));
-    ++m_dialogDepth;
-    const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
-    --m_dialogDepth;
+    bool accepted = false;
+    {
+        const NestedLoop loop(*this);
+        accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    }
     if (!accepted)
         return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
@@ -242,19 +313,24 @@ std::string Session::readFile(const std::string& path, std::string& content, std
 
 void Session::printWindow(const std::string& window) {
     spindex::Form* form = m_program->form(window);
-    FormWindow* target = form ? windowFor(*form) : nullptr;
-    if (!target) {
+    if (!form)
+        return;
+    if (!windowFor(*form))
         sync();
-        target = form ? windowFor(*form) : nullptr;
-        if (!target)
-            return;
-    }
+    const QPointer<FormWindow> target = windowFor(*form);
+    if (!target)
+        return;
     QPrinter printer(QPrinter::HighResolution);
+    if (m_pageLayout)
+        printer.setPageLayout(*m_pageLayout);
     QPrintDialog dialog(&printer, target);
-    ++m_dialogDepth;
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    --m_dialogDepth;
-    if (!accepted)
+    bool accepted = false;
+    {
+        const NestedLoop loop(*this);
+        accepted = dialog.exec() == QDialog::Accepted;
+    }
+    // A window closed while the dialog was up is no longer there to be printed.
+    if (!accepted || !target || !target->form())
         return;
     QPainter painter(&printer);
     target->print(painter);
@@ -263,10 +339,22 @@ void Session::printWindow(const std::string& window) {
 void Session::printerSetup(const std::string& window) {
     spindex::Form* form = m_program->form(window);
     QPrinter printer(QPrinter::HighResolution);
-    QPageSetupDialog dialog(&printer, form ? windowFor(*form) : nullptr);
-    ++m_dialogDepth;
-    dialog.exec(); // a cancelled set-up changes nothing
-    --m_dialogDepth;
+    if (m_pageLayout)
+        printer.setPageLayout(*m_pageLayout);
+    std::unique_ptr<QPageSetupDialog> dialog;
+    {
+        // Without an installed printer the dialog sets up the page of PDF output all the same; Qt
+        // still says on standard error that it is not a native printer, which is no news to anyone.
+        const QuietMessage quiet("QPageSetupDialog: Cannot be used on non-native printers");
+        dialog = std::make_unique<QPageSetupDialog>(&printer, form ? windowFor(*form) : nullptr);
+    }
+    bool accepted = false;
+    {
+        const NestedLoop loop(*this);
+        accepted = dialog->exec() == QDialog::Accepted; // a cancelled set-up changes nothing
+    }
+    if (accepted)
+        m_pageLayout = printer.pageLayout();
 }
 
 bool Session::startProgram(const std::string& path) {

@@ -2,13 +2,22 @@
 
 // The running program in the window build: the model's Program, the real dialogs through which it
 // talks to the user, and one Qt window per loaded model window.
+//
+// A Qt window never outlives its model window's hold on it: after every user action the windows of
+// the model windows unloaded during it let go of them (FormWindow::detach) before the program
+// destroys them (Program::settle). The Qt window itself is deleted later, once no event loop of
+// ours (a modal dialog, a drag) is running above code that may still be inside it.
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPageLayout>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "form.h" // the program destroys its unloaded windows inline
 #include "host.h"
@@ -39,8 +48,21 @@ public:
     void sync();
 
     FormWindow* windowFor(const spindex::Form& form) const;
-    // A modal dialog of ours is up: focus changes it causes are not the user's.
-    bool inDialog() const { return m_dialogDepth > 0; }
+    // A modal dialog or a drag of ours is up: focus changes it causes are not the user's.
+    bool inDialog() const { return m_nested > 0; }
+
+    // Marks the time an event loop of ours runs inside a window's code (a dialog, a drag): windows
+    // let go of in the meantime are deleted only after it.
+    class NestedLoop {
+    public:
+        explicit NestedLoop(Session& session);
+        ~NestedLoop();
+        NestedLoop(const NestedLoop&) = delete;
+        NestedLoop& operator=(const NestedLoop&) = delete;
+
+    private:
+        Session& m_session;
+    };
 
     // Host
     spindex::MsgAnswer messageBox(const std::string& text, spindex::MsgButtons buttons, spindex::MsgIcon icon,
@@ -61,12 +83,21 @@ signals:
 private:
     FormWindow* createWindow(spindex::Form& form);
     QWidget* dialogParent() const;
+    // After a user's action: the windows of unloaded model windows let go, the program settles,
+    // the windows show the outcome.
+    void settle();
+    // The windows whose model windows are no longer loaded let go of them and go.
+    void releaseUnloaded();
+    void release(FormWindow& window);
 
     std::unique_ptr<spindex::Program> m_program;
     std::map<const spindex::Form*, FormWindow*> m_windows;
+    std::vector<QPointer<FormWindow>> m_released; // let go of during a nested event loop
     QTimer m_splashTimer;
-    int m_dialogDepth = 0;
+    int m_nested = 0;
     bool m_syncing = false;
+    // The page set up in Printer Setup, used by every later printout of this run.
+    std::optional<QPageLayout> m_pageLayout;
     // The window the program last asked the window system to activate, and when.
     const spindex::Form* m_activating = nullptr;
     QElapsedTimer m_activationClock;

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 
 #include "appicon.h"
 #include "controlbinder.h"
@@ -20,23 +21,27 @@ QFont arial(int points, bool bold = false) {
 }
 } // namespace
 
-SplashWindow::SplashWindow(Session& session, spindex::SplashForm& form)
-    : FormWindow(session, form), m_splash(form), m_binder(new ControlBinder(session, form, *this)) {
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+namespace {
+constexpr int LogoSize = 128;
+}
+
+SplashWindow::SplashWindow(Session& session, spindex::SplashForm& form) : FormWindow(session, form) {
+    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setFocusPolicy(Qt::StrongFocus);
 
-    QGroupBox* frame = m_binder->frame(form.Frame1);
+    ControlBinder& bind = binder();
+    QGroupBox* frame = bind.frame(form.Frame1);
     frame->setStyleSheet(QStringLiteral("QGroupBox { border: 2px groove #8090a0; margin: 6px; }"));
-    QLabel* logo = m_binder->image(form.imgLogo);
-    logo->setPixmap(diskStackPixmap(128));
-    logo->setAlignment(Qt::AlignCenter);
+    m_logo = bind.image(form.imgLogo);
+    m_logo->setFixedSize(LogoSize, LogoSize);
+    m_logo->setAlignment(Qt::AlignCenter);
 
-    QLabel* licenseTo = m_binder->label(form.lblLicenseTo);
-    QLabel* product = m_binder->label(form.lblProductName);
-    QLabel* platform = m_binder->label(form.lblPlatform);
-    QLabel* version = m_binder->label(form.lblVersion);
-    QLabel* warning = m_binder->label(form.lblWarning);
-    QLabel* company = m_binder->label(form.lblCompany);
+    QLabel* licenseTo = bind.label(form.lblLicenseTo);
+    QLabel* product = bind.label(form.lblProductName);
+    QLabel* platform = bind.label(form.lblPlatform);
+    QLabel* version = bind.label(form.lblVersion);
+    QLabel* warning = bind.label(form.lblWarning);
+    QLabel* company = bind.label(form.lblCompany);
     licenseTo->setFont(arial(9));
     product->setFont(arial(32, true));
     product->setStyleSheet(QStringLiteral("color: #102880;"));
@@ -55,7 +60,7 @@ SplashWindow::SplashWindow(Session& session, spindex::SplashForm& form)
     grid->setContentsMargins(18, 14, 18, 14);
     grid->setHorizontalSpacing(24);
     grid->addWidget(licenseTo, 0, 0, 1, 2);
-    grid->addWidget(logo, 1, 0, 3, 1);
+    grid->addWidget(m_logo, 1, 0, 3, 1);
     grid->addWidget(product, 1, 1);
     grid->addWidget(platform, 2, 1);
     grid->addWidget(version, 3, 1);
@@ -64,21 +69,34 @@ SplashWindow::SplashWindow(Session& session, spindex::SplashForm& form)
     grid->setRowStretch(4, 1);
     grid->setColumnStretch(1, 1);
 
+    // The splash is as large as the model's window, or as its texts need, and no larger.
+    frame->setMinimumSize(twipsX(form.width), twipsY(form.height));
     setCentralWidget(frame);
-    setMinimumSize(twipsX(form.width), twipsY(form.height));
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void SplashWindow::refresh() {
-    m_binder->refresh();
+void SplashWindow::drawLogo() {
+    // Drawn for the pixels of the screen it is on, so the logo is as sharp at 2x as at 1x.
+    const qreal ratio = m_logo->devicePixelRatioF();
+    const QPixmap shown = m_logo->pixmap();
+    if (shown.isNull() || shown.devicePixelRatio() != ratio)
+        m_logo->setPixmap(diskStackPixmap(LogoSize, ratio));
+}
+
+void SplashWindow::showModel(spindex::Form&) {
+    binder().refresh();
+    drawLogo();
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent* event) {
     event->accept();
-    m_session.act(m_splash, [this] { m_splash.Form_KeyPress(); });
+    if (auto* splash = static_cast<spindex::SplashForm*>(form()))
+        m_session.act(*splash, [splash] { splash->Form_KeyPress(); });
 }
 
 void SplashWindow::showEvent(QShowEvent* event) {
     FormWindow::showEvent(event);
+    drawLogo();
     setFocus(Qt::OtherFocusReason);
 }
 

@@ -3,9 +3,9 @@
 #include "formwindow.h"
 #include "smallforms.h"
 
-namespace spindex::ui {
+class QLabel;
 
-class ControlBinder;
+namespace spindex::ui {
 
 // The splash screen: any key, or a click on the frame, the logo, the product name or the platform,
 // hands over to the controller selection window (the model decides which clicks count).
@@ -13,15 +13,15 @@ class SplashWindow : public FormWindow {
     Q_OBJECT
 public:
     SplashWindow(Session& session, spindex::SplashForm& form);
-    void refresh() override;
 
 protected:
+    void showModel(spindex::Form& form) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    spindex::SplashForm& m_splash;
-    ControlBinder* m_binder;
+    void drawLogo();
+    QLabel* m_logo = nullptr;
 };
 
 } // namespace spindex::ui

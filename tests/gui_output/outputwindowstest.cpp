@@ -4,7 +4,7 @@
 
 #include <QCheckBox>
 #include <QFileDialog>
-#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QPrinter>
@@ -93,8 +93,8 @@ bool OutputWindowsTest::drop(SlotIcon& target, const QMimeData& data) {
     return enter.isAccepted() && dropped.isAccepted();
 }
 
-// The window draws the model's lines at their twips positions in a fixed-pitch font, the heading in
-// bold, carriage returns (which only move the position) drawn as nothing.
+// The window draws the model's lines at their twips positions in the platform's fixed-pitch font,
+// the heading in bold, carriage returns (which only move the position) drawn as nothing.
 void OutputWindowsTest::reportFromTheButton() {
     startWithTypicalSet();
     ReportWindow* report = openReport();
@@ -109,7 +109,11 @@ void OutputWindowsTest::reportFromTheButton() {
         QCOMPARE(drawn[i].topLeft, QPoint(report->twipsX(lines[i].x), report->twipsY(lines[i].y)));
         QCOMPARE(drawn[i].font.pointSize(), lines[i].size);
         QCOMPARE(drawn[i].font.bold(), lines[i].emphasis);
-        QVERIFY(QFontInfo(drawn[i].font).fixedPitch());
+        // The platform's fixed-pitch font (the offscreen platform names it "monospace"): every
+        // character as wide as any other.
+        QCOMPARE(drawn[i].font.family(), QStringLiteral("monospace"));
+        const QFontMetrics metrics(drawn[i].font);
+        QCOMPARE(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("WWWW"));
     }
     QCOMPARE(drawn[0].text, QStringLiteral("             Total Number of Drives       12"));
     QCOMPARE(drawn[5].text, QStringLiteral("  Logical Drive   0    "));
