@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
+#include <QTabBar>
 #include <QWindow>
 
 #include "controlbinder.h"
@@ -36,7 +37,31 @@ public:
         if (!content)
             return QScrollArea::sizeHint();
         const int frame = 2 * frameWidth();
-        return content->sizeHint() + QSize(frame, frame);
+        // A content without a layout has its fixed size and no size hint.
+        return content->sizeHint().expandedTo(content->minimumSize()) + QSize(frame, frame);
+    }
+
+    // Shows the part of a control that has the focus: all of it, or, of a tab bar wider than the
+    // window, its current tab.
+    void showFocus(QWidget& focused) {
+        QWidget* content = widget();
+        if (!content || !content->isAncestorOf(&focused))
+            return;
+        QRect part(QPoint(0, 0), focused.size());
+        if (auto* bar = qobject_cast<QTabBar*>(&focused); bar && bar->currentIndex() >= 0)
+            part = bar->tabRect(bar->currentIndex());
+        const QRect inContent(focused.mapTo(content, part.topLeft()), part.size());
+        ensureVisible(inContent.center().x(), inContent.center().y(), inContent.width() / 2 + 20,
+                      inContent.height() / 2 + 20);
+    }
+
+protected:
+    bool focusNextPrevChild(bool next) override {
+        if (!QWidget::focusNextPrevChild(next))
+            return false;
+        if (QWidget* focused = focusWidget())
+            showFocus(*focused);
+        return true;
     }
 };
 
@@ -103,10 +128,16 @@ QRect FormWindow::pixels(const spindex::Geometry& geometry) const {
                  twipsY(geometry.top + geometry.height) - top);
 }
 
-void FormWindow::setScrolledContent(QWidget* content) {
+void FormWindow::setScrolledContent(QWidget* content, bool keyboardScrolls) {
     m_scroll = new ContentScroller(this);
+    m_scroll->setFocusPolicy(keyboardScrolls ? Qt::StrongFocus : Qt::NoFocus);
     m_scroll->setWidget(content);
     setCentralWidget(m_scroll);
+}
+
+void FormWindow::showFocusedPart() {
+    if (m_scroll && focusWidget())
+        static_cast<ContentScroller*>(m_scroll)->showFocus(*focusWidget());
 }
 
 void FormWindow::setDefaultButton(QPushButton* button) {
@@ -123,11 +154,12 @@ void FormWindow::placeOnScreen() {
         screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    if (windowHandle())
-        windowHandle()->setScreen(screen);
+    setScreen(screen);
+    // The platform knows the window's frame once the window exists, or, with a window manager
+    // that frames it only when it is shown, not before; until then a framed window keeps room for
+    // a title bar.
+    create();
     const QRect area = screen->availableGeometry();
-    // The window manager adds its frame only once the window is shown; until then a framed window
-    // keeps room for a title bar.
     QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     const bool framed = !(windowFlags() & Qt::FramelessWindowHint) && windowType() != Qt::SplashScreen;
     if (framed && frame.isNull())
@@ -144,7 +176,17 @@ void FormWindow::placeOnScreen() {
         (*it)->activate();
     if (layout())
         layout()->activate();
-    const QSize size = designedSize().boundedTo(room);
+    QSize size = designedSize();
+    if (m_scroll) {
+        // Content cut down in one direction scrolls that way, and its scroll bar takes room from the
+        // other.
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll);
+        if (size.height() > room.height())
+            size.rwidth() += bar;
+        if (size.width() > room.width())
+            size.rheight() += bar;
+    }
+    size = size.boundedTo(room);
     resize(size);
     const QSize outer = size.grownBy(frame);
     const QPoint corner(area.left() + std::max(0, (area.width() - outer.width()) / 2),

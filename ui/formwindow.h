@@ -53,6 +53,9 @@ public:
     // The scroll area around the content, when the window has one.
     QScrollArea* scrollArea() const { return m_scroll; }
     QPushButton* defaultButton() const { return m_defaultButton; }
+    // Scrolls the content to the focused control's part that matters (all of it, or a tab bar's
+    // current tab).
+    void showFocusedPart();
 
     // Twips of the model to this screen's pixels (1440 twips to the logical inch).
     int twipsX(int twips) const;
@@ -69,7 +72,9 @@ protected:
     // The binder that wires this window's widgets to their controls; created on first use.
     ControlBinder& binder();
     // The content, laid out at its own size, scrolls inside the window when the window is smaller.
-    void setScrolledContent(QWidget* content);
+    // Where the content has controls, the focus moves among them and the window follows it; where
+    // it has none, the scroll area itself takes the keyboard and the arrow keys scroll.
+    void setScrolledContent(QWidget* content, bool keyboardScrolls);
     // The button Enter presses when no other button has the focus.
     void setDefaultButton(QPushButton* button);
 

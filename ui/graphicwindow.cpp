@@ -123,7 +123,7 @@ void SlotIcon::mouseMoveEvent(QMouseEvent* event) {
     m_pressedAt.reset();
     // The drag runs its own event loop inside this icon: a window let go of meanwhile (the graphic
     // closed by a focus change) must stay alive until it returns.
-    const Session::NestedLoop loop(m_window.session());
+    const Session::NestedLoop loop(m_window.session(), Session::NestedLoop::Drag);
     drag->exec(Qt::MoveAction);
 }
 
@@ -180,7 +180,7 @@ GraphicWindow::GraphicWindow(Session& session, spindex::GraphicForm& form, QWidg
         m_cages[c] = new CageCover(static_cast<int>(c), m_area);
 
     bind.menuItem(form.mnuPrintGraphics, *menuBar());
-    setScrolledContent(m_area);
+    setScrolledContent(m_area, true);
 }
 
 QString GraphicWindow::slotDescription(const spindex::GraphicForm& graphic, int k) const {

@@ -96,7 +96,7 @@ MainWindow::MainWindow(Session& session, spindex::MainForm& form)
     bottom->addWidget(totals(), 1, Qt::AlignTop);
     column->addLayout(bottom);
 
-    setScrolledContent(content);
+    setScrolledContent(content, false);
     chainFocus(form);
     describe(form);
 }
@@ -214,8 +214,13 @@ QWidget* MainWindow::calculator() {
 QWidget* MainWindow::logicalDrives() {
     spindex::MainForm& m = static_cast<spindex::MainForm&>(*form());
     m_tabs = binder().tabs(m.SSTab1);
-    // All eight tabs stay in sight, none behind scroll arrows.
+    // All eight tabs stay in sight, none behind scroll arrows; where the window is narrower than
+    // the tab bar, the window scrolls to the tab the keyboard moves to.
     m_tabs->setUsesScrollButtons(false);
+    connect(m_tabs->tabBar(), &QTabBar::currentChanged, this, [this] {
+        if (m_tabs->tabBar()->hasFocus())
+            showFocusedPart();
+    });
     for (int t = 0; t < spindex::MainForm::Sets; ++t) {
         m_tabs->setTabIcon(t, noSetIcon());
         logicalDrivePage(t, *m_tabs->widget(t));
@@ -316,7 +321,10 @@ void MainWindow::menus(QMenuBar& bar) {
     file->addSeparator();
     bind.menuItem(m.mnuClose, *file);
     findChild<QAction*>(QString::fromStdString(m.mnuPrint.name))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    findChild<QAction*>(QString::fromStdString(m.mnuClose.name))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // Exit ends the program from whichever of its windows has the focus.
+    QAction* exit = findChild<QAction*>(QString::fromStdString(m.mnuClose.name));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    exit->setShortcutContext(Qt::ApplicationShortcut);
 
     QMenu* controller = bind.menu(m.mnuControllerTop, bar);
     for (int id = 1; id <= 8; ++id)

@@ -35,7 +35,7 @@ ReportWindow::ReportWindow(Session& session, spindex::ReportForm& form, QWidget*
     connect(copy, &QAction::triggered, this, [this] { QApplication::clipboard()->setText(copiedText()); });
     addAction(copy);
 
-    setScrolledContent(m_area);
+    setScrolledContent(m_area, true);
 }
 
 QFont ReportWindow::reportFont(int points, bool emphasis) {

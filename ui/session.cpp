@@ -60,11 +60,15 @@ private:
 };
 } // namespace
 
-Session::NestedLoop::NestedLoop(Session& session) : m_session(session) {
+Session::NestedLoop::NestedLoop(Session& session, Kind kind) : m_session(session), m_kind(kind) {
     ++m_session.m_nested;
+    if (m_kind == Dialog)
+        ++m_session.m_dialogs;
 }
 
 Session::NestedLoop::~NestedLoop() {
+    if (m_kind == Dialog)
+        --m_session.m_dialogs;
     if (--m_session.m_nested > 0)
         return;
     // The loop has returned: the windows let go of meanwhile go once the code that ran it is done.
@@ -256,7 +260,7 @@ spindex::MsgAnswer Session::messageBox(const std::string& text, spindex::MsgButt
     }
     int result = QMessageBox::NoButton;
     {
-        const NestedLoop loop(*this);
+        const NestedLoop loop(*this, NestedLoop::Dialog);
         result = box.exec();
     }
     switch (buttons) {
@@ -280,7 +284,7 @@ std::optional<std::string> Session::saveFileName(const std::string& filter, cons
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     bool accepted = false;
     {
-        const NestedLoop loop(*this);
+        const NestedLoop loop(*this, NestedLoop::Dialog);
         accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
     }
     if (!accepted)
@@ -295,7 +299,7 @@ std::optional<std::string> Session::openFileName(const std::string& filter) {
     dialog.setNameFilter(qtFilter(filter));
     bool accepted = false;
     {
-        const NestedLoop loop(*this);
+        const NestedLoop loop(*this, NestedLoop::Dialog);
         accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
     }
     if (!accepted)
@@ -326,7 +330,7 @@ void Session::printWindow(const std::string& window) {
     QPrintDialog dialog(&printer, target);
     bool accepted = false;
     {
-        const NestedLoop loop(*this);
+        const NestedLoop loop(*this, NestedLoop::Dialog);
         accepted = dialog.exec() == QDialog::Accepted;
     }
     // A window closed while the dialog was up is no longer there to be printed.
@@ -350,7 +354,7 @@ void Session::printerSetup(const std::string& window) {
     }
     bool accepted = false;
     {
-        const NestedLoop loop(*this);
+        const NestedLoop loop(*this, NestedLoop::Dialog);
         accepted = dialog->exec() == QDialog::Accepted; // a cancelled set-up changes nothing
     }
     if (accepted)

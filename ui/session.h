@@ -48,20 +48,22 @@ public:
     void sync();
 
     FormWindow* windowFor(const spindex::Form& form) const;
-    // A modal dialog or a drag of ours is up: focus changes it causes are not the user's.
-    bool inDialog() const { return m_nested > 0; }
+    // A modal dialog of ours is up: focus changes it causes are not the user's.
+    bool inDialog() const { return m_dialogs > 0; }
 
-    // Marks the time an event loop of ours runs inside a window's code (a dialog, a drag): windows
-    // let go of in the meantime are deleted only after it.
+    // Marks the time an event loop of ours runs inside a window's code (a modal dialog, a drag):
+    // windows let go of in the meantime are deleted only after it.
     class NestedLoop {
     public:
-        explicit NestedLoop(Session& session);
+        enum Kind { Dialog, Drag };
+        NestedLoop(Session& session, Kind kind);
         ~NestedLoop();
         NestedLoop(const NestedLoop&) = delete;
         NestedLoop& operator=(const NestedLoop&) = delete;
 
     private:
         Session& m_session;
+        const Kind m_kind;
     };
 
     // Host
@@ -94,7 +96,8 @@ private:
     std::map<const spindex::Form*, FormWindow*> m_windows;
     std::vector<QPointer<FormWindow>> m_released; // let go of during a nested event loop
     QTimer m_splashTimer;
-    int m_nested = 0;
+    int m_nested = 0;  // event loops of ours running
+    int m_dialogs = 0; // of them, modal dialogs
     bool m_syncing = false;
     // The page set up in Printer Setup, used by every later printout of this run.
     std::optional<QPageLayout> m_pageLayout;

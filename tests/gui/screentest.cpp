@@ -1,0 +1,204 @@
+// Every window on a small screen, at 1x and at a scale factor of 2: each opens at its designed size
+// or, where the screen is smaller, at the screen's size, centred on it and entirely on it; the main
+// window and the report scroll so that every control and every line stays reachable; the pictures
+// are drawn for the screen's pixels. The test runs once per screen (see CMakeLists.txt); the
+// expectations are the same 800 x 600 logical pixels in both.
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "appicon.h"
+#include "graphicwindow.h"
+#include "guitest.h"
+#include "mainform.h"
+#include "program.h"
+
+using spindex::ui::GraphicWindow;
+
+class ScreenTest : public GuiTest {
+    Q_OBJECT
+private slots:
+    void theScreen();
+    void windowsFitTheScreen_data();
+    void windowsFitTheScreen();
+    void everyControlOfTheMainWindowIsReachable();
+    void everyLineOfTheReportIsReachable();
+    void picturesAreDrawnForTheScreensPixels();
+
+private:
+    static qreal scale() { return qEnvironmentVariable("QT_SCALE_FACTOR") == "2" ? 2.0 : 1.0; }
+    QWidget* open(const QString& which);
+};
+
+QWidget* ScreenTest::open(const QString& which) {
+    start();
+    if (which == "frmSplash")
+        return window("frmSplash");
+    QTest::keyClick(window("frmSplash"), Qt::Key_Space);
+    if (which == "frmSelectController")
+        return window("frmSelectController");
+    QTest::keyClick(window("frmSelectController"), Qt::Key_Return);
+    if (!QTest::qWaitForWindowActive(window("frmSpindex")))
+        return nullptr;
+    spindex::MainForm& m = *program().frmSpindex();
+    session->act(m, [&m] {
+        m.cmbRaidLevel.userPick(m.cmbRaidLevel.indexOf("5"));
+        m.cmbDriveSize.userPick(m.cmbDriveSize.indexOf("36.4"));
+        m.cmdAddLogicals.userClick();
+    });
+    if (which == "frmLogicalDriveDisplay")
+        click("cmdDataReport");
+    else if (which == "frmGraphic")
+        click("cmdDisplayGraphic");
+    else if (which == "frmAbout")
+        main<QAction>("mnuAbout")->trigger();
+    QWidget* shown = window(which.toUtf8().constData());
+    return shown && QTest::qWaitForWindowExposed(shown) ? shown : nullptr;
+}
+
+// The platform gives the screen this test is meant for.
+void ScreenTest::theScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    QCOMPARE(screen->geometry(), QRect(0, 0, 800, 600));
+    QCOMPARE(screen->devicePixelRatio(), scale());
+}
+
+void ScreenTest::windowsFitTheScreen_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("scrolls"); // the designed size is larger than the screen
+    QTest::newRow("splash") << "frmSplash" << false;
+    QTest::newRow("selection") << "frmSelectController" << false;
+    QTest::newRow("main window") << "frmSpindex" << true;
+    QTest::newRow("report") << "frmLogicalDriveDisplay" << true;
+    QTest::newRow("graphic") << "frmGraphic" << false;
+    QTest::newRow("about box") << "frmAbout" << false;
+}
+
+void ScreenTest::windowsFitTheScreen() {
+    QFETCH(QString, window);
+    QFETCH(bool, scrolls);
+    auto* shown = qobject_cast<spindex::ui::FormWindow*>(open(window));
+    QVERIFY(shown);
+    const QRect area = shown->screen()->availableGeometry();
+    const QRect frame = shown->frameGeometry();
+    const QString where =
+        QStringLiteral("%1,%2 %3x%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height());
+    QVERIFY2(area.contains(frame), qPrintable(where));
+    const QSize designed = shown->designedSize();
+    QCOMPARE(designed.width() > area.width() || designed.height() > area.height(), scrolls);
+    if (!scrolls) {
+        // At its designed size, centred.
+        QCOMPARE(shown->size(), designed);
+        QVERIFY2(qAbs(frame.center().x() - area.center().x()) <= 1, qPrintable(where));
+        QVERIFY2(qAbs(frame.center().y() - area.center().y()) <= 1, qPrintable(where));
+    } else {
+        QScrollArea* scroller = shown->scrollArea();
+        QVERIFY(scroller);
+        QVERIFY(scroller->verticalScrollBar()->maximum() > 0 || scroller->horizontalScrollBar()->maximum() > 0);
+        // As large as the screen lets it be in the direction it scrolls.
+        if (designed.height() > area.height())
+            QVERIFY(frame.height() >= area.height() - 40);
+        if (designed.width() > area.width())
+            QCOMPARE(frame.width(), area.width());
+    }
+}
+
+// Tab reaches every control, and the window scrolls to show the one that has the focus.
+void ScreenTest::everyControlOfTheMainWindowIsReachable() {
+    QWidget* shown = open("frmSpindex");
+    QVERIFY(shown);
+    QScrollArea* scroller = window("frmSpindex")->scrollArea();
+    QVERIFY(scroller->horizontalScrollBar()->maximum() > 0);
+    QVERIFY(scroller->verticalScrollBar()->maximum() > 0);
+    QWidget* viewport = scroller->viewport();
+    QStringList unseen;
+    int visited = 0;
+    main("ckChanUsed(0)")->setFocus(Qt::TabFocusReason);
+    for (int step = 0; step < 40; ++step) {
+        QWidget* focused = QApplication::focusWidget();
+        if (step > 0 && focused->objectName() == "ckChanUsed(0)")
+            break;
+        ++visited;
+        // Of the tab bar, wider than the window, the current tab shows.
+        auto* bar = qobject_cast<QTabBar*>(focused);
+        const QRect part = bar ? bar->tabRect(bar->currentIndex()) : focused->rect();
+        const QRect where(focused->mapTo(viewport, part.topLeft()), part.size());
+        if (!viewport->rect().contains(where))
+            unseen << focused->objectName();
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    QCOMPARE(unseen.join(' '), QString());
+    // 8 of the channels, 5 of the calculator, 5 commands, the tab bar and 4 options of its tab, 5 of the
+    // global hot spare.
+    QCOMPARE(visited, 8 + 5 + 5 + 1 + 4 + 5);
+    // The arrow keys walk the tab bar; the window follows to the last tab.
+    QTabBar* bar = main<QTabWidget>("SSTab1")->tabBar();
+    bar->setFocus(Qt::TabFocusReason);
+    for (int tab = 1; tab < 8; ++tab)
+        QTest::keyClick(bar, Qt::Key_Right);
+    QCOMPARE(bar->currentIndex(), 7);
+    const QRect last(bar->mapTo(viewport, bar->tabRect(7).topLeft()), bar->tabRect(7).size());
+    QVERIFY(viewport->rect().contains(last));
+    // The totals at the bottom right come into sight with the scroll bars at their ends.
+    scroller->horizontalScrollBar()->setValue(scroller->horizontalScrollBar()->maximum());
+    scroller->verticalScrollBar()->setValue(scroller->verticalScrollBar()->maximum());
+    for (const char* total : {"txtSumTotals(0)", "txtSumTotals(3)", "cmbGlobalHotSpareSize"}) {
+        const QRect where(main(total)->mapTo(viewport, QPoint(0, 0)), main(total)->size());
+        QVERIFY2(viewport->rect().contains(where), total);
+    }
+}
+
+void ScreenTest::everyLineOfTheReportIsReachable() {
+    auto* report = qobject_cast<spindex::ui::FormWindow*>(open("frmLogicalDriveDisplay"));
+    QVERIFY(report);
+    QScrollArea* scroller = report->scrollArea();
+    QVERIFY(scroller->verticalScrollBar()->maximum() > 0);
+    // The page keeps the report's size and scrolls within the window.
+    QCOMPARE(scroller->widget()->size(), QSize(728, 687));
+    const QList<QLabel*> lines = report->findChildren<QLabel*>("ReportLine");
+    QCOMPARE(lines.size(), 13);
+    for (QLabel* line : lines) {
+        if (line->isHidden())
+            continue;
+        scroller->ensureWidgetVisible(line);
+        const QRect where(line->mapTo(scroller->viewport(), QPoint(0, 0)), line->size());
+        QVERIFY2(scroller->viewport()->rect().contains(where), qPrintable(line->text()));
+    }
+}
+
+// The logo, the application icon and the drive icons are drawn with every pixel the screen has: at
+// 2x the logo and the icons carry twice the pixels, not an enlarged 1x picture.
+void ScreenTest::picturesAreDrawnForTheScreensPixels() {
+    QWidget* splash = open("frmSplash");
+    QVERIFY(splash);
+    const QPixmap logo = find<QLabel>("frmSplash", "imgLogo")->pixmap();
+    QCOMPARE(logo.devicePixelRatio(), scale());
+    QCOMPARE(logo.size(), QSize(128, 128) * scale());
+
+    const QPixmap icon = spindex::ui::applicationIcon().pixmap(QSize(128, 128), scale());
+    QCOMPARE(icon.size(), QSize(128, 128) * scale());
+    QCOMPARE(icon.devicePixelRatio(), scale());
+
+    session.reset();
+    auto* graphic = qobject_cast<GraphicWindow*>(open("frmGraphic"));
+    QVERIFY(graphic);
+    QCOMPARE(graphic->devicePixelRatioF(), scale());
+    // A slot is 32 logical pixels square; it shows the file's image of as many device pixels.
+    QCOMPARE(graphic->slotIcon(0)->size(), QSize(32, 32));
+    const QPixmap drive = graphic->slotIcon(0)->shownImage(graphic->devicePixelRatioF());
+    QCOMPARE(drive.size() * 1, QSize(32, 32) * scale());
+    // The image is the file's own at that size: no pixel between the drive's rows and the transparent
+    // rows above them is blended.
+    const QImage pixels = drive.toImage();
+    const int top = pixels.height() / 4; // the drive fills rows a quarter to three quarters down
+    QCOMPARE(pixels.pixelColor(pixels.width() / 2, top - 1).alpha(), 0);
+    QCOMPARE(pixels.pixelColor(pixels.width() / 2, top).alpha(), 255);
+}
+
+QTEST_MAIN(ScreenTest)
+#include "screentest.moc"
