@@ -19,6 +19,8 @@ const std::array<const char*, 3> GlobalVariables{"ControllerType", "ChannelSlots
 const std::array<const char*, 9> MainVariables{"MaxSlots",          "LogDrivesAvail", "LPSlotsUsed",
                                                "LogDrvHUser",       "SuppressCalc",   "FormLoading",
                                                "RaidLevelChanging", "ClearAllNoAsk",  "RuleSet"};
+// Values read from the whole plan (while the main window is loaded).
+const std::array<const char*, 1> PlanValues{"PlanSummary"};
 const std::array<const char*, 4> WindowProperties{"loaded", "visible", "caption", "lines"};
 
 // The window's control of that name. The windows' own index is searched first; the list of controls
@@ -51,11 +53,12 @@ std::optional<Reference> variable(const Program& program, const std::string& tex
     int index = -1;
     const bool indexed = splitIndex(text, base, index);
     const bool global = std::find(GlobalVariables.begin(), GlobalVariables.end(), base) != GlobalVariables.end();
-    const bool local = std::find(MainVariables.begin(), MainVariables.end(), base) != MainVariables.end();
+    const bool plan = std::find(PlanValues.begin(), PlanValues.end(), base) != PlanValues.end();
+    const bool local = plan || std::find(MainVariables.begin(), MainVariables.end(), base) != MainVariables.end();
     if (!global && !local)
         return std::nullopt;
-    if (global && mainPrefix)
-        return std::nullopt; // the globals belong to no window
+    if ((global || plan) && mainPrefix)
+        return std::nullopt; // the globals and the plan's values belong to no window
     Reference ref;
     ref.kind = Reference::Kind::Variable;
     ref.variable = base;

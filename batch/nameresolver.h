@@ -10,6 +10,7 @@
 //   cmbRaidLevel                   bare name: a control of frmSpindex, or of frmSelectController for
 //                                  cmbSelectCont and Command1 while that window is loaded
 //   ControllerType, ChannelSlots(2), MaxSlots, frmSpindex.MaxSlots    variables
+//   PlanSummary                    a value of the whole plan, computed when asked for
 
 #include <optional>
 #include <string>

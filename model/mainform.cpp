@@ -180,10 +180,11 @@ void MainForm::createControls() {
 
     // Menus
     add(mnuFile);
-    for (MenuItem* m : {&mnuSave, &mnuDisplay, &mnuPrint, &mnuPrintSetup, &mnuClose})
+    for (MenuItem* m : {&mnuSave, &mnuDisplay, &mnuPlanSummary, &mnuPrint, &mnuPrintSetup, &mnuClose})
         add(*m, &mnuFile);
     mnuSave.onClick = [this] { mnuSave_Click(); };
     mnuDisplay.onClick = [this] { mnuDisplay_Click(); };
+    mnuPlanSummary.onClick = [this] { mnuPlanSummary_Click(); };
     mnuPrint.onClick = [this] { mnuPrint_Click(); };
     mnuPrintSetup.onClick = [this] { mnuPrintSetup_Click(); };
     mnuClose.onClick = [this] { mnuClose_Click(); };

@@ -97,6 +97,7 @@ public:
     MenuItem mnuFile{"mnuFile", "&File"};
     MenuItem mnuSave{"mnuSave", "Save Data As"};
     MenuItem mnuDisplay{"mnuDisplay", "Display Configuration"};
+    MenuItem mnuPlanSummary{"mnuPlanSummary", "Plan S&ummary"};
     MenuItem mnuPrint{"mnuPrint", "Print Configuration"};
     MenuItem mnuPrintSetup{"mnuPrintSetup", "Printer Setup"};
     MenuItem mnuClose{"mnuClose", "Exit"};
@@ -129,6 +130,7 @@ public:
     void mnuClose_Click();
     void mnuSave_Click();
     void mnuDisplay_Click();
+    void mnuPlanSummary_Click();
     void mnuPrint_Click();
     void mnuPrintSetup_Click();
     void mnuEmail_Click();

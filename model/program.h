@@ -20,6 +20,7 @@ class MainForm;
 class ReportForm;
 class GraphicForm;
 class AboutForm;
+class SummaryForm;
 class Registry;
 
 class Program {
@@ -50,6 +51,7 @@ public:
     ReportForm* frmLogicalDriveDisplay() const { return m_report.get(); }
     GraphicForm* frmGraphic() const { return m_graphic.get(); }
     AboutForm* frmAbout() const { return m_about.get(); }
+    SummaryForm* frmSummary() const { return m_summary.get(); }
     Form* form(const std::string& name) const;
     std::vector<Form*> loadedForms() const;
     static const std::vector<std::string>& formNames();
@@ -60,6 +62,7 @@ public:
     ReportForm& loadReport();
     GraphicForm& loadGraphic();
     AboutForm& loadAbout();
+    SummaryForm& loadSummary();
     void show(Form& form);
     void unload(Form& form);
 
@@ -95,6 +98,7 @@ private:
     std::unique_ptr<ReportForm> m_report;
     std::unique_ptr<GraphicForm> m_graphic;
     std::unique_ptr<AboutForm> m_about;
+    std::unique_ptr<SummaryForm> m_summary;
     std::vector<std::unique_ptr<Form>> m_unloaded;
     Form* m_focused = nullptr;
     bool m_ended = false;

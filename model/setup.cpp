@@ -7,6 +7,7 @@
 #include "program.h"
 #include "savereport.h"
 #include "smallforms.h"
+#include "summaryform.h"
 
 namespace spindex {
 
@@ -82,6 +83,8 @@ void MainForm::mnuRules_Click(int index) {
 
 void MainForm::mnuClose_Click() {
     Program& p = program;
+    if (SummaryForm* summary = p.frmSummary())
+        p.unload(*summary);
     if (AboutForm* about = p.frmAbout())
         p.unload(*about);
     if (GraphicForm* graphic = p.frmGraphic())
@@ -98,6 +101,12 @@ void MainForm::mnuSave_Click() {
 
 void MainForm::mnuDisplay_Click() {
     cmdDataReport_Click();
+}
+
+// The summary window is one window: a second click shows the one that is open.
+void MainForm::mnuPlanSummary_Click() {
+    SummaryForm& summary = program.loadSummary();
+    program.show(summary);
 }
 
 void MainForm::mnuPrint_Click() {

@@ -11,10 +11,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "controlbinder.h"
+#include "summary.h"
 
 namespace spindex::ui {
 
@@ -84,10 +86,17 @@ MainWindow::MainWindow(Session& session, spindex::MainForm& form)
     grid->addWidget(commands(), 2, 0, 1, 3);
     grid->setRowStretch(1, 1);
     setCentralWidget(central);
+
+    // The plan summary in one line under the window's own controls.
+    m_summaryLine = new QLabel(this);
+    m_summaryLine->setObjectName("summaryLine");
+    statusBar()->addWidget(m_summaryLine, 1);
+    statusBar()->setSizeGripEnabled(false);
 }
 
 void MainWindow::refresh() {
     m_binder->refresh();
+    m_summaryLine->setText(QString::fromStdString(spindex::summaryStatusLine(spindex::planSummary(m_main))));
 }
 
 QWidget* MainWindow::channels() {
@@ -275,7 +284,7 @@ QWidget* MainWindow::globalSpare() {
 void MainWindow::menus(QMenuBar& bar) {
     spindex::MainForm& m = m_main;
     QMenu* file = m_binder->menu(m.mnuFile, bar);
-    for (spindex::MenuItem* item : {&m.mnuSave, &m.mnuDisplay, &m.mnuPrint, &m.mnuPrintSetup})
+    for (spindex::MenuItem* item : {&m.mnuSave, &m.mnuDisplay, &m.mnuPlanSummary, &m.mnuPrint, &m.mnuPrintSetup})
         m_binder->menuItem(*item, *file);
     file->addSeparator();
     m_binder->menuItem(m.mnuClose, *file);

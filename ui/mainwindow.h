@@ -3,6 +3,7 @@
 #include "formwindow.h"
 #include "mainform.h"
 
+class QLabel;
 class QMenuBar;
 
 namespace spindex::ui {
@@ -30,6 +31,7 @@ private:
 
     spindex::MainForm& m_main;
     ControlBinder* m_binder;
+    QLabel* m_summaryLine;
 };
 
 } // namespace spindex::ui

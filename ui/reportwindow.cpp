@@ -1,12 +1,15 @@
 #include "reportwindow.h"
 
+#include <QBuffer>
 #include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPdfWriter>
 #include <algorithm>
 
+#include "appinfo.h"
 #include "session.h"
 
 namespace spindex::ui {
@@ -47,6 +50,14 @@ ReportWindow::ReportWindow(Session& session, spindex::ReportForm& form, QWidget*
                     [this, item] { m_session.act(m_form, [item] { item->userClick(); }); });
         m_actions.emplace_back(action, item);
     }
+    // The PDF is drawn by this window, so its menu item belongs to the window, not to the report's
+    // model; it stands with the other ways out, before the separator.
+    auto* pdfAction = new QAction(tr("Save as PDF..."), file);
+    pdfAction->setObjectName("mnuSavePdf");
+    const auto separator =
+        std::find_if(m_actions.begin(), m_actions.end(), [](const auto& entry) { return entry.second->separator(); });
+    file->insertAction(separator == m_actions.end() ? nullptr : separator->first, pdfAction);
+    connect(pdfAction, &QAction::triggered, this, [this] { savePdf(); });
 }
 
 QFont ReportWindow::reportFont(int points, bool emphasis) {
@@ -109,6 +120,36 @@ void ReportWindow::print(QPainter& painter) {
     painter.scale(scale, scale);
     paintLines(painter, *device, lines);
     painter.restore();
+}
+
+QByteArray ReportWindow::pdf() {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(QString::fromStdString(m_form.caption));
+        writer.setCreator(QString::fromUtf8(spindex::appinfo::Title));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        QPainter painter(&writer);
+        print(painter);
+    }
+    return bytes;
+}
+
+void ReportWindow::savePdf() {
+    m_session.act(m_form, [this] {
+        const std::optional<std::string> path = m_session.saveFileName("PDF Files (*.pdf)|*.pdf", "pdf");
+        if (!path || path->empty())
+            return;
+        const QByteArray bytes = pdf();
+        const std::string error =
+            m_session.writeFile(*path, std::string(bytes.constData(), static_cast<size_t>(bytes.size())));
+        if (!error.empty())
+            m_session.messageBox("Could not save the report to " + *path + ": " + error, spindex::MsgButtons::Ok,
+                                 spindex::MsgIcon::Critical, spindex::appinfo::Title);
+    });
 }
 
 } // namespace spindex::ui

@@ -155,6 +155,8 @@ FormWindow* Session::createWindow(spindex::Form& form) {
         return new ReportWindow(*this, *f);
     if (auto* f = dynamic_cast<spindex::GraphicForm*>(&form))
         return new GraphicWindow(*this, *f);
+    if (auto* f = dynamic_cast<spindex::SummaryForm*>(&form))
+        return new SummaryWindow(*this, *f);
     auto* about = dynamic_cast<spindex::AboutForm*>(&form);
     Q_ASSERT(about);
     return new AboutWindow(*this, *about);
