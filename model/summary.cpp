@@ -162,7 +162,7 @@ std::string summaryStatusLine(const PlanSummary& summary) {
             formatNumber(t.efficiency) + " %)";
     line += dot + formatNumber(t.slotsUsed) + " of " + formatNumber(t.maxSlots) + " slots used";
     if (t.sets > 0)
-        line += dot + "every set survives at least " + counted(t.survivesAtLeast, "drive failure", "drive failures");
+        line += dot + "fewest drive failures a set survives: " + formatNumber(t.survivesAtLeast);
     return line;
 }
 

@@ -86,7 +86,7 @@ QString SummaryTableModel::text(int row, int column) const {
         return t.sets > 0 ? "at least " + QString::number(t.survivesAtLeast) : QString();
     case LocalSpare:
         // The total counts the global spares as well.
-        return number(t.spares) + " in all";
+        return number(t.spares) + (t.spares == 1 ? " spare in all" : " spares in all");
     default:
         return {};
     }
