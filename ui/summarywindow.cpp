@@ -41,7 +41,8 @@ protected:
         const auto order = QVariant::compare(a, b);
         if (order != QPartialOrdering::Equivalent)
             return order == QPartialOrdering::Less;
-        return left.row() < right.row(); // equal values keep the tab order
+        // Equal values stand in tab order, either way (a descending sort asks with the two swapped).
+        return sortOrder() == Qt::AscendingOrder ? left.row() < right.row() : left.row() > right.row();
     }
 };
 
