@@ -90,6 +90,7 @@ MainWindow::MainWindow(Session& session, spindex::MainForm& form)
     // The plan summary in one line under the window's own controls.
     m_summaryLine = new QLabel(this);
     m_summaryLine->setObjectName("summaryLine");
+    m_summaryLine->setContentsMargins(4, 0, 4, 0);
     statusBar()->addWidget(m_summaryLine, 1);
     statusBar()->setSizeGripEnabled(false);
 }
