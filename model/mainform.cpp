@@ -199,6 +199,7 @@ void MainForm::createControls() {
     }
     mnuRules[0].checked = true;
     add(mnuHelp);
+    add(mnuManual, &mnuHelp).onClick = [this] { mnuManual_Click(); };
     add(mnuEmail, &mnuHelp).onClick = [this] { mnuEmail_Click(); };
     add(mnuAbout, &mnuHelp).onClick = [this] { mnuAbout_Click(); };
 }

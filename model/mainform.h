@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <string>
 
 #include "form.h"
 
@@ -22,6 +23,9 @@ namespace spindex {
 
 constexpr std::int16_t True = -1;
 constexpr std::int16_t False = 0;
+
+// Where the manual lies for a program started from programFolder.
+std::string manualPath(const std::string& programFolder);
 
 class MainForm : public Form {
 public:
@@ -105,6 +109,7 @@ public:
     MenuItem mnuRule{"mnuRule", "Rules"};
     std::array<MenuItem, 4> mnuRules;
     MenuItem mnuHelp{"mnuHelp", "&Help"};
+    MenuItem mnuManual{"mnuManual", "Spindex &Manual"};
     MenuItem mnuEmail{"mnuEmail", "Email"};
     MenuItem mnuAbout{"mnuAbout", "A&bout"};
 
@@ -131,6 +136,7 @@ public:
     void mnuDisplay_Click();
     void mnuPrint_Click();
     void mnuPrintSetup_Click();
+    void mnuManual_Click();
     void mnuEmail_Click();
     void mnuAbout_Click();
 

@@ -1,5 +1,7 @@
 // Controller set-up and the main window's menus.
 
+#include <filesystem>
+
 #include "appinfo.h"
 #include "catalogue.h"
 #include "mainform.h"
@@ -109,6 +111,23 @@ void MainForm::mnuPrint_Click() {
 
 void MainForm::mnuPrintSetup_Click() {
     program.host.printerSetup(name);
+}
+
+std::string manualPath(const std::string& programFolder) {
+    return (std::filesystem::path(programFolder) / appinfo::ManualFromProgramFolder).lexically_normal().string();
+}
+
+void MainForm::mnuManual_Click() {
+    const std::string path = manualPath(program.programFolder);
+    Host& host = program.host;
+    if (!host.fileExists(path)) {
+        host.messageBox("The Spindex manual is not installed. It belongs at " + path, MsgButtons::Ok,
+                        MsgIcon::Exclamation, appinfo::Title);
+        return;
+    }
+    if (const std::string why = host.showDocument(path); !why.empty())
+        host.messageBox("Could not show the manual " + path + ": " + why, MsgButtons::Ok, MsgIcon::Critical,
+                        appinfo::Title);
 }
 
 void MainForm::mnuEmail_Click() {

@@ -17,6 +17,7 @@
 #include "files.h"
 #include "formwindow.h"
 #include "mainform.h"
+#include "manualwindow.h"
 #include "outputforms.h"
 #include "smallforms.h"
 #include "windows.h"
@@ -51,6 +52,7 @@ Session::~Session() {
     for (auto& [form, window] : m_windows)
         delete window;
     m_windows.clear();
+    m_manual.reset();
 }
 
 void Session::start() {
@@ -275,6 +277,21 @@ bool Session::startProgram(const std::string& path) {
 
 bool Session::fileExists(const std::string& path) {
     return QFileInfo(QString::fromStdString(path)).isFile();
+}
+
+std::string Session::showDocument(const std::string& path) {
+    // Read once here for the reason a user can act on; the window then reads it with its pictures.
+    std::string content;
+    constexpr std::int64_t Limit = 16 * 1024 * 1024;
+    if (std::string why = spindex::files::readWhole(path, content, Limit); !why.empty())
+        return why;
+    if (!m_manual)
+        m_manual = std::make_unique<ManualWindow>();
+    m_manual->open(QString::fromStdString(path));
+    m_manual->show();
+    m_manual->raise();
+    m_manual->activateWindow();
+    return {};
 }
 
 void Session::programEnded() {

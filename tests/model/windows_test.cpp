@@ -189,6 +189,47 @@ TEST(Menus, EmailAndExitWithTheReportAndTheGraphicOpen) {
     EXPECT_EQ(s.host.ended, 1);
 }
 
+// Help begins with the manual. It lies in share/doc/spindex beside the program's folder and is shown
+// in a window of its own, which is none of the program's windows; a missing manual is named with the
+// place it belongs, and one that cannot be shown says why. Nothing of the plan changes.
+TEST(Menus, HelpOpensTheManualOrSaysWhereItBelongs) {
+    test::Session s(6, "/opt/spindex/bin");
+    MainForm& m = s.main();
+    Strings help;
+    for (const Control* c : m.controls())
+        if (c->container == &m.mnuHelp)
+            help.push_back(c->name + " " + c->caption);
+    EXPECT_EQ(help, (Strings{"mnuManual Spindex &Manual", "mnuEmail Email", "mnuAbout A&bout"}));
+    s.run("add 5 12 - 36.4");
+    const Strings before = s.snapshot();
+    const std::string manual = "/opt/spindex/share/doc/spindex/manual.md";
+
+    m.mnuManual.userClick();
+    EXPECT_EQ(s.take(), Strings{"Spindex (icon): The Spindex manual is not installed. It belongs at " + manual});
+    EXPECT_EQ(s.host.documents, Strings{});
+
+    s.host.existingFiles.insert(manual);
+    m.mnuManual.userClick();
+    EXPECT_EQ(s.take(), Strings{});
+    EXPECT_EQ(s.host.documents, Strings{manual});
+    EXPECT_EQ(s.program.loadedForms(), std::vector<Form*>{&m});
+
+    s.host.unshowable[manual] = "it cannot be read (Permission denied)";
+    m.mnuManual.userClick();
+    EXPECT_EQ(s.take(), Strings{"Spindex (critical): Could not show the manual " + manual +
+                                ": it cannot be read (Permission denied)"});
+    EXPECT_EQ(s.snapshot(), before);
+}
+
+// A program started from a relative folder looks for its manual relative to that folder.
+TEST(Menus, ManualBesideARelativeProgramFolder) {
+    test::Session s(6, "build/bin");
+    s.host.existingFiles.insert("build/share/doc/spindex/manual.md");
+    s.main().mnuManual.userClick();
+    EXPECT_EQ(s.take(), Strings{});
+    EXPECT_EQ(s.host.documents, Strings{"build/share/doc/spindex/manual.md"});
+}
+
 // The close box of the window frame: the main window's is Exit; another window's unloads only that
 // window. The program ends once its last window is gone, in any order.
 TEST(CloseBox, MainWindowExitsOthersUnload) {
