@@ -5,7 +5,7 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES   := cmake g++ make qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev xvfb xauth
+PACKAGES   := cmake g++ make qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev xvfb xauth groff-base man-db
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: run test deps build build-asan bench install clean
