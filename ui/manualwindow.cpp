@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QUrl>
 
@@ -15,6 +16,7 @@ ManualWindow::ManualWindow(QWidget* parent) : QMainWindow(parent), m_browser(new
     setWindowTitle(QStringLiteral("Spindex Manual"));
     m_browser->setObjectName(QStringLiteral("manual"));
     m_browser->setOpenExternalLinks(true);
+    m_browser->document()->setDocumentMargin(12);
     setCentralWidget(m_browser);
 
     QToolBar* bar = addToolBar(QStringLiteral("Navigation"));
@@ -31,7 +33,7 @@ ManualWindow::ManualWindow(QWidget* parent) : QMainWindow(parent), m_browser(new
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
 
     // Wide enough for the pictures of the main window, never larger than the screen.
-    QSize size(980, 760);
+    QSize size(1060, 780);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
     resize(size);
