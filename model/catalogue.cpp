@@ -125,6 +125,23 @@ const ControllerRecord* findController(int id) {
     return &catalogue[static_cast<size_t>(id - 1)];
 }
 
+const std::vector<DriveSize>& driveSizes() {
+    static const std::vector<DriveSize> sizes{
+        {"9.1", false, true},
+        {"18.2", true, true},
+        {"36.4", true, true},
+        {"72.8", true, false},
+    };
+    return sizes;
+}
+
+const DriveSize* findDriveSize(const std::string& text) {
+    for (const DriveSize& size : driveSizes())
+        if (size.text == text)
+            return &size;
+    return nullptr;
+}
+
 const std::vector<StorageEntry>& storageList() {
     static const std::vector<StorageEntry> list{
         {"Vault/12 - 12 drives", 12},        {"Vault/12 - 6 drives", 6},          {"6 lp drives Internal Storage", 6},

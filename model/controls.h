@@ -101,8 +101,6 @@ public:
     // The user's pick: raises the selection handler every time.
     void userPick(int index);
 
-    Handler onChange; // text change without a selection; a pick-only list never gives it to the user
-
 private:
     std::vector<std::string> m_items;
     int m_listIndex = -1;

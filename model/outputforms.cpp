@@ -24,9 +24,7 @@ ReportForm::ReportForm(Program& program)
     mnuClose.onClick = [this] { mnuClose_Click(); };
 }
 
-void ReportForm::Form_Load() {
-    centre();
-}
+void ReportForm::Form_Load() {}
 
 void ReportForm::draw(const report::ReportInput& input) {
     lines = report::displayLines(input);
@@ -87,7 +85,6 @@ GraphicForm::GraphicForm(Program& program) : Form(program, "frmGraphic", "Graphi
 }
 
 void GraphicForm::Form_Load() {
-    centre();
     for (int c = 0; c < 4; ++c) {
         const auto cu = static_cast<size_t>(c);
         const MainForm* main = program.frmSpindex();

@@ -69,7 +69,7 @@ TEST(AddSet, LogicalDriveAndSlotChecks) {
         m.cmdAddLogicals.userClick();
         if (row.refusal.empty()) {
             EXPECT_EQ(s.take(), Strings{});
-            EXPECT_EQ(m.field(m.SSTab1.tab(), 2).text(), m.cmbNumSpans.text());
+            EXPECT_EQ(m.Text1[5 * m.SSTab1.tab() + 2].text(), m.cmbNumSpans.text());
         } else {
             EXPECT_EQ(s.take(), Strings{row.refusal});
             EXPECT_EQ(s.snapshot(), before);
