@@ -18,7 +18,7 @@
 #include "mainform.h"
 #include "outputforms.h"
 #include "smallforms.h"
-#include "windows.h"
+#include "windowclasses.h"
 
 namespace spindex::ui {
 
