@@ -9,13 +9,13 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES   := cmake g++ make qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth \
-              nlohmann-json3-dev poppler-utils clang-format dpkg-dev file lintian
+PACKAGES   := cmake g++ make qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev \
+              xvfb xauth poppler-utils clang-format dpkg-dev file lintian
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # The C++ files under version control (every one outside git, as in an unpacked source archive).
 CXX_FILES  := $(shell git ls-files -- '*.cpp' '*.h' '*.hpp' '*.cc' 2>/dev/null || \
-                find app batch bench model report tests ui -name '*.cpp' -o -name '*.h' -o -name '*.hpp' -o -name '*.cc')
+                find app batch bench files model report tests ui -name '*.cpp' -o -name '*.h' -o -name '*.hpp' -o -name '*.cc')
 
 .PHONY: run test deps build build-asan bench install package-check format format-check clean
 

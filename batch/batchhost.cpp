@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "files.h"
 #include "json.h"
 
 namespace spindex::batch {
@@ -23,12 +24,26 @@ const char* iconName(MsgIcon icon) {
     return "none";
 }
 
+const char* buttonsName(MsgButtons buttons) {
+    switch (buttons) {
+    case MsgButtons::YesNo:
+        return "yesno";
+    case MsgButtons::YesNoCancel:
+        return "yesnocancel";
+    case MsgButtons::Ok:
+        break;
+    }
+    return "ok";
+}
+
 const char* answerName(MsgAnswer answer) {
     switch (answer) {
     case MsgAnswer::Yes:
         return "yes";
     case MsgAnswer::No:
         return "no";
+    case MsgAnswer::Cancel:
+        return "cancel";
     case MsgAnswer::Ok:
         break;
     }
@@ -37,6 +52,8 @@ const char* answerName(MsgAnswer answer) {
 } // namespace
 
 MsgAnswer BatchHost::messageBox(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title) {
+    // A question left unanswered takes its safe way out: No, or Cancel where there is one.
+    const MsgAnswer unanswered = buttons == MsgButtons::YesNoCancel ? MsgAnswer::Cancel : MsgAnswer::No;
     MsgAnswer answer = MsgAnswer::Ok;
     const char* problem = nullptr;
     if (buttons == MsgButtons::Ok) {
@@ -44,19 +61,21 @@ MsgAnswer BatchHost::messageBox(const std::string& text, MsgButtons buttons, Msg
         if (!m_answers.empty() && m_answers.front() == MsgAnswer::Ok)
             m_answers.pop_front();
     } else if (m_answers.empty()) {
-        answer = MsgAnswer::No;
+        answer = unanswered;
         problem = "no answer queued";
     } else {
         answer = m_answers.front();
         m_answers.pop_front();
         if (answer == MsgAnswer::Ok) {
-            answer = MsgAnswer::No;
+            answer = unanswered;
             problem = "the queued answer ok is no button of a question";
+        } else if (answer == MsgAnswer::Cancel && buttons == MsgButtons::YesNo) {
+            answer = MsgAnswer::No; // a Yes/No question has no Cancel: it counts as No
         }
     }
     m_out.line("msgbox " + json::object({{"title", json::string(title)},
                                          {"icon", json::string(iconName(icon))},
-                                         {"buttons", json::string(buttons == MsgButtons::Ok ? "ok" : "yesno")},
+                                         {"buttons", json::string(buttonsName(buttons))},
                                          {"text", json::string(text)},
                                          {"answer", json::string(answerName(answer))}}));
     if (problem)
@@ -82,6 +101,30 @@ std::optional<std::string> BatchHost::saveFileName(const std::string& filter, co
     if (!defaultExt.empty() && !std::filesystem::path(*name).filename().has_extension())
         return *name + "." + defaultExt;
     return name;
+}
+
+std::optional<std::string> BatchHost::openFileName(const std::string& filter) {
+    const bool queued = !m_openNames.empty();
+    std::optional<std::string> name;
+    if (queued) {
+        name = std::move(m_openNames.front());
+        m_openNames.pop_front();
+    }
+    m_out.line("opendialog " +
+               json::object({{"filter", json::string(filter)}, {"answer", name ? json::string(*name) : json::null}}));
+    if (!queued)
+        m_out.error("no open answer queued");
+    if (name && name->empty())
+        return std::nullopt;
+    return name;
+}
+
+std::string BatchHost::writeFile(const std::string& path, const std::string& content) {
+    return files::writeWhole(path, content);
+}
+
+std::string BatchHost::readFile(const std::string& path, std::string& content, std::int64_t limit) {
+    return files::readWhole(path, content, limit);
 }
 
 void BatchHost::printWindow(const std::string& window) {

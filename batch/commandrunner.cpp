@@ -75,7 +75,7 @@ void CommandRunner::run(std::string_view line) {
         dispatch(*words);
     else
         m_out.error(error);
-    m_program.collectUnloaded();
+    m_program.settle();
 }
 
 void CommandRunner::dispatch(const Words& words) {
@@ -89,9 +89,11 @@ void CommandRunner::dispatch(const Words& words) {
         {"drag", &CommandRunner::drag, 2, "drag SOURCE TARGET"},
         {"wait", &CommandRunner::wait, 1, "wait MS"},
         {"focus", &CommandRunner::focus, 1, "focus WINDOW"},
-        {"answer", &CommandRunner::answer, 1, "answer yes|no|ok"},
+        {"answer", &CommandRunner::answer, 1, "answer yes|no|ok|cancel"},
         {"savefile", &CommandRunner::savefile, 1, "savefile PATH"},
         {"cancelsave", &CommandRunner::cancelsave, 0, "cancelsave"},
+        {"openfile", &CommandRunner::openfile, 1, "openfile PATH"},
+        {"cancelopen", &CommandRunner::cancelopen, 0, "cancelopen"},
         {"get", &CommandRunner::get, 1, "get NAME"},
     };
     const auto* command =
@@ -181,10 +183,8 @@ void CommandRunner::type(const Words& words) {
     auto* found = static_cast<TextBox*>(target(words[1], ControlKind::TextBox, "a text box"));
     if (!found)
         return;
-    TextBox& box = *found;
-    if (box.locked)
-        return m_out.error("control " + box.name + " is locked");
-    box.userType(words[2]);
+    if (std::string why; !found->userType(words[2], &why))
+        m_out.error(why);
 }
 
 void CommandRunner::tab(const Words& words) {
@@ -200,10 +200,8 @@ void CommandRunner::tab(const Words& words) {
     ref.control = &main->SSTab1;
     if (!reach(ref))
         return;
-    const auto index = static_cast<int>(*n);
-    if (!main->SSTab1.tabEnabled[static_cast<size_t>(index)])
-        return m_out.error("tab " + std::to_string(index) + " is disabled");
-    main->SSTab1.setTab(index);
+    if (std::string why; !main->SSTab1.userSelectTab(static_cast<int>(*n), &why))
+        m_out.error(why);
 }
 
 Form* CommandRunner::shownWindow(const std::string& name) {
@@ -274,8 +272,10 @@ void CommandRunner::answer(const Words& words) {
         m_host.queueAnswer(MsgAnswer::No);
     else if (a == "ok")
         m_host.queueAnswer(MsgAnswer::Ok);
+    else if (a == "cancel")
+        m_host.queueAnswer(MsgAnswer::Cancel);
     else
-        m_out.error("usage: answer yes|no|ok");
+        m_out.error("usage: answer yes|no|ok|cancel");
 }
 
 void CommandRunner::savefile(const Words& words) {
@@ -284,6 +284,14 @@ void CommandRunner::savefile(const Words& words) {
 
 void CommandRunner::cancelsave(const Words&) {
     m_host.queueSaveFile(std::nullopt);
+}
+
+void CommandRunner::openfile(const Words& words) {
+    m_host.queueOpenFile(words[1]);
+}
+
+void CommandRunner::cancelopen(const Words&) {
+    m_host.queueOpenFile(std::nullopt);
 }
 
 void CommandRunner::get(const Words& words) {

@@ -47,6 +47,8 @@ private:
     void answer(const Words& words);
     void savefile(const Words& words);
     void cancelsave(const Words& words);
+    void openfile(const Words& words);
+    void cancelopen(const Words& words);
     void get(const Words& words);
 
     // The control the user acts on, once its window has the focus and the control is within reach;

@@ -4,27 +4,12 @@
 
 #include "mainform.h"
 #include "program.h"
+#include "quiethost.h"
 #include "smallforms.h"
 
 namespace {
 
 using namespace spindex;
-
-// Answers every question with Yes and shows nothing.
-class QuietHost : public Host {
-public:
-    MsgAnswer messageBox(const std::string&, MsgButtons buttons, MsgIcon, const std::string&) override {
-        ++messages;
-        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Yes;
-    }
-    std::optional<std::string> saveFileName(const std::string&, const std::string&) override { return {}; }
-    void printWindow(const std::string&) override {}
-    void printerSetup(const std::string&) override {}
-    bool startProgram(const std::string&) override { return false; }
-    bool fileExists(const std::string&) override { return false; }
-    void programEnded() override {}
-    int messages = 0;
-};
 
 MainForm& openMain(Program& program) {
     program.Main();

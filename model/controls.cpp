@@ -14,6 +14,30 @@ void TextBox::setText(const std::string& text) {
     raiseEvent(onChange);
 }
 
+bool TextBox::userType(const std::string& text, std::string* why) {
+    if (locked) {
+        if (why)
+            *why = "control " + name + " is locked";
+        return false;
+    }
+    setText(text);
+    return true;
+}
+
+bool TabControl::userSelectTab(int tab, std::string* why) {
+    auto refuse = [why](std::string reason) {
+        if (why)
+            *why = std::move(reason);
+        return false;
+    };
+    if (tab < 0 || tab >= Tabs)
+        return refuse("there is no tab " + std::to_string(tab));
+    if (!tabEnabled[static_cast<size_t>(tab)])
+        return refuse("tab " + std::to_string(tab) + " is disabled");
+    m_tab = tab;
+    return true;
+}
+
 int ListBox::indexOf(const std::string& text) const {
     for (size_t i = 0; i < m_items.size(); ++i)
         if (m_items[i] == text)

@@ -73,7 +73,9 @@ public:
     const std::string& text() const { return m_text; }
     // Raises the change handler when the text differs.
     void setText(const std::string& text);
-    void userType(const std::string& text) { setText(text); }
+    // The user's typing replaces the whole text; a locked box takes none. False, with the reason in
+    // why, when the box refused it.
+    bool userType(const std::string& text, std::string* why = nullptr);
 
     bool locked = false;
     Handler onChange;
@@ -188,7 +190,10 @@ public:
     static constexpr int Tabs = 8;
     explicit TabControl(std::string name = {}) : Control(ControlKind::Tab, std::move(name)) { tabEnabled.fill(true); }
     int tab() const { return m_tab; }
+    // The program moves to a tab; it may also stand on a disabled one.
     void setTab(int tab) { m_tab = tab; }
+    // The user clicks a tab: only an enabled one opens. False, with the reason in why, when refused.
+    bool userSelectTab(int tab, std::string* why = nullptr);
     std::array<bool, Tabs> tabEnabled;
     std::array<std::string, Tabs> tabCaption;
 

@@ -1,17 +1,18 @@
 #pragma once
 
-// What the program asks of its surroundings: message boxes, the save dialog, printing and starting
-// another program. The window build implements it with real dialogs; the batch tool and the tests
-// implement it with scripted answers.
+// What the program asks of its surroundings: message boxes, the file dialogs, reading and writing
+// files, printing and starting another program. The window build implements it with real dialogs;
+// the batch tool and the tests implement it with scripted answers.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
 namespace spindex {
 
-enum class MsgButtons { Ok, YesNo };
+enum class MsgButtons { Ok, YesNo, YesNoCancel };
 enum class MsgIcon { None, Critical, Exclamation, Question, Information };
-enum class MsgAnswer { Ok, Yes, No };
+enum class MsgAnswer { Ok, Yes, No, Cancel };
 
 class Host {
 public:
@@ -20,6 +21,13 @@ public:
                                  const std::string& title) = 0;
     // The save-file dialog: the chosen path (default extension appended), or nothing on Cancel.
     virtual std::optional<std::string> saveFileName(const std::string& filter, const std::string& defaultExt) = 0;
+    // The open-file dialog: the chosen path, or nothing on Cancel.
+    virtual std::optional<std::string> openFileName(const std::string& filter) = 0;
+    // Writes the whole file or nothing: when writing fails, a file that was there keeps its old
+    // content. Empty on success, else the reason in words for the user.
+    virtual std::string writeFile(const std::string& path, const std::string& content) = 0;
+    // Reads the whole file when it holds at most limit bytes. Empty on success, else the reason.
+    virtual std::string readFile(const std::string& path, std::string& content, std::int64_t limit) = 0;
     virtual void printWindow(const std::string& window) = 0;
     virtual void printerSetup(const std::string& window) = 0;
     // Starts a program in a normal window; false when it cannot be started.

@@ -107,6 +107,19 @@ void Program::timerFired() {
         raiseEvent(m_splash->Timer1.onTimer);
 }
 
+void Program::closeRequested(Form& form) {
+    if (&form == m_main.get())
+        m_main->mnuClose_Click();
+    else
+        unload(form);
+}
+
+void Program::settle() {
+    if (!m_ended && loadedForms().empty())
+        End();
+    collectUnloaded();
+}
+
 void Program::collectUnloaded() {
     m_unloaded.clear();
 }

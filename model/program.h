@@ -76,6 +76,13 @@ public:
     void End();
     bool ended() const { return m_ended; }
 
+    // The window frame's close box: the main window's is Exit, the others unload their window.
+    void closeRequested(Form& form);
+
+    // Once a user's action is over: with its last window gone the program ends (as when the
+    // selection window is closed before a controller is configured), and the windows unloaded
+    // during the action are destroyed.
+    void settle();
     // Windows unloaded during an action are destroyed once the action is over.
     void collectUnloaded();
 

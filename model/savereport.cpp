@@ -31,7 +31,7 @@ void SaveReportText(Program& program) {
     if (!path || path->empty())
         return;
     // A failed export must not pass for a saved one: the user hears of it and the old file stays.
-    const std::string error = report::writeFileReplacing(*path, report::textFile(reportInput(*main)));
+    const std::string error = program.host.writeFile(*path, report::textFile(reportInput(*main)));
     if (!error.empty())
         program.host.messageBox("Could not save the report to " + *path + ": " + error, MsgButtons::Ok,
                                 MsgIcon::Critical, appinfo::Title);

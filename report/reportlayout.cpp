@@ -1,12 +1,5 @@
 #include "reportlayout.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <random>
-
 namespace spindex::report {
 
 namespace {
@@ -97,46 +90,6 @@ std::string textFile(const ReportInput& input) {
     for (const std::string& line : textLines(input))
         content += line + "\r\n";
     return content;
-}
-
-std::string writeFileReplacing(const std::string& path, const std::string& content) {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::error_code ec;
-    if (!fs::is_directory(folder, ec))
-        return "the folder does not exist";
-    if (fs::exists(target, ec) && fs::is_directory(target, ec))
-        return "it is a folder";
-    if (fs::exists(target, ec)) {
-        // An existing file that may not be written stays as it is, as a user would expect.
-        const auto perms = fs::status(target, ec).permissions();
-        std::ofstream probe(target, std::ios::binary | std::ios::app);
-        if (!probe ||
-            (perms & (fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write)) == fs::perms::none)
-            return "no permission to write it";
-    }
-    std::random_device random;
-    const fs::path temporary =
-        folder / (".~" + target.filename().string() + "." + std::to_string(random() % 1000000) + ".tmp");
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return std::strerror(errno);
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(temporary, ec);
-            return "the file could not be written completely";
-        }
-    }
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
-        return ec.message();
-    }
-    return {};
 }
 
 } // namespace spindex::report

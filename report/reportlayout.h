@@ -44,7 +44,4 @@ std::vector<std::string> textLines(const ReportInput& input);
 // The lines joined with CR LF after each, as the file holds them.
 std::string textFile(const ReportInput& input);
 
-// Replaces the file at the path only by a complete new one. Empty on success, else the reason.
-std::string writeFileReplacing(const std::string& path, const std::string& content);
-
 } // namespace spindex::report

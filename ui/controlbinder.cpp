@@ -208,7 +208,7 @@ QTabWidget* ControlBinder::tabs(spindex::TabControl& control) {
     // The tab bar lets the user reach only enabled tabs.
     connect(widget, &QTabWidget::currentChanged, this, [this, &control](int tab) {
         if (tab != control.tab())
-            act([&control, tab] { control.setTab(tab); });
+            act([&control, tab] { control.userSelectTab(tab); });
     });
     return widget;
 }

@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QScreen>
 
+#include "files.h"
 #include "formwindow.h"
 #include "mainform.h"
 #include "outputforms.h"
@@ -41,7 +42,7 @@ Session::Session(QString programFolder, QObject* parent) : QObject(parent) {
     m_splashTimer.setSingleShot(true);
     connect(&m_splashTimer, &QTimer::timeout, this, [this] {
         m_program->timerFired();
-        m_program->collectUnloaded();
+        m_program->settle();
         sync();
     });
 }
@@ -65,11 +66,7 @@ void Session::act(spindex::Form& form, const std::function<void()>& action) {
     const auto loaded = m_program->loadedForms();
     if (std::find(loaded.begin(), loaded.end(), &form) != loaded.end())
         action();
-    // With its last window gone the program is over, as when the selection window is closed
-    // before a controller is configured.
-    if (!m_program->ended() && m_program->loadedForms().empty())
-        m_program->End();
-    m_program->collectUnloaded();
+    m_program->settle();
     sync();
 }
 
@@ -85,17 +82,12 @@ void Session::focusChanged(spindex::Form* form) {
         return;
     m_activating = nullptr;
     m_program->focus(form);
-    m_program->collectUnloaded();
+    m_program->settle();
     sync();
 }
 
 void Session::closeRequested(spindex::Form& form) {
-    if (form.name == "frmSpindex") {
-        // Closing the main window ends the program, as Exit does.
-        act(form, [&form] { static_cast<spindex::MainForm&>(form).mnuClose_Click(); });
-        return;
-    }
-    act(form, [this, &form] { m_program->unload(form); });
+    act(form, [this, &form] { m_program->closeRequested(form); });
 }
 
 FormWindow* Session::windowFor(const spindex::Form& form) const {
@@ -186,16 +178,31 @@ spindex::MsgAnswer Session::messageBox(const std::string& text, spindex::MsgButt
         {spindex::MsgIcon::Question, QMessageBox::Question},
         {spindex::MsgIcon::Information, QMessageBox::Information}};
     box.setIcon(icons.at(icon));
-    if (buttons == spindex::MsgButtons::YesNo)
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    else
+    switch (buttons) {
+    case spindex::MsgButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case spindex::MsgButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case spindex::MsgButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
     ++m_dialogDepth;
     const int result = box.exec();
     --m_dialogDepth;
-    if (buttons == spindex::MsgButtons::Ok)
+    switch (buttons) {
+    case spindex::MsgButtons::Ok:
         return spindex::MsgAnswer::Ok;
-    return result == QMessageBox::Yes ? spindex::MsgAnswer::Yes : spindex::MsgAnswer::No;
+    case spindex::MsgButtons::YesNo:
+        return result == QMessageBox::Yes ? spindex::MsgAnswer::Yes : spindex::MsgAnswer::No;
+    case spindex::MsgButtons::YesNoCancel:
+        break;
+    }
+    if (result == QMessageBox::Yes)
+        return spindex::MsgAnswer::Yes;
+    return result == QMessageBox::No ? spindex::MsgAnswer::No : spindex::MsgAnswer::Cancel;
 }
 
 std::optional<std::string> Session::saveFileName(const std::string& filter, const std::string& defaultExt) {
@@ -210,6 +217,27 @@ std::optional<std::string> Session::saveFileName(const std::string& filter, cons
     if (!accepted)
         return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
+}
+
+std::optional<std::string> Session::openFileName(const std::string& filter) {
+    QFileDialog dialog(dialogParent());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(qtFilter(filter));
+    ++m_dialogDepth;
+    const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    --m_dialogDepth;
+    if (!accepted)
+        return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}
+
+std::string Session::writeFile(const std::string& path, const std::string& content) {
+    return spindex::files::writeWhole(path, content);
+}
+
+std::string Session::readFile(const std::string& path, std::string& content, std::int64_t limit) {
+    return spindex::files::readWhole(path, content, limit);
 }
 
 void Session::printWindow(const std::string& window) {

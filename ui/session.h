@@ -46,6 +46,9 @@ public:
     spindex::MsgAnswer messageBox(const std::string& text, spindex::MsgButtons buttons, spindex::MsgIcon icon,
                                   const std::string& title) override;
     std::optional<std::string> saveFileName(const std::string& filter, const std::string& defaultExt) override;
+    std::optional<std::string> openFileName(const std::string& filter) override;
+    std::string writeFile(const std::string& path, const std::string& content) override;
+    std::string readFile(const std::string& path, std::string& content, std::int64_t limit) override;
     void printWindow(const std::string& window) override;
     void printerSetup(const std::string& window) override;
     bool startProgram(const std::string& path) override;

@@ -199,3 +199,38 @@ TEST_F(BatchTest, GetPrintsEachKindOfValue) {
 }
 
 } // namespace
+
+// A save that fails says why and leaves what was there: a missing folder, a file its owner made
+// read-only (also when the tests run as root), a folder of that name. No temporary file stays behind.
+TEST_F(BatchTest, FailedSaveKeepsTheOldFile) {
+    std::ofstream(folder / "locked.txt", std::ios::binary) << "old content\r\n";
+    std::filesystem::permissions(folder / "locked.txt", std::filesystem::perms::owner_read |
+                                                            std::filesystem::perms::group_read |
+                                                            std::filesystem::perms::others_read);
+    std::filesystem::create_directory(folder / "a folder.txt");
+    const Played played = play("click Command1\nsavefile missing/report.txt\nclick mnuSave\n"
+                               "savefile locked.txt\nclick mnuSave\nsavefile \"a folder.txt\"\nclick mnuSave\n");
+    const std::string dialog = R"(savedialog {"filter":"Text Files (*.txt)|*.txt","defaultext":"txt","answer":)";
+    const std::string failed =
+        R"(msgbox {"title":"Spindex","icon":"critical","buttons":"ok","text":"Could not save the report to )";
+    EXPECT_EQ(played.out, dialog + "\"missing/report.txt\"}\n" + failed +
+                              "missing/report.txt: the folder does not exist\",\"answer\":\"ok\"}\n" + dialog +
+                              "\"locked.txt\"}\n" + failed +
+                              "locked.txt: no permission to write it\",\"answer\":\"ok\"}\n" + dialog +
+                              "\"a folder.txt\"}\n" + failed + "a folder.txt: it is a folder\",\"answer\":\"ok\"}\n");
+    EXPECT_EQ(played.status, 0);
+    EXPECT_EQ(read("locked.txt"), "old content\r\n");
+    EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
+    // script.txt, locked.txt and the folder: nothing else.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 3);
+}
+
+// `answer cancel` is the Cancel of a three-button question and counts as No in a Yes/No question.
+TEST_F(BatchTest, CancelAnswers) {
+    const Played played = play("click Command1\nselect cmbRaidLevel 5\nclick cmdAddLogicals\n"
+                               "answer cancel\nclick cmdClearAll\nget Text1(0)\nanswer maybe\n");
+    EXPECT_EQ(played.out,
+              R"(msgbox {"title":"Spindex","icon":"none","buttons":"yesno","text":"Are you sure?","answer":"no"})"
+              "\nText1(0) = \"5\"\nerror: usage: answer yes|no|ok|cancel\n");
+    EXPECT_EQ(played.status, 1);
+}

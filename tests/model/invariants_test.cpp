@@ -193,7 +193,7 @@ public:
             line = "type Text2 " + quoted(text);
         } else if (&c == &m.SSTab1) {
             const int tab = pick(0, static_cast<int>(m.LogDrivesAvail) - 1);
-            m.SSTab1.setTab(tab);
+            m.SSTab1.userSelectTab(tab);
             line = "tab " + std::to_string(tab);
         } else if (&c == &m.cmdClearOne || &c == &m.cmdClearAll || c.name.rfind("mnuController", 0) == 0) {
             const bool yes = pick(0, 3) != 0;

@@ -137,7 +137,7 @@ TEST(SetHeight, AUserClickIsUndone) {
     MainForm& m = s.main();
     s.run("add 0 4 - 36.4 lp; add 0 4 - 36.4 hh");
     for (int t : {0, 1, 4}) {
-        m.SSTab1.setTab(t);
+        m.SSTab1.userSelectTab(t);
         m.optLogDriveH[2 * t + (m.tabHalfHeight(t) ? 1 : 0)].userClick();
     }
     EXPECT_EQ(s.tab(0), "0,4,1,36.4,145.6,LP 0/");

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <deque>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <set>
 #include <sstream>
@@ -38,13 +39,19 @@ public:
     Strings shown;                 // every message as "title: text", marked when it is critical or a question
     std::deque<MsgAnswer> answers; // for the questions in order; a question that finds none fails the test
     std::deque<std::optional<std::string>> saveAnswers; // paths the save dialog returns, nothing for Cancel
-    Strings saveDialogs, printed, printerSetups, started, existenceChecks;
+    std::deque<std::optional<std::string>> openAnswers; // paths the open dialog returns, nothing for Cancel
+    Strings saveDialogs, openDialogs, printed, printerSetups, started, existenceChecks;
+    // The files the program wrote and may read, by path; a path in failingWrites refuses with its reason.
+    std::map<std::string, std::string> files, failingWrites;
     std::set<std::string> existingFiles, unstartable;
     int ended = 0;
 
     MsgAnswer messageBox(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title) override {
         const char* mark = icon == MsgIcon::None ? "" : icon == MsgIcon::Critical ? " (critical)" : " (icon)";
-        shown.push_back(title + mark + (buttons == MsgButtons::YesNo ? " (yes/no)" : "") + ": " + text);
+        const char* choice = buttons == MsgButtons::YesNo         ? " (yes/no)"
+                             : buttons == MsgButtons::YesNoCancel ? " (yes/no/cancel)"
+                                                                  : "";
+        shown.push_back(title + mark + choice + ": " + text);
         if (buttons == MsgButtons::Ok)
             return MsgAnswer::Ok;
         if (answers.empty())
@@ -62,6 +69,31 @@ public:
         if (!saveAnswers.empty())
             saveAnswers.pop_front();
         return answer;
+    }
+    std::optional<std::string> openFileName(const std::string& filter) override {
+        openDialogs.push_back(filter);
+        if (openAnswers.empty())
+            ADD_FAILURE() << "open dialog without a queued answer";
+        const std::optional<std::string> answer = openAnswers.empty() ? std::nullopt : openAnswers.front();
+        if (!openAnswers.empty())
+            openAnswers.pop_front();
+        return answer;
+    }
+    std::string writeFile(const std::string& path, const std::string& content) override {
+        if (const auto failure = failingWrites.find(path); failure != failingWrites.end())
+            return failure->second;
+        files[path] = content;
+        return {};
+    }
+    std::string readFile(const std::string& path, std::string& content, std::int64_t limit) override {
+        content.clear();
+        const auto file = files.find(path);
+        if (file == files.end())
+            return "the file does not exist";
+        if (static_cast<std::int64_t>(file->second.size()) > limit)
+            return "it is larger than the limit";
+        content = file->second;
+        return {};
     }
     void printWindow(const std::string& window) override { printed.push_back(window); }
     void printerSetup(const std::string& window) override { printerSetups.push_back(window); }
@@ -201,12 +233,12 @@ private:
                 m.cmbNumRdSets.addItem(w[1]);
             pick(m.cmbNumRdSets, w[1]);
         } else if (w[0] == "tab") {
-            m.SSTab1.setTab(i);
+            m.SSTab1.userSelectTab(i);
         } else if (w[0] == "spare") {
-            m.SSTab1.setTab(i);
+            m.SSTab1.userSelectTab(i);
             m.optLocHotSpr[2 * i].userClick();
         } else if (w[0] == "delete") {
-            m.SSTab1.setTab(i);
+            m.SSTab1.userSelectTab(i);
             host.answers.push_back(answer);
             m.cmdClearOne.userClick();
         } else if (w[0] == "clear") {

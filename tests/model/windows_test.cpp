@@ -189,6 +189,50 @@ TEST(Menus, EmailAndExitWithTheReportAndTheGraphicOpen) {
     EXPECT_EQ(s.host.ended, 1);
 }
 
+// The close box of the window frame: the main window's is Exit; another window's unloads only that
+// window. The program ends once its last window is gone, in any order.
+TEST(CloseBox, MainWindowExitsOthersUnload) {
+    test::Session s(6);
+    MainForm& m = s.main();
+    m.cmdDataReport.userClick();
+    s.program.closeRequested(*s.program.frmLogicalDriveDisplay());
+    s.program.settle();
+    EXPECT_EQ(s.program.frmLogicalDriveDisplay(), nullptr);
+    EXPECT_FALSE(s.program.ended());
+    s.program.closeRequested(m);
+    EXPECT_TRUE(s.program.loadedForms().empty());
+    EXPECT_EQ(s.host.ended, 1);
+    s.program.settle();
+    EXPECT_EQ(s.host.ended, 1);
+}
+
+TEST(CloseBox, LastWindowGoneEndsTheProgram) {
+    test::TestHost host;
+    Program program(host);
+    program.Main();
+    program.closeRequested(*program.frmSelectController());
+    program.settle();
+    EXPECT_FALSE(program.ended()) << "the splash still shows";
+    program.closeRequested(*program.frmSplash());
+    program.settle();
+    EXPECT_TRUE(program.ended());
+    EXPECT_EQ(host.ended, 1);
+}
+
+// The selection window closed behind the splash: when the splash hands over there is nothing left
+// to show, and the program ends instead of running on without a window.
+TEST(CloseBox, SelectionClosedBehindTheSplash) {
+    test::TestHost host;
+    Program program(host);
+    program.Main();
+    program.closeRequested(*program.frmSelectController());
+    program.settle();
+    program.advance(5000);
+    program.settle();
+    EXPECT_TRUE(program.loadedForms().empty());
+    EXPECT_TRUE(program.ended());
+}
+
 // Values by their names: "PATH" of the tool's own key, "MSINFO" of the shared tools' location.
 class FakeRegistry : public Registry {
 public:

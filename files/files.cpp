@@ -1,0 +1,72 @@
+#include "files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace spindex::files {
+
+namespace {
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// "1 MiB" for the limits the program uses, plain bytes otherwise.
+std::string sizeText(std::int64_t bytes) {
+    constexpr std::int64_t MiB = 1024 * 1024;
+    if (bytes % MiB == 0)
+        return std::to_string(bytes / MiB) + " MiB";
+    return std::to_string(bytes) + " bytes";
+}
+} // namespace
+
+std::string writeWhole(const std::string& path, const std::string& content) {
+    const QFileInfo target(qt(path));
+    if (path.empty())
+        return "no file name was given";
+    if (!target.absoluteDir().exists())
+        return "the folder does not exist";
+    if (target.isDir())
+        return "it is a folder";
+    // A file its owner made read-only stays as it is, also for an administrator whom the system
+    // would let replace it.
+    if (target.exists() && !(target.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)))
+        return "no permission to write it";
+    QSaveFile file(target.filePath());
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString().toStdString();
+    const auto size = static_cast<qint64>(content.size());
+    if (file.write(content.data(), size) != size) {
+        const std::string reason = file.errorString().toStdString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString().toStdString();
+    return {};
+}
+
+std::string readWhole(const std::string& path, std::string& content, std::int64_t limit) {
+    content.clear();
+    const QFileInfo info(qt(path));
+    if (path.empty())
+        return "no file name was given";
+    if (!info.exists())
+        return "the file does not exist";
+    if (info.isDir())
+        return "it is a folder";
+    QFile file(info.filePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return "it cannot be read (" + file.errorString().toStdString() + ")";
+    // A device or pipe may not know its size: read one byte past the limit to tell.
+    const QByteArray bytes = file.read(limit + 1);
+    if (bytes.size() > limit)
+        return "it is larger than " + sizeText(limit);
+    if (file.error() != QFileDevice::NoError)
+        return "it cannot be read (" + file.errorString().toStdString() + ")";
+    content.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
+    return {};
+}
+
+} // namespace spindex::files
