@@ -19,7 +19,7 @@
 #include "mainform.h"
 #include "outputforms.h"
 #include "smallforms.h"
-#include "windows.h"
+#include "windowclasses.h"
 
 namespace spindex::ui {
 
