@@ -33,6 +33,8 @@ bool Form::reachable(const Control& control, std::string* why) const {
             return fail("control " + control.name + " is on tab " + std::to_string(c->tabPage) +
                         ", not the current tab");
     }
+    if (const Control* cover = coveredBy(control))
+        return fail("control " + control.name + " is covered by " + cover->name);
     return true;
 }
 

@@ -33,6 +33,9 @@ public:
     // current page of its tab control.
     bool reachable(const Control& control, std::string* why = nullptr) const;
 
+    // The control lying over this one that keeps the mouse from it, if any (an opaque shape).
+    virtual const Control* coveredBy(const Control&) const { return nullptr; }
+
 protected:
     template <class C> C& add(C& control, Control* container = nullptr, int tabPage = -1) {
         control.container = container;

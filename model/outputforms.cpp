@@ -136,6 +136,20 @@ void GraphicForm::imgLgcDrv_DragDrop(int index, Image& source) {
     source.picture = imgHold.picture;
 }
 
+const Control* GraphicForm::coveredBy(const Control& control) const {
+    if (control.kind != ControlKind::Image)
+        return nullptr;
+    const Geometry& icon = static_cast<const Image&>(control).geometry;
+    const int x = icon.left + icon.width / 2;
+    const int y = icon.top + icon.height / 2;
+    for (const Shape& cage : StorageCage) {
+        const Geometry& g = cage.geometry;
+        if (cage.visible && cage.opaque && x >= g.left && x < g.left + g.width && y >= g.top && y < g.top + g.height)
+            return &cage;
+    }
+    return nullptr;
+}
+
 void GraphicForm::mnuPrintGraphics_Click() {
     program.host.printWindow(name);
 }
