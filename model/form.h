@@ -33,6 +33,9 @@ public:
     // current page of its tab control.
     bool reachable(const Control& control, std::string* why = nullptr) const;
 
+    // A key pressed while the window has the focus; only the splash screen reacts to keys.
+    virtual void userKeyPress() {}
+
     // The control lying over this one that keeps the mouse from it, if any (an opaque shape).
     virtual const Control* coveredBy(const Control&) const { return nullptr; }
 
