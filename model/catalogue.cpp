@@ -122,7 +122,7 @@ const ControllerRecord* findController(int id) {
     const auto& catalogue = controllerCatalogue();
     if (id < 1 || id > static_cast<int>(catalogue.size()))
         return nullptr;
-    return &catalogue[static_cast<size_t>(id - 1)];
+    return &catalogue[id - 1];
 }
 
 const std::vector<DriveSize>& driveSizes() {

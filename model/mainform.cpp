@@ -100,7 +100,7 @@ void MainForm::createControls() {
     for (int t = 0; t < Sets; ++t) {
         SSTab1.tabCaption[t] = "Logical Drive " + std::to_string(t);
         for (int k = 0; k < SetFields; ++k) {
-            add(Label8[at(t, SetFields, k)], &SSTab1, t).caption = FieldCaptions[static_cast<std::size_t>(k)];
+            add(Label8[at(t, SetFields, k)], &SSTab1, t).caption = FieldCaptions[k];
             add(Text1[at(t, SetFields, k)], &SSTab1, t).locked = true;
         }
         add(Line1[t], &SSTab1, t);

@@ -96,13 +96,13 @@ void GraphicForm::Form_Load() {
             cage.geometry.height = 381 * slots;
             lnChannel[cu].visible = txtChannel[cu].visible = true;
             for (int j = 0; j < SlotsPerChannel; ++j) {
-                Image& icon = imgLgcDrv[static_cast<size_t>(SlotsPerChannel * c + j)];
+                Image& icon = imgLgcDrv[SlotsPerChannel * c + j];
                 icon.visible = j <= slots - 1;
                 if (icon.visible)
                     icon.picture = EmptySlotIcon;
             }
             for (int j = 0; j < SlotsPerChannel - 1; ++j)
-                Line2[static_cast<size_t>((SlotsPerChannel - 1) * c + j)].visible = j <= slots - 2;
+                Line2[(SlotsPerChannel - 1) * c + j].visible = j <= slots - 2;
         } else {
             cage.opaque = true;
             lnChannel[cu].visible = txtChannel[cu].visible = false;
@@ -130,7 +130,7 @@ void GraphicForm::place(const std::array<int, 8>& drivesPerSet) {
 }
 
 void GraphicForm::imgLgcDrv_DragDrop(int index, Image& source) {
-    Image& target = imgLgcDrv[static_cast<size_t>(index)];
+    Image& target = imgLgcDrv[index];
     imgHold.picture = target.picture;
     target.picture = source.picture;
     source.picture = imgHold.picture;

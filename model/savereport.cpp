@@ -13,11 +13,11 @@ report::ReportInput reportInput(const MainForm& main) {
         input.totalValues[k] = main.txtSumTotals[k].text();
     }
     for (int t = 0; t < MainForm::Sets; ++t) {
-        report::SetRecord& set = input.sets[static_cast<std::size_t>(t)];
+        report::SetRecord& set = input.sets[t];
         for (int k = 0; k < MainForm::SetFields; ++k) {
             const auto field = static_cast<MainForm::SetField>(k);
-            set.labels[static_cast<std::size_t>(k)] = main.tabFieldLabel(t, field).caption;
-            set.values[static_cast<std::size_t>(k)] = main.tabField(t, field).text();
+            set.labels[k] = main.tabFieldLabel(t, field).caption;
+            set.values[k] = main.tabField(t, field).text();
         }
         set.halfHeight = main.tabHalfHeight(t);
     }

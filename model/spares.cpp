@@ -35,7 +35,7 @@ std::optional<int> countOf(const std::string& text) {
 
 void MainForm::optLocHotSpr_Click(int index) {
     const int t = index / 2;
-    const bool yes = &optLocHotSpr[static_cast<std::size_t>(index)] == &tabSpareOption(t, true);
+    const bool yes = &optLocHotSpr[index] == &tabSpareOption(t, true);
     if (yes) {
         if (tabDriveSize(t).text().empty()) {
             tabSpareOption(t, false).setValue(true);
@@ -135,7 +135,7 @@ void MainForm::optLogDriveH_Click(int index) {
     }
     // The height of a set stays as it was added: the user's click is undone.
     const int t = SSTab1.tab();
-    const bool clickedHalfHeight = &optLogDriveH[static_cast<std::size_t>(index)] == &tabHeightOption(t, true);
+    const bool clickedHalfHeight = &optLogDriveH[index] == &tabHeightOption(t, true);
     LogDrvHUser = False;
     tabHeightOption(t, !clickedHalfHeight).setValue(true);
     LogDrvHUser = True;

@@ -93,7 +93,7 @@ void MainForm::ReserveSpanLogDrives() {
     LogDrivesAvail -= extraLogicalDrives(cmbRaidLevel.text(), cmbNumSpans.text());
     if (LogDrivesAvail != 8)
         for (int t = 7; t >= static_cast<int>(LogDrivesAvail) && t >= 0; --t)
-            SSTab1.tabEnabled[static_cast<std::size_t>(t)] = false;
+            SSTab1.tabEnabled[t] = false;
 }
 
 void MainForm::ReleaseSpanLogDrives() {
@@ -106,7 +106,7 @@ void MainForm::ReleaseSpanLogDrives() {
         return;
     LogDrivesAvail += extra;
     for (int t = 0; t < static_cast<int>(LogDrivesAvail) && t < Sets; ++t)
-        SSTab1.tabEnabled[static_cast<std::size_t>(t)] = true;
+        SSTab1.tabEnabled[t] = true;
 }
 
 void MainForm::moveSet(int from, int to) {
@@ -187,7 +187,7 @@ void MainForm::cmdDisplayGraphic_Click() {
         const auto count = parseNumber(tabDrives(t).text());
         const auto spans = parseNumber(tabSpans(t).text());
         // A tab without a number of drives counts as a set of no drives.
-        drives[static_cast<std::size_t>(t)] = count ? static_cast<int>(roundHalfEven(*count * spans.value_or(0))) : 0;
+        drives[t] = count ? static_cast<int>(roundHalfEven(*count * spans.value_or(0))) : 0;
     }
     graphic.place(drives);
 }
