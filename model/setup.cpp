@@ -22,7 +22,7 @@ void MainForm::SetupController(std::int16_t id) {
     if (!record)
         return;
     auto selectPreset = [&](int i) {
-        if (const auto& preset = record->storagePreset[static_cast<size_t>(i)])
+        if (const auto& preset = record->storagePreset[i])
             cmbStorageSel[i].setListIndex(*preset);
     };
     for (int i = 0; i < Channels; ++i) {
@@ -79,7 +79,7 @@ void MainForm::mnuRules_Click(int index) {
         item.checked = false;
     mnuRules[index].checked = true;
     RuleSet = static_cast<std::int16_t>(index);
-    lblRule.caption = RuleLabels[static_cast<size_t>(index)];
+    lblRule.caption = RuleLabels[index];
 }
 
 void MainForm::mnuClose_Click() {

@@ -20,7 +20,7 @@
 #include "manualwindow.h"
 #include "outputforms.h"
 #include "smallforms.h"
-#include "windows.h"
+#include "windowclasses.h"
 
 namespace spindex::ui {
 
@@ -35,11 +35,6 @@ QString qtFilter(const std::string& filter) {
 
 Session::Session(QString programFolder, QObject* parent) : QObject(parent) {
     m_program = std::make_unique<spindex::Program>(*this, programFolder.toStdString());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        m_program->screenWidth = qRound(area.width() * 1440.0 / screen->logicalDotsPerInchX());
-        m_program->screenHeight = qRound(area.height() * 1440.0 / screen->logicalDotsPerInchY());
-    }
     m_splashTimer.setSingleShot(true);
     connect(&m_splashTimer, &QTimer::timeout, this, [this] {
         m_program->timerFired();

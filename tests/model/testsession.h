@@ -188,7 +188,7 @@ public:
     std::string tab(int t) {
         std::string text;
         for (int k = 0; k < 5; ++k)
-            text += main().field(t, k).text() + ",";
+            text += main().Text1[5 * t + k].text() + ",";
         return text + (main().tabHalfHeight(t) ? "HH " : "LP ") + main().txtLocSpr[2 * t].text() + "/" +
                main().txtLocSpr[2 * t + 1].text();
     }
@@ -266,9 +266,9 @@ private:
             m.cmbStorageSel[i].userPick(std::stoi(w[2]));
         } else if (w[0] == "empty") {
             for (int k = 0; k < 5; ++k)
-                m.field(i, k).setText("");
+                m.Text1[5 * i + k].setText("");
         } else if (w[0] == "field") {
-            m.field(i, std::stoi(w[2])).setText(w[3]);
+            m.Text1[5 * i + std::stoi(w[2])].setText(w[3]);
         } else {
             ADD_FAILURE() << "no such command: " << w[0];
         }
