@@ -1,9 +1,11 @@
 // The manual's pictures: spindex-screenshots, run as the build runs it, writes one picture of each
-// window the manual shows, each a real picture of a window and not an empty frame.
+// window the manual shows, each a real picture of a window and not an empty frame; the manual shows
+// every picture, and no picture that the tool does not take.
 
 #include <QDir>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -12,6 +14,7 @@ class ScreenshotsTest : public QObject {
     Q_OBJECT
 private slots:
     void onePictureOfEachWindow();
+    void manualShowsEachPicture();
     void wrongCommandLine();
 };
 
@@ -47,6 +50,18 @@ void ScreenshotsTest::onePictureOfEachWindow() {
                 colours.insert(picture.pixel(x, y));
         QVERIFY2(colours.size() >= 8, qPrintable(QStringLiteral("%1 has %2 colours").arg(name).arg(colours.size())));
     }
+}
+
+void ScreenshotsTest::manualShowsEachPicture() {
+    QFile manual(QStringLiteral(SPINDEX_MANUAL));
+    QVERIFY(manual.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(manual.readAll());
+    QStringList shown;
+    const QRegularExpression picture(QStringLiteral(R"(!\[[^\]]*\]\(images/([^)]+)\))"));
+    for (const QRegularExpressionMatch& m : picture.globalMatch(text))
+        shown << m.captured(1);
+    QCOMPARE(shown, (QStringList{"splash.png", "select.png", "main.png", "spares.png", "report.png", "graphic.png",
+                                 "about.png"}));
 }
 
 void ScreenshotsTest::wrongCommandLine() {
