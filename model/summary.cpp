@@ -88,14 +88,14 @@ PlanSummary planSummary(const MainForm& main) {
             continue;
         SetSummary set;
         set.set = t;
-        set.level = main.field(t, 0).text();
-        set.drivesPerSpan = numberIn(main.field(t, 1).text());
-        set.spans = numberIn(main.field(t, 2).text());
-        set.driveSize = main.field(t, 3).text();
+        set.level = main.tabLevel(t).text();
+        set.drivesPerSpan = numberIn(main.tabDrives(t).text());
+        set.spans = numberIn(main.tabSpans(t).text());
+        set.driveSize = main.tabDriveSize(t).text();
         set.halfHeight = main.tabHalfHeight(t);
         set.drives = set.drivesPerSpan * set.spans;
         set.rawGB = set.drives * numberIn(set.driveSize);
-        set.usableGB = numberIn(main.field(t, 4).text());
+        set.usableGB = numberIn(main.tabCapacity(t).text());
         set.efficiency = efficiencyPercent(set.usableGB, set.rawGB);
         const auto* row = std::find_if(std::begin(FaultTolerances), std::end(FaultTolerances),
                                        [&](const FaultTolerance& r) { return set.level == r.level; });
@@ -103,7 +103,7 @@ PlanSummary planSummary(const MainForm& main) {
             set.survivesAtLeast = failures(row->atLeast, set.drivesPerSpan, set.spans);
             set.survivesAtMost = failures(row->atMost, set.drivesPerSpan, set.spans);
         }
-        set.localSpare = main.optLocHotSpr[static_cast<size_t>(2 * t)].value();
+        set.localSpare = main.tabHasLocalSpare(t);
 
         ++total.sets;
         total.drives += set.drives;

@@ -16,9 +16,7 @@ SummaryForm::SummaryForm(Program& program) : Form(program, "frmSummary", "Plan S
     mnuClose.onClick = [this] { mnuClose_Click(); };
 }
 
-void SummaryForm::Form_Load() {
-    centre();
-}
+void SummaryForm::Form_Load() {}
 
 void SummaryForm::mnuSaveCsv_Click() {
     const MainForm* main = program.frmSpindex();
