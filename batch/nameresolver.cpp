@@ -19,17 +19,9 @@ const std::array<const char*, 3> GlobalVariables{"ControllerType", "ChannelSlots
 const std::array<const char*, 9> MainVariables{"MaxSlots",          "LogDrivesAvail", "LPSlotsUsed",
                                                "LogDrvHUser",       "SuppressCalc",   "FormLoading",
                                                "RaidLevelChanging", "ClearAllNoAsk",  "RuleSet"};
+// Values read from the whole plan (while the main window is loaded).
+const std::array<const char*, 1> PlanValues{"PlanSummary"};
 const std::array<const char*, 4> WindowProperties{"loaded", "visible", "caption", "lines"};
-
-// The window's control of that name. The windows' own index is searched first; the list of controls
-// too, for a control whose name was given after the window had registered it.
-Control* findControl(const Form& form, const std::string& name) {
-    if (Control* control = form.control(name))
-        return control;
-    const auto& controls = form.controls();
-    const auto it = std::find_if(controls.begin(), controls.end(), [&](const Control* c) { return c->name == name; });
-    return it == controls.end() || name.empty() ? nullptr : *it;
-}
 
 bool isWindowName(const std::string& name) {
     const auto& names = Program::formNames();
@@ -45,17 +37,17 @@ bool equalsIgnoringCase(const std::string& a, const char* b) {
 
 // A variable named by the text (with its index for the arrays), or nothing; error tells why a
 // variable that was found cannot be read.
-std::optional<Reference> variable(const Program& program, const std::string& text, bool mainPrefix,
-                                  std::string& error) {
+std::optional<Reference> variable(Program& program, const std::string& text, bool mainPrefix, std::string& error) {
     std::string base = text;
     int index = -1;
     const bool indexed = splitIndex(text, base, index);
     const bool global = std::find(GlobalVariables.begin(), GlobalVariables.end(), base) != GlobalVariables.end();
-    const bool local = std::find(MainVariables.begin(), MainVariables.end(), base) != MainVariables.end();
+    const bool plan = std::find(PlanValues.begin(), PlanValues.end(), base) != PlanValues.end();
+    const bool local = plan || std::find(MainVariables.begin(), MainVariables.end(), base) != MainVariables.end();
     if (!global && !local)
         return std::nullopt;
-    if (global && mainPrefix)
-        return std::nullopt; // the globals belong to no window
+    if ((global || plan) && mainPrefix)
+        return std::nullopt; // the globals and the plan's values belong to no window
     Reference ref;
     ref.kind = Reference::Kind::Variable;
     ref.variable = base;
@@ -91,7 +83,7 @@ bool splitIndex(const std::string& name, std::string& base, int& index) {
     return true;
 }
 
-std::optional<Reference> resolve(const Program& program, const std::string& name, std::string& error) {
+std::optional<Reference> resolve(Program& program, const std::string& name, std::string& error) {
     if (name.empty()) {
         error = "empty name";
         return std::nullopt;
@@ -151,7 +143,7 @@ std::optional<Reference> resolve(const Program& program, const std::string& name
         error = "window " + window + " is not loaded";
         return std::nullopt;
     }
-    ref.control = findControl(*ref.form, controlName);
+    ref.control = controlName.empty() ? nullptr : ref.form->control(controlName);
     if (!ref.control) {
         error = "unknown control " + (rest.size() == name.size() ? controlName : window + "." + controlName);
         return std::nullopt;
@@ -159,7 +151,7 @@ std::optional<Reference> resolve(const Program& program, const std::string& name
     return ref;
 }
 
-std::optional<Reference> resolveControl(const Program& program, const std::string& name, std::string& error) {
+std::optional<Reference> resolveControl(Program& program, const std::string& name, std::string& error) {
     std::optional<Reference> ref = resolve(program, name, error);
     if (!ref)
         return std::nullopt;
@@ -174,7 +166,7 @@ std::optional<Reference> resolveControl(const Program& program, const std::strin
     return std::nullopt;
 }
 
-Form* resolveLoadedWindow(const Program& program, const std::string& name, std::string& error) {
+Form* resolveLoadedWindow(Program& program, const std::string& name, std::string& error) {
     if (!isWindowName(name)) {
         error = "unknown window " + name;
         return nullptr;

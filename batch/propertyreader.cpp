@@ -7,6 +7,7 @@
 #include "mainform.h"
 #include "outputforms.h"
 #include "program.h"
+#include "summary.h"
 
 namespace spindex::batch {
 
@@ -186,6 +187,8 @@ Value variableValue(const Program& program, const Reference& ref) {
     const MainForm* main = program.frmSpindex();
     if (!main)
         return std::nullopt;
+    if (v == "PlanSummary")
+        return summaryJson(*main).dump();
     const std::pair<const char*, std::int16_t> flags[] = {{"LogDrvHUser", main->LogDrvHUser},
                                                           {"SuppressCalc", main->SuppressCalc},
                                                           {"FormLoading", main->FormLoading},

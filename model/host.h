@@ -1,7 +1,7 @@
 #pragma once
 
 // What the program asks of its surroundings: message boxes, the file dialogs, reading and writing
-// files, printing and starting another program. The window build implements it with real dialogs;
+// files, printing, starting another program and showing the manual. The window build implements it with real dialogs;
 // the batch tool and the tests implement it with scripted answers.
 
 #include <cstdint>
@@ -33,6 +33,9 @@ public:
     // Starts a program in a normal window; false when it cannot be started.
     virtual bool startProgram(const std::string& path) = 0;
     virtual bool fileExists(const std::string& path) = 0;
+    // Shows a document (the manual) in a window of its own, beside the program's windows. Empty on
+    // success, else the reason in words for the user.
+    virtual std::string showDocument(const std::string& path) = 0;
     virtual void programEnded() = 0;
 };
 

@@ -3,6 +3,7 @@
 #include "mainform.h"
 #include "outputforms.h"
 #include "smallforms.h"
+#include "summaryform.h"
 
 namespace spindex {
 
@@ -18,21 +19,41 @@ void Program::Main() {
 
 const std::vector<std::string>& Program::formNames() {
     static const std::vector<std::string> names{
-        "frmSplash", "frmSelectController", "frmSpindex", "frmLogicalDriveDisplay", "frmGraphic", "frmAbout"};
+        "frmSplash", "frmSelectController", "frmSpindex", "frmLogicalDriveDisplay", "frmGraphic",
+        "frmAbout",  "frmSummary"};
     return names;
 }
 
-Form* Program::form(const std::string& name) const {
+std::vector<Form*> Program::windowSlots() const {
+    return {m_splash.get(),  m_select.get(), m_main.get(),   m_report.get(),
+            m_graphic.get(), m_about.get(),  m_summary.get()};
+}
+
+Form* Program::form(const std::string& name) {
     for (Form* f : loadedForms())
         if (f->name == name)
             return f;
     return nullptr;
 }
 
-std::vector<Form*> Program::loadedForms() const {
+const Form* Program::form(const std::string& name) const {
+    for (const Form* f : loadedForms())
+        if (f->name == name)
+            return f;
+    return nullptr;
+}
+
+std::vector<Form*> Program::loadedForms() {
     std::vector<Form*> forms;
-    for (Form* f : std::initializer_list<Form*>{m_splash.get(), m_select.get(), m_main.get(), m_report.get(),
-                                                m_graphic.get(), m_about.get()})
+    for (Form* f : windowSlots())
+        if (f)
+            forms.push_back(f);
+    return forms;
+}
+
+std::vector<const Form*> Program::loadedForms() const {
+    std::vector<const Form*> forms;
+    for (const Form* f : windowSlots())
         if (f)
             forms.push_back(f);
     return forms;
@@ -61,6 +82,9 @@ GraphicForm& Program::loadGraphic() {
 AboutForm& Program::loadAbout() {
     return load(m_about);
 }
+SummaryForm& Program::loadSummary() {
+    return load(m_summary);
+}
 
 void Program::show(Form& form) {
     form.visible = true;
@@ -79,7 +103,7 @@ void Program::unload(Form& form) {
     if (m_focused == &form)
         m_focused = nullptr;
     release(m_splash) || release(m_select) || release(m_main) || release(m_report) || release(m_graphic) ||
-        release(m_about);
+        release(m_about) || release(m_summary);
 }
 
 void Program::focus(Form* form) {

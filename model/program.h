@@ -20,6 +20,7 @@ class MainForm;
 class ReportForm;
 class GraphicForm;
 class AboutForm;
+class SummaryForm;
 class Registry;
 
 class Program {
@@ -32,8 +33,6 @@ public:
     Host& host;
     const std::string programFolder;
     Registry* registry = nullptr; // none on platforms without one
-    int screenWidth = 15360;      // twips
-    int screenHeight = 11520;
 
     // Global variables
     std::int16_t ControllerType = 0;
@@ -44,14 +43,24 @@ public:
     void Main();
 
     // Windows; null while not loaded.
-    SplashForm* frmSplash() const { return m_splash.get(); }
-    SelectControllerForm* frmSelectController() const { return m_select.get(); }
-    MainForm* frmSpindex() const { return m_main.get(); }
-    ReportForm* frmLogicalDriveDisplay() const { return m_report.get(); }
-    GraphicForm* frmGraphic() const { return m_graphic.get(); }
-    AboutForm* frmAbout() const { return m_about.get(); }
-    Form* form(const std::string& name) const;
-    std::vector<Form*> loadedForms() const;
+    SplashForm* frmSplash() { return m_splash.get(); }
+    const SplashForm* frmSplash() const { return m_splash.get(); }
+    SelectControllerForm* frmSelectController() { return m_select.get(); }
+    const SelectControllerForm* frmSelectController() const { return m_select.get(); }
+    MainForm* frmSpindex() { return m_main.get(); }
+    const MainForm* frmSpindex() const { return m_main.get(); }
+    ReportForm* frmLogicalDriveDisplay() { return m_report.get(); }
+    const ReportForm* frmLogicalDriveDisplay() const { return m_report.get(); }
+    GraphicForm* frmGraphic() { return m_graphic.get(); }
+    const GraphicForm* frmGraphic() const { return m_graphic.get(); }
+    AboutForm* frmAbout() { return m_about.get(); }
+    const AboutForm* frmAbout() const { return m_about.get(); }
+    SummaryForm* frmSummary() { return m_summary.get(); }
+    const SummaryForm* frmSummary() const { return m_summary.get(); }
+    Form* form(const std::string& name);
+    const Form* form(const std::string& name) const;
+    std::vector<Form*> loadedForms();
+    std::vector<const Form*> loadedForms() const;
     static const std::vector<std::string>& formNames();
 
     // Loading runs the window's Form_Load the first time it is referred to.
@@ -60,6 +69,7 @@ public:
     ReportForm& loadReport();
     GraphicForm& loadGraphic();
     AboutForm& loadAbout();
+    SummaryForm& loadSummary();
     void show(Form& form);
     void unload(Form& form);
 
@@ -95,7 +105,10 @@ private:
     std::unique_ptr<ReportForm> m_report;
     std::unique_ptr<GraphicForm> m_graphic;
     std::unique_ptr<AboutForm> m_about;
+    std::unique_ptr<SummaryForm> m_summary;
     std::vector<std::unique_ptr<Form>> m_unloaded;
+    // Every window slot, loaded or not, in the order of formNames().
+    std::vector<Form*> windowSlots() const;
     Form* m_focused = nullptr;
     bool m_ended = false;
 };

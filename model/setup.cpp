@@ -1,5 +1,7 @@
 // Controller set-up and the main window's menus.
 
+#include <filesystem>
+
 #include "appinfo.h"
 #include "catalogue.h"
 #include "mainform.h"
@@ -7,6 +9,7 @@
 #include "program.h"
 #include "savereport.h"
 #include "smallforms.h"
+#include "summaryform.h"
 
 namespace spindex {
 
@@ -20,7 +23,7 @@ void MainForm::SetupController(std::int16_t id) {
     if (!record)
         return;
     auto selectPreset = [&](int i) {
-        if (const auto& preset = record->storagePreset[static_cast<size_t>(i)])
+        if (const auto& preset = record->storagePreset[i])
             cmbStorageSel[i].setListIndex(*preset);
     };
     for (int i = 0; i < Channels; ++i) {
@@ -77,11 +80,13 @@ void MainForm::mnuRules_Click(int index) {
         item.checked = false;
     mnuRules[index].checked = true;
     RuleSet = static_cast<std::int16_t>(index);
-    lblRule.caption = RuleLabels[static_cast<size_t>(index)];
+    lblRule.caption = RuleLabels[index];
 }
 
 void MainForm::mnuClose_Click() {
     Program& p = program;
+    if (SummaryForm* summary = p.frmSummary())
+        p.unload(*summary);
     if (AboutForm* about = p.frmAbout())
         p.unload(*about);
     if (GraphicForm* graphic = p.frmGraphic())
@@ -100,6 +105,12 @@ void MainForm::mnuDisplay_Click() {
     cmdDataReport_Click();
 }
 
+// The summary window is one window: a second click shows the one that is open.
+void MainForm::mnuPlanSummary_Click() {
+    SummaryForm& summary = program.loadSummary();
+    program.show(summary);
+}
+
 void MainForm::mnuPrint_Click() {
     // Prints the report exactly as the report window's own Print does.
     cmdDataReport_Click();
@@ -109,6 +120,23 @@ void MainForm::mnuPrint_Click() {
 
 void MainForm::mnuPrintSetup_Click() {
     program.host.printerSetup(name);
+}
+
+std::string manualPath(const std::string& programFolder) {
+    return (std::filesystem::path(programFolder) / appinfo::ManualFromProgramFolder).lexically_normal().string();
+}
+
+void MainForm::mnuManual_Click() {
+    const std::string path = manualPath(program.programFolder);
+    Host& host = program.host;
+    if (!host.fileExists(path)) {
+        host.messageBox("The Spindex manual is not installed. It belongs at " + path, MsgButtons::Ok,
+                        MsgIcon::Exclamation, appinfo::Title);
+        return;
+    }
+    if (const std::string why = host.showDocument(path); !why.empty())
+        host.messageBox("Could not show the manual " + path + ": " + why, MsgButtons::Ok, MsgIcon::Critical,
+                        appinfo::Title);
 }
 
 void MainForm::mnuEmail_Click() {

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "controlbinder.h"
+#include "iconfolder.h"
 #include "mainform.h"
 #include "program.h"
 #include "session.h"
@@ -153,7 +154,7 @@ void SlotIcon::dropEvent(QDropEvent* event) {
 
 GraphicWindow::GraphicWindow(Session& session, spindex::GraphicForm& form, QWidget* owner)
     : FormWindow(session, form, owner), m_serial(nextSerial()),
-      m_pictures(QString::fromStdString(session.program().programFolder)) {
+      m_pictures(iconFolder(QString::fromStdString(session.program().programFolder))) {
     m_area = new CageArea(*this);
     m_area->setFixedSize(twipsX(form.width), twipsY(form.height));
 
@@ -192,7 +193,8 @@ QString GraphicWindow::slotDescription(const spindex::GraphicForm& graphic, int 
                    : QString();
     return QStringLiteral("Logical Drive %1: RAID %2, %3 GB")
         .arg(*set)
-        .arg(QString::fromStdString(main->field(*set, 0).text()), QString::fromStdString(main->field(*set, 3).text()));
+        .arg(QString::fromStdString(main->tabLevel(*set).text()),
+             QString::fromStdString(main->tabDriveSize(*set).text()));
 }
 
 void GraphicWindow::showModel(spindex::Form& form) {

@@ -13,12 +13,15 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "controlbinder.h"
+#include "iconfolder.h"
 #include "program.h"
+#include "summary.h"
 
 namespace spindex::ui {
 
@@ -59,7 +62,7 @@ QIcon noSetIcon() {
 } // namespace
 
 MainWindow::MainWindow(Session& session, spindex::MainForm& form)
-    : FormWindow(session, form), m_pictures(QString::fromStdString(form.program.programFolder)) {
+    : FormWindow(session, form), m_pictures(iconFolder(QString::fromStdString(form.program.programFolder))) {
     menus(*menuBar());
 
     // In reading order: the channels beside the calculator, the commands, the logical-drive tabs,
@@ -99,6 +102,13 @@ MainWindow::MainWindow(Session& session, spindex::MainForm& form)
     setScrolledContent(content, false);
     chainFocus(form);
     describe(form);
+
+    // The plan summary in one line under the window's own controls.
+    m_summaryLine = new QLabel(this);
+    m_summaryLine->setObjectName("summaryLine");
+    m_summaryLine->setContentsMargins(4, 0, 4, 0);
+    statusBar()->addWidget(m_summaryLine, 1);
+    statusBar()->setSizeGripEnabled(false);
 }
 
 void MainWindow::showModel(spindex::Form& form) {
@@ -108,6 +118,7 @@ void MainWindow::showModel(spindex::Form& form) {
     // each tab; a disabled tab greys it with its caption.
     for (int t = 0; t < spindex::MainForm::Sets; ++t)
         m_tabs->setTabIcon(t, m.tabHoldsSet(t) ? m_pictures.setIcon(t) : noSetIcon());
+    m_summaryLine->setText(QString::fromStdString(spindex::summaryStatusLine(spindex::planSummary(m))));
 }
 
 QWidget* MainWindow::widgetOf(const spindex::Control& control) const {
@@ -316,7 +327,7 @@ void MainWindow::menus(QMenuBar& bar) {
     spindex::MainForm& m = static_cast<spindex::MainForm&>(*form());
     ControlBinder& bind = binder();
     QMenu* file = bind.menu(m.mnuFile, bar);
-    for (spindex::MenuItem* item : {&m.mnuSave, &m.mnuDisplay, &m.mnuPrint, &m.mnuPrintSetup})
+    for (spindex::MenuItem* item : {&m.mnuSave, &m.mnuDisplay, &m.mnuPlanSummary, &m.mnuPrint, &m.mnuPrintSetup})
         bind.menuItem(*item, *file);
     file->addSeparator();
     bind.menuItem(m.mnuClose, *file);
@@ -339,6 +350,7 @@ void MainWindow::menus(QMenuBar& bar) {
         bind.menuItem(item, *rules, ruleSets);
 
     QMenu* help = bind.menu(m.mnuHelp, bar);
+    bind.menuItem(m.mnuManual, *help)->setShortcut(QKeySequence(Qt::Key_F1));
     bind.menuItem(m.mnuEmail, *help);
     bind.menuItem(m.mnuAbout, *help);
 }

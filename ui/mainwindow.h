@@ -4,6 +4,7 @@
 #include "formwindow.h"
 #include "mainform.h"
 
+class QLabel;
 class QMenuBar;
 class QTabWidget;
 
@@ -37,6 +38,7 @@ private:
 
     QTabWidget* m_tabs = nullptr;
     DrivePictures m_pictures;
+    QLabel* m_summaryLine = nullptr;
 };
 
 } // namespace spindex::ui

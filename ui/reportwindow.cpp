@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -9,8 +10,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPdfWriter>
 #include <algorithm>
 
+#include "appinfo.h"
 #include "controlbinder.h"
 #include "session.h"
 
@@ -24,9 +27,19 @@ ReportWindow::ReportWindow(Session& session, spindex::ReportForm& form, QWidget*
 
     ControlBinder& bind = binder();
     QMenu* file = bind.menu(form.mnuP, *menuBar());
+    QAction* line = nullptr;
     for (spindex::MenuItem* item :
-         {&form.mnuPrint, &form.mnuPrinterSetup, &form.mnuPtoFile, &form.mnuLine, &form.mnuClose})
-        bind.menuItem(*item, *file);
+         {&form.mnuPrint, &form.mnuPrinterSetup, &form.mnuPtoFile, &form.mnuLine, &form.mnuClose}) {
+        QAction* action = bind.menuItem(*item, *file);
+        if (item->separator() && !line)
+            line = action;
+    }
+    // The PDF is drawn by this window, so its menu item belongs to the window, not to the report's
+    // model; it stands with the other ways out, before the separator.
+    auto* pdfAction = new QAction(tr("Save as PDF..."), file);
+    pdfAction->setObjectName("mnuSavePdf");
+    file->insertAction(line, pdfAction);
+    connect(pdfAction, &QAction::triggered, this, [this] { savePdf(); });
 
     auto* copy = new QAction(this);
     copy->setObjectName("ReportCopy");
@@ -132,6 +145,42 @@ void ReportWindow::print(QPainter& painter) {
     painter.scale(scale, scale);
     paintLines(painter, *device, lines);
     painter.restore();
+}
+
+QByteArray ReportWindow::pdf() {
+    QByteArray bytes;
+    const spindex::ReportForm* shown = report();
+    if (!shown)
+        return bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(QString::fromStdString(shown->caption));
+        writer.setCreator(QString::fromUtf8(spindex::appinfo::Title));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        QPainter painter(&writer);
+        print(painter);
+    }
+    return bytes;
+}
+
+void ReportWindow::savePdf() {
+    spindex::ReportForm* shown = report();
+    if (!shown)
+        return;
+    m_session.act(*shown, [this] {
+        const std::optional<std::string> path = m_session.saveFileName("PDF Files (*.pdf)|*.pdf", "pdf");
+        if (!path || path->empty())
+            return;
+        const QByteArray bytes = pdf();
+        const std::string error =
+            m_session.writeFile(*path, std::string(bytes.constData(), static_cast<size_t>(bytes.size())));
+        if (!error.empty())
+            m_session.messageBox("Could not save the report to " + *path + ": " + error, spindex::MsgButtons::Ok,
+                                 spindex::MsgIcon::Critical, spindex::appinfo::Title);
+    });
 }
 
 } // namespace spindex::ui

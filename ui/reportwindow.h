@@ -15,6 +15,7 @@
 #include "formwindow.h"
 #include "outputforms.h"
 
+class QByteArray;
 class QLabel;
 class QPaintDevice;
 
@@ -38,6 +39,11 @@ public:
     QString copiedText() const;
 
     void print(QPainter& painter) override;
+    // The report as a PDF document: the same drawing as the printout, on an A4 page, its fonts
+    // embedded.
+    QByteArray pdf();
+    // "Save as PDF...": asks for the file and writes the PDF there; a failure is reported to the user.
+    void savePdf();
 
     // The report's font at a size, as both the window and the printout use it.
     static QFont reportFont(int points, bool emphasis);

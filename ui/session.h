@@ -26,6 +26,7 @@
 namespace spindex::ui {
 
 class FormWindow;
+class ManualWindow;
 
 class Session : public QObject, public spindex::Host {
     Q_OBJECT
@@ -48,6 +49,8 @@ public:
     void sync();
 
     FormWindow* windowFor(const spindex::Form& form) const;
+    // The manual's window, once it has been shown.
+    ManualWindow* manualWindow() const { return m_manual.get(); }
     // A modal dialog of ours is up: focus changes it causes are not the user's.
     bool inDialog() const { return m_dialogs > 0; }
 
@@ -77,6 +80,7 @@ public:
     void printerSetup(const std::string& window) override;
     bool startProgram(const std::string& path) override;
     bool fileExists(const std::string& path) override;
+    std::string showDocument(const std::string& path) override;
     void programEnded() override;
 
 signals:
@@ -93,6 +97,7 @@ private:
     void release(FormWindow& window);
 
     std::unique_ptr<spindex::Program> m_program;
+    std::unique_ptr<ManualWindow> m_manual; // once the user has asked for it
     std::map<const spindex::Form*, FormWindow*> m_windows;
     std::vector<QPointer<FormWindow>> m_released; // let go of during a nested event loop
     QTimer m_splashTimer;

@@ -8,3 +8,4 @@
 #include "reportwindow.h"
 #include "selectwindow.h"
 #include "splashwindow.h"
+#include "summarywindow.h"

@@ -1,0 +1,354 @@
+// The plan summary as a user meets it: the main window's status line after each action, the
+// "Plan Summary" window opened from the File menu (its table, live, sorted with the total row last,
+// rows copied with Ctrl+C, saved as CSV, closed with Escape), and the report saved as a PDF whose
+// text a PDF reader finds.
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "guitest.h"
+#include "mainform.h"
+#include "program.h"
+#include "reportwindow.h"
+#include "summaryform.h"
+#include "summarywindow.h"
+
+using spindex::ui::ReportWindow;
+using spindex::ui::SummaryWindow;
+
+namespace {
+const QString Dot = QString::fromUtf8(" \u00b7 ");
+const QString Dash = QString::fromUtf8(" \u2013 ");
+
+// The output of a poppler tool on a file; a missing tool fails the test that needs it.
+QString popplerOutput(const QString& tool, const QStringList& arguments) {
+    const QString program = QStandardPaths::findExecutable(tool);
+    if (program.isEmpty())
+        return QStringLiteral("MISSING");
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QStringLiteral("FAILED: ") + QString::fromLocal8Bit(process.readAllStandardError());
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+} // namespace
+
+class SummaryWindowTest : public GuiTest {
+    Q_OBJECT
+private slots:
+    void statusLineAfterEveryAction();
+    void summaryWindowFromTheFileMenu();
+    void sortedWithTheTotalLast();
+    void ctrlCCopiesTheSelectedRows();
+    void escapeCloses();
+    void csvThroughTheFileDialog();
+    void reportSavedAsPdf();
+    void failedPdfSaveKeepsTheOldFile();
+
+private:
+    // Osprey with three sets: RAID 5 of 12 x 36.4, RAID 10 of 5 spans of 72.8 and RAID 0 of 3 x 9.1
+    // with a local spare.
+    void startWithThreeSets();
+    SummaryWindow* openSummary();
+    // The cells of a row of the table as the view shows it.
+    static QStringList row(const QTableView& table, int r);
+};
+
+void SummaryWindowTest::startWithThreeSets() {
+    startMainWindow();
+    spindex::MainForm& m = *program().frmSpindex();
+    session->act(m, [&m] {
+        auto pick = [](spindex::ListBox& list, const char* text) { list.userPick(list.indexOf(text)); };
+        pick(m.cmbRaidLevel, "5");
+        pick(m.cmbDriveSize, "36.4");
+        m.cmdAddLogicals.userClick();
+        pick(m.cmbRaidLevel, "10");
+        pick(m.cmbNumSpans, "5");
+        pick(m.cmbDriveSize, "72.8");
+        m.cmdAddLogicals.userClick();
+        pick(m.cmbRaidLevel, "0");
+        pick(m.cmbMaxDrives, "3");
+        pick(m.cmbDriveSize, "9.1");
+        m.cmdAddLogicals.userClick();
+        m.optLocHotSpr[4].userClick();
+    });
+    QCOMPARE(m.txtSumTotals[0].text(), std::string("26"));
+}
+
+SummaryWindow* SummaryWindowTest::openSummary() {
+    main<QAction>("mnuPlanSummary")->trigger();
+    return qobject_cast<SummaryWindow*>(window("frmSummary"));
+}
+
+QStringList SummaryWindowTest::row(const QTableView& table, int r) {
+    QStringList cells;
+    for (int c = 0; c < table.model()->columnCount(); ++c)
+        cells << table.model()->index(r, c).data().toString();
+    return cells;
+}
+
+// One line under the main window's own controls, brought up to date by the user's actions.
+void SummaryWindowTest::statusLineAfterEveryAction() {
+    startMainWindow();
+    auto* line = main<QLabel>("summaryLine");
+    auto* mainWindow = qobject_cast<QMainWindow*>(window("frmSpindex"));
+    QVERIFY(mainWindow->statusBar()->isAncestorOf(line));
+    QVERIFY(line->isVisible());
+    QVERIFY(mainWindow->centralWidget()->geometry().bottom() < mainWindow->statusBar()->geometry().top());
+    QCOMPARE(line->text(),
+             "No RAID sets: 0 drives, 0 spares" + Dot + "0 GB raw, 0 GB usable (0 %)" + Dot + "0 of 48 slots used");
+
+    pick(main<QComboBox>("cmbRaidLevel"), "5");
+    pick(main<QComboBox>("cmbDriveSize"), "36.4");
+    click("cmdAddLogicals");
+    QCOMPARE(line->text(), "1 RAID set: 12 drives, 0 spares" + Dot + "436.8 GB raw, 400.4 GB usable (91.7 %)" + Dot +
+                               "12 of 48 slots used" + Dot + "fewest drive failures a set survives: 1");
+
+    pick(main<QComboBox>("cmbRaidLevel"), "0");
+    pick(main<QComboBox>("cmbMaxDrives"), "3");
+    pick(main<QComboBox>("cmbDriveSize"), "9.1");
+    click("cmdAddLogicals");
+    QCOMPARE(line->text(), "2 RAID sets: 15 drives, 0 spares" + Dot + "464.1 GB raw, 427.7 GB usable (92.2 %)" + Dot +
+                               "15 of 48 slots used" + Dot + "fewest drive failures a set survives: 0");
+}
+
+// A row per set and the total row; the window follows the plan while it is open, and the menu
+// shows the open window again rather than a second one.
+void SummaryWindowTest::summaryWindowFromTheFileMenu() {
+    startWithThreeSets();
+    QCOMPARE(main<QAction>("mnuPlanSummary")->text(), QStringLiteral("Plan S&ummary"));
+    SummaryWindow* summary = openSummary();
+    QVERIFY(summary);
+    QVERIFY(QTest::qWaitForWindowExposed(summary));
+    QCOMPARE(summary->windowTitle(), QStringLiteral("Plan Summary"));
+    QTableView* table = summary->table();
+    QCOMPARE(table->model()->rowCount(), 4);
+    QStringList headers;
+    for (int c = 0; c < table->model()->columnCount(); ++c)
+        headers << table->model()->headerData(c, Qt::Horizontal).toString();
+    QCOMPARE(headers, (QStringList{"Logical Drive", "RAID Level", "Drives", "Spans", "Drive Size", "Height", "Raw GB",
+                                   "Usable GB", "Efficiency", "Failures Survived", "Local Spare"}));
+    QCOMPARE(row(*table, 0), (QStringList{"0", "5", "12", "1", "36.4 GB", "Low Profile", "436.8", "400.4", "91.7 %",
+                                          "1" + Dash + "1", "No"}));
+    QCOMPARE(row(*table, 1), (QStringList{"1", "10", "10", "5", "72.8 GB", "Half Height", "728", "364", "50 %",
+                                          "1" + Dash + "5", "No"}));
+    QCOMPARE(row(*table, 2), (QStringList{"2", "0", "3", "1", "9.1 GB", "Low Profile", "27.3", "27.3", "100 %",
+                                          "0" + Dash + "0", "Yes"}));
+    QCOMPARE(row(*table, 3),
+             (QStringList{"Total", "", "25", "", "", "", "1192.1", "791.7", "66.4 %", "at least 0", "1 spare in all"}));
+    QCOMPARE(find<QLabel>("frmSummary", "lblSlots")->text(),
+             QStringLiteral("Drive slots: 31 of 48 in use, 17 free (low-profile slot units)"));
+
+    // The user goes back to the main window and deletes the RAID 0 set.
+    spindex::MainForm& m = *program().frmSpindex();
+    dog->expect("Are You Sure?", QMessageBox::Yes);
+    QTest::mouseClick(find<QTabWidget>("frmSpindex", "SSTab1")->tabBar(), Qt::LeftButton, {},
+                      find<QTabWidget>("frmSpindex", "SSTab1")->tabBar()->tabRect(2).center());
+    QCOMPARE(m.SSTab1.tab(), 2);
+    click("cmdClearOne");
+    QCOMPARE(window("frmSummary"), summary);
+    QCOMPARE(table->model()->rowCount(), 3);
+    QCOMPARE(row(*table, 2), (QStringList{"Total", "", "22", "", "", "", "1164.8", "764.4", "65.6 %", "at least 1",
+                                          "0 spares in all"}));
+
+    main<QAction>("mnuPlanSummary")->trigger();
+    QCOMPARE(window("frmSummary"), summary);
+    QCOMPARE(program().focused(), static_cast<spindex::Form*>(program().frmSummary()));
+}
+
+// A click on a column heading sorts the sets by that column, either way; the total stays last.
+void SummaryWindowTest::sortedWithTheTotalLast() {
+    startWithThreeSets();
+    SummaryWindow* summary = openSummary();
+    QVERIFY(summary);
+    QTableView* table = summary->table();
+    QHeaderView* header = table->horizontalHeader();
+    auto clickHeading = [header](int column) {
+        QTest::mouseClick(
+            header->viewport(), Qt::LeftButton, {},
+            QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2));
+    };
+    auto order = [table] {
+        QStringList sets;
+        for (int r = 0; r < table->model()->rowCount(); ++r)
+            sets << table->model()->index(r, 0).data().toString();
+        return sets;
+    };
+    QCOMPARE(order(), (QStringList{"0", "1", "2", "Total"}));
+    clickHeading(7); // Usable GB
+    QCOMPARE(header->sortIndicatorSection(), 7);
+    QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    QCOMPARE(order(), (QStringList{"2", "1", "0", "Total"}));
+    clickHeading(7);
+    QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    QCOMPARE(order(), (QStringList{"0", "1", "2", "Total"}));
+    // Failures survived, the fewest first: RAID 0's none, RAID 5's 1 - 1, RAID 10's 1 - 5.
+    clickHeading(9);
+    QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    QCOMPARE(order(), (QStringList{"2", "0", "1", "Total"}));
+    // Drive height: sets of equal height keep their tab order, either way.
+    clickHeading(5);
+    QCOMPARE(order(), (QStringList{"0", "2", "1", "Total"}));
+    clickHeading(5);
+    QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    QCOMPARE(order(), (QStringList{"1", "0", "2", "Total"}));
+}
+
+void SummaryWindowTest::ctrlCCopiesTheSelectedRows() {
+    startWithThreeSets();
+    SummaryWindow* summary = openSummary();
+    QVERIFY(summary);
+    QVERIFY(QTest::qWaitForWindowActive(summary));
+    QTableView* table = summary->table();
+    auto cellCentre = [table](int r) { return table->visualRect(table->model()->index(r, 1)).center(); };
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cellCentre(0));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ControlModifier, cellCentre(2));
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             "0\t5\t12\t1\t36.4 GB\tLow Profile\t436.8\t400.4\t91.7 %\t1" + Dash + "1\tNo\n" +
+                 "2\t0\t3\t1\t9.1 GB\tLow Profile\t27.3\t27.3\t100 %\t0" + Dash + "0\tYes\n");
+
+    // The total row too, in the order the view shows.
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cellCentre(3));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ControlModifier, cellCentre(1));
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             "1\t10\t10\t5\t72.8 GB\tHalf Height\t728\t364\t50 %\t1" + Dash + "5\tNo\n" +
+                 "Total\t\t25\t\t\t\t1192.1\t791.7\t66.4 %\tat least 0\t1 spare in all\n");
+}
+
+void SummaryWindowTest::escapeCloses() {
+    startWithThreeSets();
+    SummaryWindow* summary = openSummary();
+    QVERIFY(summary);
+    QVERIFY(QTest::qWaitForWindowActive(summary));
+    QCOMPARE(find<QAction>("frmSummary", "mnuClose")->text(), QStringLiteral("&Close"));
+    QTest::keyClick(summary->table(), Qt::Key_Escape);
+    QVERIFY(!program().frmSummary());
+    QTRY_VERIFY(!window("frmSummary"));
+    QVERIFY(program().frmSpindex());
+}
+
+// The name typed without extension gets ".csv"; the file is the summary, byte for byte.
+void SummaryWindowTest::csvThroughTheFileDialog() {
+    startWithThreeSets();
+    QVERIFY(openSummary());
+    QTemporaryDir folder;
+    dog->expect("QFileDialog", QMessageBox::NoButton, [&folder](QDialog& dialog) {
+        static_cast<QFileDialog&>(dialog).selectFile(folder.filePath("plan"));
+        dialog.accept();
+    });
+    QCOMPARE(find<QAction>("frmSummary", "mnuSaveCsv")->text(), QStringLiteral("Save as CSV..."));
+    find<QAction>("frmSummary", "mnuSaveCsv")->trigger();
+    QFile saved(folder.filePath("plan.csv"));
+    QVERIFY2(saved.open(QIODevice::ReadOnly), "no summary was saved");
+    QCOMPARE(saved.readAll(), QByteArray("Logical Drive,RAID Level,Drives,Spans,\"Drive Size, GB\",Drive Height,"
+                                         "\"Raw, GB\",\"Usable, GB\",\"Efficiency, %\",Survives at Least,"
+                                         "Survives at Most,Spares\r\n"
+                                         "0,5,12,1,36.4,Low Profile,436.8,400.4,91.7,1,1,0\r\n"
+                                         "1,10,10,5,72.8,Half Height,728,364,50,1,5,0\r\n"
+                                         "2,0,3,1,9.1,Low Profile,27.3,27.3,100,0,0,1\r\n"
+                                         "Total,,25,,,,1192.1,791.7,66.4,0,,1\r\n"));
+}
+
+// "Save as PDF..." beside the report's other ways out: the same drawing as the printout, with its
+// fonts embedded, so that a PDF reader finds the report's text.
+void SummaryWindowTest::reportSavedAsPdf() {
+    startWithThreeSets();
+    click("cmdDataReport");
+    auto* report = qobject_cast<ReportWindow*>(window("frmLogicalDriveDisplay"));
+    QVERIFY(report);
+    QAction* savePdf = find<QAction>("frmLogicalDriveDisplay", "mnuSavePdf");
+    QCOMPARE(savePdf->text(), QStringLiteral("Save as PDF..."));
+    const QList<QAction*> items = find<QMenu>("frmLogicalDriveDisplay", "mnuP")->actions();
+    QCOMPARE(items.indexOf(savePdf), items.indexOf(find<QAction>("frmLogicalDriveDisplay", "mnuPtoFile")) + 1);
+
+    QTemporaryDir folder;
+    QString filter;
+    dog->expect("QFileDialog", QMessageBox::NoButton, [&](QDialog& dialog) {
+        auto& files = static_cast<QFileDialog&>(dialog);
+        filter = files.nameFilters().join(';');
+        files.selectFile(folder.filePath("three sets"));
+        dialog.accept();
+    });
+    savePdf->trigger();
+    QCOMPARE(filter, QStringLiteral("PDF Files (*.pdf)"));
+    const QString path = folder.filePath("three sets.pdf");
+    QFile pdf(path);
+    QVERIFY2(pdf.open(QIODevice::ReadOnly), "no PDF was saved");
+    QVERIFY(pdf.readAll().startsWith("%PDF-"));
+
+    const QString text = popplerOutput("pdftotext", {"-layout", path, "-"});
+    QVERIFY2(text != "MISSING", "pdftotext (poppler-utils) is not installed");
+    QStringList lines;
+    for (const QString& line : text.split('\n'))
+        lines << line.simplified();
+    for (const char* expected : {"Total Number of Drives 26", "GigaBytes Total Usable Drive Space 791.7",
+                                 "Total Number Low Profile Drive Slot 31", "Logical Drive 0", "Raid Level 5",
+                                 "Total Capacity 400.4", "Drive Height Half Height", "Logical Drive 2"})
+        QVERIFY2(lines.contains(QString::fromUtf8(expected)), qPrintable(QString("not in the PDF: ") + expected));
+
+    const QString fonts = popplerOutput("pdffonts", {path});
+    QVERIFY2(fonts != "MISSING", "pdffonts (poppler-utils) is not installed");
+    const QStringList fontLines = fonts.split('\n', Qt::SkipEmptyParts).mid(2);
+    QVERIFY2(!fontLines.isEmpty(), qPrintable(fonts));
+    for (const QString& font : fontLines) {
+        const QStringList columns = font.simplified().split(' ');
+        QVERIFY2(columns.size() >= 5 && columns[columns.size() - 5] == "yes", qPrintable("not embedded: " + font));
+    }
+}
+
+// Saving over a read-only file: the user agrees to replace it, the write is refused, the message
+// says so, and the old file keeps its content.
+void SummaryWindowTest::failedPdfSaveKeepsTheOldFile() {
+    startWithThreeSets();
+    click("cmdDataReport");
+    QVERIFY(window("frmLogicalDriveDisplay"));
+    QTemporaryDir folder;
+    const QString path = folder.filePath("locked.pdf");
+    {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old report");
+    }
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    dog->expect("QFileDialog", QMessageBox::NoButton, [&path](QDialog& dialog) {
+        static_cast<QFileDialog&>(dialog).selectFile(path);
+        // The dialog asks before it replaces a file, while the watchdog is still busy with the
+        // dialog itself: a timer of its own says Yes.
+        QTimer::singleShot(50, [] {
+            auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(question && question->text().contains("already exists"));
+            question->button(QMessageBox::Yes)->click();
+        });
+        dialog.accept();
+    });
+    dog->expect("Could not save the report", QMessageBox::Ok);
+    find<QAction>("frmLogicalDriveDisplay", "mnuSavePdf")->trigger();
+    QCOMPARE(dog->messages().size(), size_t(1));
+    const ModalWatchdog::Message& message = dog->messages().front();
+    QCOMPARE(message.title, QStringLiteral("Spindex"));
+    QCOMPARE(message.icon, QMessageBox::Critical);
+    QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(message.text, "Could not save the report to " + path + ": no permission to write it");
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("old report"));
+}
+
+QTEST_MAIN(SummaryWindowTest)
+#include "summarywindowtest.moc"
