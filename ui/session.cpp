@@ -135,6 +135,10 @@ void Session::releaseUnloaded() {
 }
 
 void Session::release(FormWindow& window) {
+    // The keyboard goes back to the window this one belongs to, as a window manager gives it back
+    // when a dialog closes; without one nothing would have it.
+    if (window.parentWidget() && QApplication::activeWindow() == &window)
+        m_handBack = window.parentWidget();
     window.detach();
     window.hide();
     if (m_nested > 0)
@@ -190,13 +194,17 @@ void Session::sync() {
     } else {
         m_splashTimer.stop();
     }
-    if (spindex::Form* focused = m_program->focused())
+    if (spindex::Form* focused = m_program->focused()) {
         if (FormWindow* window = windowFor(*focused); window && window->isVisible() && !window->isActiveWindow()) {
             window->raise();
             window->activateWindow();
             m_activating = focused;
             m_activationClock.start();
         }
+    } else if (m_handBack && m_handBack->isVisible() && !m_program->ended()) {
+        m_handBack->activateWindow();
+    }
+    m_handBack = nullptr;
     m_syncing = false;
 }
 

@@ -100,6 +100,7 @@ private:
     std::unique_ptr<ManualWindow> m_manual; // once the user has asked for it
     std::map<const spindex::Form*, FormWindow*> m_windows;
     std::vector<QPointer<FormWindow>> m_released; // let go of during a nested event loop
+    QPointer<QWidget> m_handBack;                 // the owner of a closed window that had the keyboard
     QTimer m_splashTimer;
     int m_nested = 0;  // event loops of ours running
     int m_dialogs = 0; // of them, modal dialogs
