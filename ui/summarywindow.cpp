@@ -51,6 +51,14 @@ class RowTable : public QTableView {
 public:
     RowTable(SummaryWindow& window, QWidget* parent) : QTableView(parent), m_window(window) {}
 
+    // The size that shows every column and row: the window opens at it where the screen is large
+    // enough, and the table scrolls where it is not.
+    void setFullSize(const QSize& size) {
+        m_fullSize = size;
+        updateGeometry();
+    }
+    QSize sizeHint() const override { return m_fullSize.isValid() ? m_fullSize : QTableView::sizeHint(); }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override {
         if (event == QKeySequence::Copy) {
@@ -63,6 +71,7 @@ protected:
 
 private:
     SummaryWindow& m_window;
+    QSize m_fullSize;
 };
 
 } // namespace
@@ -122,7 +131,8 @@ void SummaryWindow::showModel(spindex::Form& form) {
                                             spindex::formatNumber(t.maxSlots) + " in use, " +
                                             spindex::formatNumber(t.slotsFree) + " free (low-profile slot units)"));
 
-    // Every column and every row (at most eight sets and the total) shown without scrolling.
+    // Every column and every row (at most eight sets and the total) shown without scrolling where the
+    // screen has the room.
     m_table->resizeColumnsToContents();
     QHeaderView* header = m_table->horizontalHeader();
     int width = 2 * m_table->frameWidth();
@@ -131,7 +141,7 @@ void SummaryWindow::showModel(spindex::Form& form) {
     const int rows = spindex::MainForm::Sets + 1;
     const int height =
         2 * m_table->frameWidth() + header->height() + rows * m_table->verticalHeader()->defaultSectionSize();
-    m_table->setMinimumSize(width, height);
+    static_cast<RowTable*>(m_table)->setFullSize(QSize(width, height));
 }
 
 QString SummaryWindow::selectedRowsText() const {
