@@ -1,7 +1,8 @@
 # make run            installs what is missing, builds and starts Spindex
 # make test           installs what is missing, checks the formatting, builds and runs every test,
-#                     checks the Debian package, then runs the model and batch tests again in a build
-#                     with AddressSanitizer and UndefinedBehaviorSanitizer
+#                     checks the Debian package, then runs every test again, the window tests on the
+#                     offscreen platform included, in a build with AddressSanitizer and
+#                     UndefinedBehaviorSanitizer
 # make package-check  builds the Debian package in the build folder and fails on any lintian error
 # make format         rewrites every tracked C++ file in the style of .clang-format
 # make format-check   lists the tracked C++ files that are not in that style, and fails if there is one
@@ -49,10 +50,11 @@ test: format-check build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) package-check
 	$(MAKE) build-asan
-	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
 
 build-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSPINDEX_SANITIZE=ON -DSPINDEX_BENCHMARKS=OFF -DSPINDEX_GUI=OFF
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSPINDEX_SANITIZE=ON -DSPINDEX_BENCHMARKS=OFF -DSPINDEX_GUI=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
 bench: build

@@ -327,13 +327,14 @@ void MainWindow::menus(QMenuBar& bar) {
     spindex::MainForm& m = static_cast<spindex::MainForm&>(*form());
     ControlBinder& bind = binder();
     QMenu* file = bind.menu(m.mnuFile, bar);
-    for (spindex::MenuItem* item : {&m.mnuSave, &m.mnuDisplay, &m.mnuPlanSummary, &m.mnuPrint, &m.mnuPrintSetup})
-        bind.menuItem(*item, *file);
+    bind.menuItem(m.mnuSave, *file);
+    bind.menuItem(m.mnuDisplay, *file);
+    bind.menuItem(m.mnuPlanSummary, *file);
+    bind.menuItem(m.mnuPrint, *file)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    bind.menuItem(m.mnuPrintSetup, *file);
     file->addSeparator();
-    bind.menuItem(m.mnuClose, *file);
-    findChild<QAction*>(QString::fromStdString(m.mnuPrint.name))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     // Exit ends the program from whichever of its windows has the focus.
-    QAction* exit = findChild<QAction*>(QString::fromStdString(m.mnuClose.name));
+    QAction* exit = bind.menuItem(m.mnuClose, *file);
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     exit->setShortcutContext(Qt::ApplicationShortcut);
 

@@ -19,12 +19,11 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
-#include <unistd.h>
 
 #include "graphicwindow.h"
 #include "guitest.h"
@@ -38,20 +37,6 @@ using spindex::ui::ReportWindow;
 using spindex::ui::SlotIcon;
 
 namespace {
-
-// Sends standard error to a file while it lives.
-struct StderrTo {
-    explicit StderrTo(int file) : saved(dup(2)) {
-        std::fflush(stderr);
-        dup2(file, 2);
-    }
-    ~StderrTo() {
-        std::fflush(stderr);
-        dup2(saved, 2);
-        close(saved);
-    }
-    const int saved;
-};
 
 // The key goes where the keyboard sends it: to the window's focused widget, and up from there.
 void press(QWidget* window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -482,24 +467,18 @@ void DesktopTest::rulesAreOneExclusiveGroup() {
 // the page it sets up is the page of the next printout.
 void DesktopTest::printerSetupWithoutPrinterSetsUpThePdfPage() {
     startWithTypicalSet();
-    QTemporaryFile errors;
-    QVERIFY(errors.open());
+    // Qt's own complaint about a printer that is not a native one is no news to the user.
+    QTest::failOnWarning(QRegularExpression("QPageSetupDialog"));
     bool landscapeOffered = false;
-    {
-        const StderrTo redirect(errors.handle());
-        dog->expect("QPageSetupDialog", QMessageBox::NoButton, [&](QDialog& dialog) {
-            auto* landscape = dialog.findChild<QRadioButton*>("landscape");
-            landscapeOffered = landscape && landscape->isEnabled();
-            if (landscape)
-                landscape->click();
-            dialog.accept();
-        });
-        main<QAction>("mnuPrintSetup")->trigger();
-    }
+    dog->expect("QPageSetupDialog", QMessageBox::NoButton, [&](QDialog& dialog) {
+        auto* landscape = dialog.findChild<QRadioButton*>("landscape");
+        landscapeOffered = landscape && landscape->isEnabled();
+        if (landscape)
+            landscape->click();
+        dialog.accept();
+    });
+    main<QAction>("mnuPrintSetup")->trigger();
     QVERIFY(landscapeOffered);
-    errors.seek(0);
-    const QString said = QString::fromLocal8Bit(errors.readAll());
-    QVERIFY2(!said.contains("QPageSetupDialog"), qPrintable(said));
 
     QPageLayout::Orientation printed = QPageLayout::Portrait;
     dog->expect("QPrintDialog", QMessageBox::NoButton, [&](QDialog& dialog) {
