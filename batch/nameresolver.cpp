@@ -16,9 +16,9 @@ constexpr const char* SelectWindow = "frmSelectController";
 
 // Variables of the program (always there) and of the main window (while it is loaded).
 const std::array<const char*, 3> GlobalVariables{"ControllerType", "ChannelSlots", "LastStorageSel"};
-const std::array<const char*, 9> MainVariables{"MaxSlots",          "LogDrivesAvail", "LPSlotsUsed",
-                                               "LogDrvHUser",       "SuppressCalc",   "FormLoading",
-                                               "RaidLevelChanging", "ClearAllNoAsk",  "RuleSet"};
+const std::array<const char*, 12> MainVariables{"MaxSlots",     "LogDrivesAvail", "LPSlotsUsed",       "LogDrvHUser",
+                                                "SuppressCalc", "FormLoading",    "RaidLevelChanging", "ClearAllNoAsk",
+                                                "RuleSet",      "Plan",           "PlanFile",          "PlanModified"};
 const std::array<const char*, 4> WindowProperties{"loaded", "visible", "caption", "lines"};
 
 // The window's control of that name. The windows' own index is searched first; the list of controls

@@ -10,6 +10,7 @@
 //   cmbRaidLevel                   bare name: a control of frmSpindex, or of frmSelectController for
 //                                  cmbSelectCont and Command1 while that window is loaded
 //   ControllerType, ChannelSlots(2), MaxSlots, frmSpindex.MaxSlots    variables
+//   Plan, PlanFile, PlanModified   the main window's plan (while it is loaded)
 
 #include <optional>
 #include <string>

@@ -6,6 +6,7 @@
 #include "json.h"
 #include "mainform.h"
 #include "outputforms.h"
+#include "planjson.h"
 #include "program.h"
 
 namespace spindex::batch {
@@ -186,6 +187,13 @@ Value variableValue(const Program& program, const Reference& ref) {
     const MainForm* main = program.frmSpindex();
     if (!main)
         return std::nullopt;
+    // The plan: what Save Plan would write now, its file and whether it is modified.
+    if (v == "Plan")
+        return compactJson(savedPlanJson(*main));
+    if (v == "PlanFile")
+        return main->planFile() ? json::string(*main->planFile()) : json::null;
+    if (v == "PlanModified")
+        return json::boolean(main->planModified());
     const std::pair<const char*, std::int16_t> flags[] = {{"LogDrvHUser", main->LogDrvHUser},
                                                           {"SuppressCalc", main->SuppressCalc},
                                                           {"FormLoading", main->FormLoading},

@@ -81,6 +81,9 @@ void MainForm::mnuRules_Click(int index) {
 }
 
 void MainForm::mnuClose_Click() {
+    // A plan never saved exits as it always did; one with a file is not lost unasked.
+    if (!KeepChanges(true))
+        return;
     Program& p = program;
     if (AboutForm* about = p.frmAbout())
         p.unload(*about);
