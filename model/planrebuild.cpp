@@ -90,8 +90,9 @@ private:
         return m.reachable(control, &why) || fail(where + why);
     }
 
-    // A whole-number list (drives, spans) set to the value, as a user picks it.
-    bool pickNumber(ListBox& list, const char* key, std::int64_t value, const std::string& level,
+    // A whole-number list (drives, spans, sets) set to the value, as a user picks it; forLevel names
+    // the level whose rules filled the list.
+    bool pickNumber(ListBox& list, const char* key, std::int64_t value, const std::string& forLevel,
                     const std::string& where) {
         const std::string text = std::to_string(value);
         if (list.text() == text)
@@ -102,7 +103,7 @@ private:
             if (m.reachable(list) && !list.items().empty())
                 offered = " (the list holds " + list.items().front() +
                           (list.items().size() > 1 ? " to " + list.items().back() : "") + ")";
-            return fail(where + key + " " + text + " is not offered for level " + quoted(level) + offered);
+            return fail(where + key + " " + text + " is not offered" + forLevel + offered);
         }
         const size_t before = mark();
         list.userPick(index);
@@ -138,8 +139,8 @@ private:
 
     bool setCalculator(const Inputs& in, const std::string& where) {
         if (!pickText(m.cmbRaidLevel, "level", in.level, ("offered by the " + m_plan.controller).c_str(), where) ||
-            !pickNumber(m.cmbMaxDrives, "drives", in.drives, in.level, where) ||
-            !pickNumber(m.cmbNumSpans, "spans", in.spans, in.level, where) ||
+            !pickNumber(m.cmbMaxDrives, "drives", in.drives, " for level " + quoted(in.level), where) ||
+            !pickNumber(m.cmbNumSpans, "spans", in.spans, " for level " + quoted(in.level), where) ||
             !pickText(m.cmbDriveSize, "driveSize", in.driveSize, "a drive size", where) ||
             !pickHeight(m.optDriveH, in.height, in.driveSize, where))
             return false;
@@ -155,13 +156,17 @@ private:
     // offers every channel is set up; the plan's controller then keeps it through its own set-up.
     bool channelsTheControllerLacks() {
         std::vector<size_t> lacking;
+        bool differs = false;
         for (size_t i = 0; i < m_plan.channels.size(); ++i) {
             const std::string& storage = m_plan.channels[i].storage;
-            if (!m.cmbStorageSel[i].enabled && !storage.empty() && m.cmbStorageSel[i].text() != storage)
-                lacking.push_back(i);
+            if (m.cmbStorageSel[i].enabled || storage.empty())
+                continue;
+            lacking.push_back(i);
+            differs = differs || m.cmbStorageSel[i].text() != storage;
         }
-        if (lacking.empty())
+        if (!differs)
             return true;
+        // The other controller's set-up may reset every channel: all of them are chosen again.
         const int home = m.program.ControllerType;
         const auto& catalogue = controllerCatalogue();
         const ControllerRecord& widest = *std::max_element(
@@ -279,7 +284,7 @@ private:
         const std::string where = "calculator: ";
         if (!setCalculator({c.level, c.drives, c.spans, c.driveSize, c.height}, where))
             return false;
-        return pickNumber(m.cmbNumRdSets, "sets", c.sets, c.level, where);
+        return pickNumber(m.cmbNumRdSets, "sets", c.sets, "", where);
     }
 
     bool rules() {
