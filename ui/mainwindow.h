@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QStringList>
+
 #include "formwindow.h"
 #include "mainform.h"
 
+class QMenu;
 class QMenuBar;
 
 namespace spindex::ui {
@@ -27,9 +30,14 @@ private:
     QWidget* commands();
     QWidget* globalSpare();
     void menus(QMenuBar& bar);
+    // The Recent Plans submenu shows the list as it stands in the settings.
+    void showRecentPlans();
+    void openRecentPlan(QString path);
 
     spindex::MainForm& m_main;
     ControlBinder* m_binder;
+    QMenu* m_recentPlans = nullptr;
+    QStringList m_recentShown;
 };
 
 } // namespace spindex::ui

@@ -18,6 +18,7 @@
 #include "formwindow.h"
 #include "mainform.h"
 #include "outputforms.h"
+#include "recentplans.h"
 #include "smallforms.h"
 #include "windows.h"
 
@@ -53,8 +54,12 @@ Session::~Session() {
     m_windows.clear();
 }
 
-void Session::start() {
-    m_program->Main();
+void Session::start(const QString& plan) {
+    if (plan.isEmpty())
+        m_program->Main();
+    else
+        m_program->MainWithPlan(plan.toStdString());
+    m_program->settle();
     sync();
 }
 
@@ -279,6 +284,10 @@ bool Session::fileExists(const std::string& path) {
 
 void Session::programEnded() {
     emit ended();
+}
+
+void Session::planFileUsed(const std::string& path) {
+    RecentPlans::add(QString::fromStdString(path));
 }
 
 } // namespace spindex::ui
