@@ -1,14 +1,23 @@
-# make run   installs what is missing, builds and starts Spindex
-# make test  installs what is missing, builds and runs every test, then the model and batch tests
-#            again in a build with AddressSanitizer and UndefinedBehaviorSanitizer
+# make run            installs what is missing, builds and starts Spindex
+# make test           installs what is missing, checks the formatting, builds and runs every test,
+#                     checks the Debian package, then runs the model and batch tests again in a build
+#                     with AddressSanitizer and UndefinedBehaviorSanitizer
+# make package-check  builds the Debian package in the build folder and fails on any lintian error
+# make format         rewrites every tracked C++ file in the style of .clang-format
+# make format-check   lists the tracked C++ files that are not in that style, and fails if there is one
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES   := cmake g++ make qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev xvfb xauth
+PACKAGES   := cmake g++ make qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev \
+              xvfb xauth poppler-utils clang-format dpkg-dev file lintian groff-base man-db
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test deps build build-asan bench install clean
+# The C++ files under version control (every one outside git, as in an unpacked source archive).
+CXX_FILES  := $(shell git ls-files -- '*.cpp' '*.h' '*.hpp' '*.cc' 2>/dev/null || \
+                find app batch bench files model report tests tools ui -name '*.cpp' -o -name '*.h' -o -name '*.hpp' -o -name '*.cc')
+
+.PHONY: run test deps build build-asan bench install package-check format format-check clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
@@ -36,8 +45,9 @@ run: build
 	fi
 	$(BUILD)/bin/spindex
 
-test: build
+test: format-check build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(MAKE) package-check
 	$(MAKE) build-asan
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
@@ -50,6 +60,28 @@ bench: build
 
 install: build
 	cmake --install $(BUILD) --prefix $(or $(PREFIX),/usr/local)
+
+# lintian's warnings and notes are printed too; only an error fails the check.
+package-check: build
+	rm -f $(BUILD)/spindex_*.deb
+	cd $(BUILD) && cpack -G DEB
+	lintian --fail-on error $(BUILD)/spindex_*.deb
+
+format: deps
+	clang-format -i $(CXX_FILES)
+
+format-check: deps
+	@unformatted=""; \
+	for f in $(CXX_FILES); do \
+	  [ -f "$$f" ] || continue; \
+	  clang-format --dry-run --Werror "$$f" >/dev/null 2>&1 || unformatted="$$unformatted $$f"; \
+	done; \
+	if [ -n "$$unformatted" ]; then \
+	  echo "These files are not formatted as .clang-format says (make format rewrites them):"; \
+	  for f in $$unformatted; do echo "  $$f"; done; \
+	  exit 1; \
+	fi; \
+	echo "Every C++ file is formatted as .clang-format says."
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

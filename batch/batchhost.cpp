@@ -145,6 +145,11 @@ bool BatchHost::fileExists(const std::string& path) {
     return std::filesystem::exists(path, ec);
 }
 
+// The batch tool shows no windows: a document the program opens is not a line of its output.
+std::string BatchHost::showDocument(const std::string&) {
+    return {};
+}
+
 void BatchHost::programEnded() {
     m_out.line("ended");
 }

@@ -32,6 +32,7 @@ public:
     void printerSetup(const std::string& window) override;
     bool startProgram(const std::string& path) override;
     bool fileExists(const std::string& path) override;
+    std::string showDocument(const std::string& path) override;
     void programEnded() override;
 
 private:

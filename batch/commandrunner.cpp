@@ -9,7 +9,6 @@
 #include "program.h"
 #include "propertyreader.h"
 #include "scriptreader.h"
-#include "smallforms.h"
 
 namespace spindex::batch {
 
@@ -219,8 +218,7 @@ void CommandRunner::key(const Words& words) {
     if (!form)
         return;
     m_program.focus(form);
-    if (SplashForm* splash = m_program.frmSplash(); splash == form)
-        raiseEvent([splash] { splash->Form_KeyPress(); });
+    form->userKeyPress();
 }
 
 void CommandRunner::drag(const Words& words) {

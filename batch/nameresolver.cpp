@@ -21,16 +21,6 @@ const std::array<const char*, 12> MainVariables{"MaxSlots",     "LogDrivesAvail"
                                                 "RuleSet",      "Plan",           "PlanFile",          "PlanModified"};
 const std::array<const char*, 4> WindowProperties{"loaded", "visible", "caption", "lines"};
 
-// The window's control of that name. The windows' own index is searched first; the list of controls
-// too, for a control whose name was given after the window had registered it.
-Control* findControl(const Form& form, const std::string& name) {
-    if (Control* control = form.control(name))
-        return control;
-    const auto& controls = form.controls();
-    const auto it = std::find_if(controls.begin(), controls.end(), [&](const Control* c) { return c->name == name; });
-    return it == controls.end() || name.empty() ? nullptr : *it;
-}
-
 bool isWindowName(const std::string& name) {
     const auto& names = Program::formNames();
     return std::find(names.begin(), names.end(), name) != names.end();
@@ -45,8 +35,7 @@ bool equalsIgnoringCase(const std::string& a, const char* b) {
 
 // A variable named by the text (with its index for the arrays), or nothing; error tells why a
 // variable that was found cannot be read.
-std::optional<Reference> variable(const Program& program, const std::string& text, bool mainPrefix,
-                                  std::string& error) {
+std::optional<Reference> variable(Program& program, const std::string& text, bool mainPrefix, std::string& error) {
     std::string base = text;
     int index = -1;
     const bool indexed = splitIndex(text, base, index);
@@ -91,7 +80,7 @@ bool splitIndex(const std::string& name, std::string& base, int& index) {
     return true;
 }
 
-std::optional<Reference> resolve(const Program& program, const std::string& name, std::string& error) {
+std::optional<Reference> resolve(Program& program, const std::string& name, std::string& error) {
     if (name.empty()) {
         error = "empty name";
         return std::nullopt;
@@ -151,7 +140,7 @@ std::optional<Reference> resolve(const Program& program, const std::string& name
         error = "window " + window + " is not loaded";
         return std::nullopt;
     }
-    ref.control = findControl(*ref.form, controlName);
+    ref.control = controlName.empty() ? nullptr : ref.form->control(controlName);
     if (!ref.control) {
         error = "unknown control " + (rest.size() == name.size() ? controlName : window + "." + controlName);
         return std::nullopt;
@@ -159,7 +148,7 @@ std::optional<Reference> resolve(const Program& program, const std::string& name
     return ref;
 }
 
-std::optional<Reference> resolveControl(const Program& program, const std::string& name, std::string& error) {
+std::optional<Reference> resolveControl(Program& program, const std::string& name, std::string& error) {
     std::optional<Reference> ref = resolve(program, name, error);
     if (!ref)
         return std::nullopt;
@@ -174,7 +163,7 @@ std::optional<Reference> resolveControl(const Program& program, const std::strin
     return std::nullopt;
 }
 
-Form* resolveLoadedWindow(const Program& program, const std::string& name, std::string& error) {
+Form* resolveLoadedWindow(Program& program, const std::string& name, std::string& error) {
     if (!isWindowName(name)) {
         error = "unknown window " + name;
         return nullptr;

@@ -36,13 +36,13 @@ struct Reference {
 
 // The reference, or nothing with the reason in error. A control of a window that is not loaded is an
 // error; a window that is not loaded is not.
-std::optional<Reference> resolve(const Program& program, const std::string& name, std::string& error);
+std::optional<Reference> resolve(Program& program, const std::string& name, std::string& error);
 
 // A control that a command acts on: no property, and its window loaded.
-std::optional<Reference> resolveControl(const Program& program, const std::string& name, std::string& error);
+std::optional<Reference> resolveControl(Program& program, const std::string& name, std::string& error);
 
 // A loaded window named by the command (key, focus).
-Form* resolveLoadedWindow(const Program& program, const std::string& name, std::string& error);
+Form* resolveLoadedWindow(Program& program, const std::string& name, std::string& error);
 
 // "Name(12)" into "Name" and 12; false when the name has no index in parentheses.
 bool splitIndex(const std::string& name, std::string& base, int& index);

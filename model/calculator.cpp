@@ -60,36 +60,24 @@ void MainForm::cmbMaxDrives_Click() {
         Calc_Logical();
 }
 
-void MainForm::cmbNumRdSets_Change() {
-    if (!SuppressCalc)
-        Calc_Logical();
-}
-
 void MainForm::cmbDriveSize_Click() {
     optDriveH_Click(optDriveH[1].value() ? 1 : 0);
     if (!SuppressCalc)
         Calc_Logical();
 }
 
-void MainForm::cmbDriveSize_Change() {
-    optDriveH_Click(optDriveH[1].value() ? 1 : 0);
-}
-
 void MainForm::optDriveH_Click(int index) {
-    const std::string size = cmbDriveSize.text();
-    if (index == 0) {
-        if (size == "18.2" || size == "36.4" || size == "72.8")
-            optDriveH[0].setValue(true);
-        else if (size == "9.1")
-            optDriveH[1].setValue(true);
-    } else if (index == 1) {
-        if (size == "9.1" || size == "18.2" || size == "36.4")
-            optDriveH[1].setValue(true);
-        else if (size == "72.8")
-            optDriveH[0].setValue(true);
-    } else {
+    if (index != 0 && index != 1) {
         program.host.messageBox("error selecting drive height", MsgButtons::Ok, MsgIcon::None, appinfo::Title);
+        return;
     }
+    // The height the user asked for, unless the size is not made in it: then the other one.
+    const DriveSize* size = findDriveSize(cmbDriveSize.text());
+    if (!size)
+        return;
+    const bool wantHalfHeight = index == 0;
+    const bool made = wantHalfHeight ? size->halfHeight : size->lowProfile;
+    optDriveH[made == wantHalfHeight ? 0 : 1].setValue(true);
 }
 
 void MainForm::CmdCalc_Click() {

@@ -122,7 +122,24 @@ const ControllerRecord* findController(int id) {
     const auto& catalogue = controllerCatalogue();
     if (id < 1 || id > static_cast<int>(catalogue.size()))
         return nullptr;
-    return &catalogue[static_cast<size_t>(id - 1)];
+    return &catalogue[id - 1];
+}
+
+const std::vector<DriveSize>& driveSizes() {
+    static const std::vector<DriveSize> sizes{
+        {"9.1", false, true},
+        {"18.2", true, true},
+        {"36.4", true, true},
+        {"72.8", true, false},
+    };
+    return sizes;
+}
+
+const DriveSize* findDriveSize(const std::string& text) {
+    for (const DriveSize& size : driveSizes())
+        if (size.text == text)
+            return &size;
+    return nullptr;
 }
 
 const std::vector<StorageEntry>& storageList() {

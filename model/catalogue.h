@@ -34,6 +34,22 @@ const std::vector<ControllerRecord>& controllerCatalogue();
 // id 1 to 8; anything else gives nothing.
 const ControllerRecord* findController(int id);
 
+// The drive sizes a set or a spare can have, smallest first, and the heights each is made in: the
+// smallest only as a low-profile drive, the largest only as a half-height one.
+struct DriveSize {
+    std::string text; // entry of the size lists
+    bool halfHeight;  // made as a half-height drive
+    bool lowProfile;  // made as a low-profile drive
+};
+const std::vector<DriveSize>& driveSizes();
+// The size of that entry text; nothing for another text (an empty list selection).
+const DriveSize* findDriveSize(const std::string& text);
+
+// Drive slots a drive takes: a half-height drive fills one and a half low-profile slots.
+inline double slotUnits(bool halfHeight) {
+    return halfHeight ? 1.5 : 1;
+}
+
 struct StorageEntry {
     std::string text;
     int slots;

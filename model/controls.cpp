@@ -32,7 +32,7 @@ bool TabControl::userSelectTab(int tab, std::string* why) {
     };
     if (tab < 0 || tab >= Tabs)
         return refuse("there is no tab " + std::to_string(tab));
-    if (!tabEnabled[static_cast<size_t>(tab)])
+    if (!tabEnabled[tab])
         return refuse("tab " + std::to_string(tab) + " is disabled");
     m_tab = tab;
     return true;

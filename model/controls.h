@@ -91,7 +91,7 @@ public:
 
     const std::vector<std::string>& items() const { return m_items; }
     int listIndex() const { return m_listIndex; }
-    std::string text() const { return m_listIndex >= 0 ? m_items[static_cast<size_t>(m_listIndex)] : std::string(); }
+    std::string text() const { return m_listIndex >= 0 ? m_items[m_listIndex] : std::string(); }
     int indexOf(const std::string& text) const;
 
     void addItem(const std::string& item) { m_items.push_back(item); }
@@ -100,8 +100,6 @@ public:
     void setListIndex(int index);
     // The user's pick: raises the selection handler every time.
     void userPick(int index);
-
-    Handler onChange; // text change without a selection; a pick-only list never gives it to the user
 
 private:
     std::vector<std::string> m_items;

@@ -1,17 +1,19 @@
 #include "form.h"
 
-#include "program.h"
-
 namespace spindex {
 
 Form::Form(Program& program, std::string name, std::string caption, int width, int height)
     : program(program), name(std::move(name)), caption(std::move(caption)), width(width), height(height) {}
 
-Control* Form::control(std::string_view controlName) const {
+Control* Form::control(std::string_view controlName) {
     const auto it = m_byName.find(controlName);
     return it == m_byName.end() ? nullptr : it->second;
 }
 
+const Control* Form::control(std::string_view controlName) const {
+    const auto it = m_byName.find(controlName);
+    return it == m_byName.end() ? nullptr : it->second;
+}
 bool Form::reachable(const Control& control, std::string* why) const {
     auto fail = [why](std::string reason) {
         if (why)
@@ -31,12 +33,9 @@ bool Form::reachable(const Control& control, std::string* why) const {
             return fail("control " + control.name + " is on tab " + std::to_string(c->tabPage) +
                         ", not the current tab");
     }
+    if (const Control* cover = coveredBy(control))
+        return fail("control " + control.name + " is covered by " + cover->name);
     return true;
-}
-
-void Form::centre() {
-    top = program.screenHeight / 2 - height / 2;
-    left = program.screenWidth / 2 - width / 2;
 }
 
 } // namespace spindex

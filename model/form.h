@@ -23,18 +23,21 @@ public:
     const std::string name;
     std::string caption;
     bool visible = false;
-    int left = 0, top = 0;   // twips
-    const int width, height; // twips
+    const int width, height; // twips, the window's designed size
 
-    Control* control(std::string_view controlName) const;
-    const std::vector<Control*>& controls() const { return m_order; }
+    Control* control(std::string_view controlName);
+    const Control* control(std::string_view controlName) const;
+    const std::vector<Control*>& controls() { return m_order; }
 
     // Whether a user can act on the control: shown and enabled, its containers too, and on the
     // current page of its tab control.
     bool reachable(const Control& control, std::string* why = nullptr) const;
 
-    // The window places itself in the middle of the screen.
-    void centre();
+    // A key pressed while the window has the focus; only the splash screen reacts to keys.
+    virtual void userKeyPress() {}
+
+    // The control lying over this one that keeps the mouse from it, if any (an opaque shape).
+    virtual const Control* coveredBy(const Control&) const { return nullptr; }
 
 protected:
     template <class C> C& add(C& control, Control* container = nullptr, int tabPage = -1) {

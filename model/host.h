@@ -1,8 +1,8 @@
 #pragma once
 
 // What the program asks of its surroundings: message boxes, the file dialogs, reading and writing
-// files, printing and starting another program. The window build implements it with real dialogs;
-// the batch tool and the tests implement it with scripted answers.
+// files, printing, starting another program and showing the manual. The window build implements it
+// with real dialogs; the batch tool and the tests implement it with scripted answers.
 
 #include <cstdint>
 #include <optional>
@@ -34,6 +34,9 @@ public:
     // Starts a program in a normal window; false when it cannot be started.
     virtual bool startProgram(const std::string& path) = 0;
     virtual bool fileExists(const std::string& path) = 0;
+    // Shows a document (the manual) in a window of its own, beside the program's windows. Empty on
+    // success, else the reason in words for the user.
+    virtual std::string showDocument(const std::string& path) = 0;
     virtual void programEnded() = 0;
     // A plan file was opened or saved (the window build keeps a list of recent plans).
     virtual void planFileUsed(const std::string& /*path*/) {}
@@ -66,6 +69,7 @@ public:
     void printerSetup(const std::string& window) override { m_target->printerSetup(window); }
     bool startProgram(const std::string& path) override { return m_target->startProgram(path); }
     bool fileExists(const std::string& path) override { return m_target->fileExists(path); }
+    std::string showDocument(const std::string& path) override { return m_target->showDocument(path); }
     void programEnded() override { m_target->programEnded(); }
     void planFileUsed(const std::string& path) override { m_target->planFileUsed(path); }
 

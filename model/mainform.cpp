@@ -57,7 +57,6 @@ void MainForm::createControls() {
     for (int i = 0; i < Channels; ++i) {
         add(ckChanUsed[i], &Frame5).onClick = [this, i] { ckChanUsed_Click(i); };
         add(cmbStorageSel[i], &Frame5).onClick = [this, i] { cmbStorageSel_Click(i); };
-        cmbStorageSel[i].onChange = [this, i] { cmbStorageSel_Click(i); };
     }
     add(lblDispalyMaxDrives);
     add(txtDisplayMaxDrives).locked = true;
@@ -94,23 +93,18 @@ void MainForm::createControls() {
         c->visible = false;
     TxtLogicalCap.locked = TxtTotalCap.locked = txtTotalDrives.locked = true;
     cmbRaidLevel.onClick = [this] { cmbRaidLevel_Click(); };
-    cmbRaidLevel.onChange = [this] { cmbRaidLevel_Click(); };
     cmbNumSpans.onClick = [this] { cmbNumSpans_Click(); };
-    cmbNumSpans.onChange = [this] { cmbNumSpans_Click(); };
     cmbMaxDrives.onClick = [this] { cmbMaxDrives_Click(); };
-    cmbMaxDrives.onChange = [this] { cmbMaxDrives_Click(); };
-    cmbNumRdSets.onChange = [this] { cmbNumRdSets_Change(); };
     cmbDriveSize.onClick = [this] { cmbDriveSize_Click(); };
-    cmbDriveSize.onChange = [this] { cmbDriveSize_Change(); };
     CmdCalc.onClick = [this] { CmdCalc_Click(); };
 
     // Logical-drive tabs
     add(SSTab1);
     for (int t = 0; t < Sets; ++t) {
         SSTab1.tabCaption[t] = "Logical Drive " + std::to_string(t);
-        for (int k = 0; k < 5; ++k) {
-            add(Label8[5 * t + k], &SSTab1, t).caption = FieldCaptions[k];
-            add(Text1[5 * t + k], &SSTab1, t).locked = true;
+        for (int k = 0; k < SetFields; ++k) {
+            add(Label8[at(t, SetFields, k)], &SSTab1, t).caption = FieldCaptions[k];
+            add(Text1[at(t, SetFields, k)], &SSTab1, t).locked = true;
         }
         add(Line1[t], &SSTab1, t);
         add(frameDH[t], &SSTab1, t);
@@ -121,11 +115,11 @@ void MainForm::createControls() {
             add(txtLocSpr[i], &Frame2[t]).locked = true;
             add(Label9[2 + i], &Frame2[t]);
         }
-        optLogDriveH[2 * t].caption = "Half Height";
-        optLogDriveH[2 * t + 1].caption = "Low Profile";
-        optLocHotSpr[2 * t].caption = "Yes";
-        optLocHotSpr[2 * t + 1].caption = "No";
-        txtLocSpr[2 * t].setText("0");
+        tabHeightOption(t, true).caption = "Half Height";
+        tabHeightOption(t, false).caption = "Low Profile";
+        tabSpareOption(t, true).caption = "Yes";
+        tabSpareOption(t, false).caption = "No";
+        tabSpareCount(t).setText("0");
         Label9[2 + 2 * t].caption = "No. Spares";
         Label9[3 + 2 * t].caption = "Drive Size";
     }
@@ -151,7 +145,6 @@ void MainForm::createControls() {
     Text2.enabled = false; // typing a count only makes sense once a global spare is chosen
     add(Label9[1], &Frame3).caption = "Drive Size";
     add(cmbGlobalHotSpareSize, &Frame3).onClick = [this] { optGlobHotSpH_Click(optGlobHotSpH[0].value() ? 0 : 1); };
-    cmbGlobalHotSpareSize.onChange = cmbGlobalHotSpareSize.onClick;
 
     // Option buttons of one container exclude each other.
     auto group = [this](std::initializer_list<OptionButton*> members) {
@@ -164,8 +157,8 @@ void MainForm::createControls() {
     group({&optGlobHotSpH[0], &optGlobHotSpH[1]});
     group({&optGlobHotSpr[0], &optGlobHotSpr[1]});
     for (int t = 0; t < Sets; ++t) {
-        group({&optLogDriveH[2 * t], &optLogDriveH[2 * t + 1]});
-        group({&optLocHotSpr[2 * t], &optLocHotSpr[2 * t + 1]});
+        group({&tabHeightOption(t, true), &tabHeightOption(t, false)});
+        group({&tabSpareOption(t, true), &tabSpareOption(t, false)});
     }
     // Design-time selections; no handler runs before the window exists.
     const Handler none;
@@ -175,7 +168,7 @@ void MainForm::createControls() {
         b->onClick = std::move(saved);
     }
     for (int t = 0; t < Sets; ++t)
-        for (OptionButton* b : {&optLogDriveH[2 * t + 1], &optLocHotSpr[2 * t + 1]}) {
+        for (OptionButton* b : {&tabHeightOption(t, false), &tabSpareOption(t, false)}) {
             Handler saved = std::exchange(b->onClick, none);
             b->setValue(true);
             b->onClick = std::move(saved);
@@ -206,6 +199,7 @@ void MainForm::createControls() {
     }
     mnuRules[0].checked = true;
     add(mnuHelp);
+    add(mnuManual, &mnuHelp).onClick = [this] { mnuManual_Click(); };
     add(mnuEmail, &mnuHelp).onClick = [this] { mnuEmail_Click(); };
     add(mnuAbout, &mnuHelp).onClick = [this] { mnuAbout_Click(); };
 }
@@ -213,16 +207,16 @@ void MainForm::createControls() {
 void MainForm::Form_Load() {
     helpFile = program.programFolder + "\\Spindex.hlp";
     FormLoading = SuppressCalc = True;
-    centre();
     LogDrivesAvail = 8;
     LPSlotsUsed = 0;
     LogDrvHUser = True;
     MaxSlots = 36;
 
-    for (const char* size : {"72.8", "36.4", "18.2", "9.1"})
-        cmbDriveSize.addItem(size);
-    for (const char* size : {"9.1", "18.2", "36.4", "72.8"})
-        cmbGlobalHotSpareSize.addItem(size);
+    // The calculator lists the sizes largest first, the global spare smallest first.
+    for (auto size = driveSizes().rbegin(); size != driveSizes().rend(); ++size)
+        cmbDriveSize.addItem(size->text);
+    for (const DriveSize& size : driveSizes())
+        cmbGlobalHotSpareSize.addItem(size.text);
     cmbMaxDrives.addItem("1");
     cmbNumRdSets.addItem("1");
     cmbNumSpans.addItem("1");

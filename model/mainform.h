@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <string>
 
 #include "form.h"
 #include "plan.h"
@@ -23,6 +24,9 @@ namespace spindex {
 
 constexpr std::int16_t True = -1;
 constexpr std::int16_t False = 0;
+
+// Where the manual lies for a program started from programFolder.
+std::string manualPath(const std::string& programFolder);
 
 class MainForm : public Form {
 public:
@@ -109,6 +113,7 @@ public:
     MenuItem mnuRule{"mnuRule", "Rules"};
     std::array<MenuItem, 4> mnuRules;
     MenuItem mnuHelp{"mnuHelp", "&Help"};
+    MenuItem mnuManual{"mnuManual", "Spindex &Manual"};
     MenuItem mnuEmail{"mnuEmail", "Email"};
     MenuItem mnuAbout{"mnuAbout", "A&bout"};
 
@@ -135,6 +140,7 @@ public:
     void mnuDisplay_Click();
     void mnuPrint_Click();
     void mnuPrintSetup_Click();
+    void mnuManual_Click();
     void mnuEmail_Click();
     void mnuAbout_Click();
 
@@ -148,9 +154,7 @@ public:
     void ApplySpanRules();
     void cmbNumSpans_Click();
     void cmbMaxDrives_Click();
-    void cmbNumRdSets_Change();
     void cmbDriveSize_Click();
-    void cmbDriveSize_Change();
     void optDriveH_Click(int index);
     void CmdCalc_Click();
     void Calc_Logical();
@@ -203,14 +207,38 @@ public:
     // The caption of a new plan: the program's name and version.
     static std::string programCaption();
 
-    // Helpers on the RAID set record
-    bool tabHoldsSet(int tab) const { return !Text1[static_cast<size_t>(5 * tab)].text().empty(); }
-    TextBox& field(int tab, int k) { return Text1[static_cast<size_t>(5 * tab + k)]; }
-    const TextBox& field(int tab, int k) const { return Text1[static_cast<size_t>(5 * tab + k)]; }
-    bool tabHalfHeight(int tab) const { return optLogDriveH[static_cast<size_t>(2 * tab)].value(); }
+    // The RAID set on a tab, field by field: its five values (Text1), their captions (Label8), its
+    // height and local spare options, and the spare's count and size boxes.
+    enum class SetField { Level, Drives, Spans, DriveSize, Capacity };
+    static constexpr int SetFields = 5;
+    TextBox& tabField(int tab, SetField f) { return Text1[at(tab, SetFields, static_cast<int>(f))]; }
+    const TextBox& tabField(int tab, SetField f) const { return Text1[at(tab, SetFields, static_cast<int>(f))]; }
+    const Label& tabFieldLabel(int tab, SetField f) const { return Label8[at(tab, SetFields, static_cast<int>(f))]; }
+    TextBox& tabLevel(int tab) { return tabField(tab, SetField::Level); }
+    const TextBox& tabLevel(int tab) const { return tabField(tab, SetField::Level); }
+    TextBox& tabDrives(int tab) { return tabField(tab, SetField::Drives); }
+    const TextBox& tabDrives(int tab) const { return tabField(tab, SetField::Drives); }
+    TextBox& tabSpans(int tab) { return tabField(tab, SetField::Spans); }
+    const TextBox& tabSpans(int tab) const { return tabField(tab, SetField::Spans); }
+    TextBox& tabDriveSize(int tab) { return tabField(tab, SetField::DriveSize); }
+    const TextBox& tabDriveSize(int tab) const { return tabField(tab, SetField::DriveSize); }
+    TextBox& tabCapacity(int tab) { return tabField(tab, SetField::Capacity); }
+    const TextBox& tabCapacity(int tab) const { return tabField(tab, SetField::Capacity); }
+    OptionButton& tabHeightOption(int tab, bool halfHeight) { return optLogDriveH[at(tab, 2, halfHeight ? 0 : 1)]; }
+    OptionButton& tabSpareOption(int tab, bool yes) { return optLocHotSpr[at(tab, 2, yes ? 0 : 1)]; }
+    TextBox& tabSpareCount(int tab) { return txtLocSpr[at(tab, 2, 0)]; }
+    const TextBox& tabSpareCount(int tab) const { return txtLocSpr[at(tab, 2, 0)]; }
+    TextBox& tabSpareSize(int tab) { return txtLocSpr[at(tab, 2, 1)]; }
+    const TextBox& tabSpareSize(int tab) const { return txtLocSpr[at(tab, 2, 1)]; }
+
+    bool tabHoldsSet(int tab) const { return !tabLevel(tab).text().empty(); }
+    bool tabHalfHeight(int tab) const { return optLogDriveH[at(tab, 2, 0)].value(); }
+    bool tabHasLocalSpare(int tab) const { return optLocHotSpr[at(tab, 2, 0)].value(); }
     bool globalHalfHeight() const { return optGlobHotSpH[0].value(); }
 
 private:
+    // Position in a control array that holds `per` controls for each tab.
+    static constexpr std::size_t at(int tab, int per, int k) { return static_cast<std::size_t>(per * tab + k); }
     void createControls();
     void moveSet(int from, int to);
     void emptyTab(int tab);

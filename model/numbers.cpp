@@ -1,9 +1,7 @@
 #include "numbers.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <limits>
 
 namespace spindex {
 
@@ -37,12 +35,6 @@ std::string formatNumber(double value) {
 
 double roundHalfEven(double value) {
     return std::nearbyint(value);
-}
-
-std::int16_t toInt16(double value) {
-    const double r = std::nearbyint(value);
-    return static_cast<std::int16_t>(std::clamp(r, double(std::numeric_limits<std::int16_t>::min()),
-                                                double(std::numeric_limits<std::int16_t>::max())));
 }
 
 } // namespace spindex

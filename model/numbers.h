@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,11 +17,5 @@ std::string formatNumber(double value);
 
 // Conversion to a whole number: nearest integer, exact halves to the even neighbour.
 double roundHalfEven(double value);
-std::int16_t toInt16(double value);
-
-// True when the text is a number (what the graphic calls numeric).
-inline bool isNumeric(std::string_view text) {
-    return parseNumber(text).has_value();
-}
 
 } // namespace spindex

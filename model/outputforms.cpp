@@ -24,9 +24,7 @@ ReportForm::ReportForm(Program& program)
     mnuClose.onClick = [this] { mnuClose_Click(); };
 }
 
-void ReportForm::Form_Load() {
-    centre();
-}
+void ReportForm::Form_Load() {}
 
 void ReportForm::draw(const report::ReportInput& input) {
     lines = report::displayLines(input);
@@ -87,7 +85,6 @@ GraphicForm::GraphicForm(Program& program) : Form(program, "frmGraphic", "Graphi
 }
 
 void GraphicForm::Form_Load() {
-    centre();
     for (int c = 0; c < 4; ++c) {
         const auto cu = static_cast<size_t>(c);
         const MainForm* main = program.frmSpindex();
@@ -99,13 +96,13 @@ void GraphicForm::Form_Load() {
             cage.geometry.height = 381 * slots;
             lnChannel[cu].visible = txtChannel[cu].visible = true;
             for (int j = 0; j < SlotsPerChannel; ++j) {
-                Image& icon = imgLgcDrv[static_cast<size_t>(SlotsPerChannel * c + j)];
+                Image& icon = imgLgcDrv[SlotsPerChannel * c + j];
                 icon.visible = j <= slots - 1;
                 if (icon.visible)
                     icon.picture = EmptySlotIcon;
             }
             for (int j = 0; j < SlotsPerChannel - 1; ++j)
-                Line2[static_cast<size_t>((SlotsPerChannel - 1) * c + j)].visible = j <= slots - 2;
+                Line2[(SlotsPerChannel - 1) * c + j].visible = j <= slots - 2;
         } else {
             cage.opaque = true;
             lnChannel[cu].visible = txtChannel[cu].visible = false;
@@ -133,10 +130,24 @@ void GraphicForm::place(const std::array<int, 8>& drivesPerSet) {
 }
 
 void GraphicForm::imgLgcDrv_DragDrop(int index, Image& source) {
-    Image& target = imgLgcDrv[static_cast<size_t>(index)];
+    Image& target = imgLgcDrv[index];
     imgHold.picture = target.picture;
     target.picture = source.picture;
     source.picture = imgHold.picture;
+}
+
+const Control* GraphicForm::coveredBy(const Control& control) const {
+    if (control.kind != ControlKind::Image)
+        return nullptr;
+    const Geometry& icon = static_cast<const Image&>(control).geometry;
+    const int x = icon.left + icon.width / 2;
+    const int y = icon.top + icon.height / 2;
+    for (const Shape& cage : StorageCage) {
+        const Geometry& g = cage.geometry;
+        if (cage.visible && cage.opaque && x >= g.left && x < g.left + g.width && y >= g.top && y < g.top + g.height)
+            return &cage;
+    }
+    return nullptr;
 }
 
 void GraphicForm::mnuPrintGraphics_Click() {

@@ -50,6 +50,8 @@ public:
     // Fills the slots with the drives of the sets, channel after channel.
     void place(const std::array<int, 8>& drivesPerSet);
     void imgLgcDrv_DragDrop(int index, Image& source);
+    // A cage of an unused channel is opaque and lies over the icons of its slots.
+    const Control* coveredBy(const Control& control) const override;
     void mnuPrintGraphics_Click();
 };
 

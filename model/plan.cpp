@@ -29,10 +29,10 @@ Plan capturePlan(const MainForm& main) {
     for (int t = 0; t < MainForm::Sets; ++t) {
         if (!main.tabHoldsSet(t))
             continue;
-        plan.sets.push_back({main.field(t, 0).text(), wholeNumber(main.field(t, 1).text()),
-                             wholeNumber(main.field(t, 2).text()), main.field(t, 3).text(),
-                             height(main.tabHalfHeight(t)), main.optLocHotSpr[static_cast<size_t>(2 * t)].value(),
-                             parseNumber(main.field(t, 4).text())});
+        plan.sets.push_back({main.tabLevel(t).text(), wholeNumber(main.tabDrives(t).text()),
+                             wholeNumber(main.tabSpans(t).text()), main.tabDriveSize(t).text(),
+                             height(main.tabHalfHeight(t)), main.tabHasLocalSpare(t),
+                             parseNumber(main.tabCapacity(t).text())});
     }
     if (main.optGlobHotSpr[0].value()) {
         PlanGlobalSpares& spares = plan.globalSpares.emplace();

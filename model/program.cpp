@@ -24,17 +24,35 @@ const std::vector<std::string>& Program::formNames() {
     return names;
 }
 
-Form* Program::form(const std::string& name) const {
+std::vector<Form*> Program::windowSlots() const {
+    return {m_splash.get(), m_select.get(), m_main.get(), m_report.get(), m_graphic.get(), m_about.get()};
+}
+
+Form* Program::form(const std::string& name) {
     for (Form* f : loadedForms())
         if (f->name == name)
             return f;
     return nullptr;
 }
 
-std::vector<Form*> Program::loadedForms() const {
+const Form* Program::form(const std::string& name) const {
+    for (const Form* f : loadedForms())
+        if (f->name == name)
+            return f;
+    return nullptr;
+}
+
+std::vector<Form*> Program::loadedForms() {
     std::vector<Form*> forms;
-    for (Form* f : std::initializer_list<Form*>{m_splash.get(), m_select.get(), m_main.get(), m_report.get(),
-                                                m_graphic.get(), m_about.get()})
+    for (Form* f : windowSlots())
+        if (f)
+            forms.push_back(f);
+    return forms;
+}
+
+std::vector<const Form*> Program::loadedForms() const {
+    std::vector<const Form*> forms;
+    for (const Form* f : windowSlots())
         if (f)
             forms.push_back(f);
     return forms;

@@ -33,8 +33,6 @@ public:
     HostRoute host;
     const std::string programFolder;
     Registry* registry = nullptr; // none on platforms without one
-    int screenWidth = 15360;      // twips
-    int screenHeight = 11520;
 
     // Global variables
     std::int16_t ControllerType = 0;
@@ -49,14 +47,22 @@ public:
     void MainWithPlan(const std::string& path);
 
     // Windows; null while not loaded.
-    SplashForm* frmSplash() const { return m_splash.get(); }
-    SelectControllerForm* frmSelectController() const { return m_select.get(); }
-    MainForm* frmSpindex() const { return m_main.get(); }
-    ReportForm* frmLogicalDriveDisplay() const { return m_report.get(); }
-    GraphicForm* frmGraphic() const { return m_graphic.get(); }
-    AboutForm* frmAbout() const { return m_about.get(); }
-    Form* form(const std::string& name) const;
-    std::vector<Form*> loadedForms() const;
+    SplashForm* frmSplash() { return m_splash.get(); }
+    const SplashForm* frmSplash() const { return m_splash.get(); }
+    SelectControllerForm* frmSelectController() { return m_select.get(); }
+    const SelectControllerForm* frmSelectController() const { return m_select.get(); }
+    MainForm* frmSpindex() { return m_main.get(); }
+    const MainForm* frmSpindex() const { return m_main.get(); }
+    ReportForm* frmLogicalDriveDisplay() { return m_report.get(); }
+    const ReportForm* frmLogicalDriveDisplay() const { return m_report.get(); }
+    GraphicForm* frmGraphic() { return m_graphic.get(); }
+    const GraphicForm* frmGraphic() const { return m_graphic.get(); }
+    AboutForm* frmAbout() { return m_about.get(); }
+    const AboutForm* frmAbout() const { return m_about.get(); }
+    Form* form(const std::string& name);
+    const Form* form(const std::string& name) const;
+    std::vector<Form*> loadedForms();
+    std::vector<const Form*> loadedForms() const;
     static const std::vector<std::string>& formNames();
 
     // Loading runs the window's Form_Load the first time it is referred to.
@@ -101,6 +107,8 @@ private:
     std::unique_ptr<GraphicForm> m_graphic;
     std::unique_ptr<AboutForm> m_about;
     std::vector<std::unique_ptr<Form>> m_unloaded;
+    // Every window slot, loaded or not, in the order of formNames().
+    std::vector<Form*> windowSlots() const;
     Form* m_focused = nullptr;
     bool m_ended = false;
 };

@@ -29,6 +29,7 @@ public:
     void printerSetup(const std::string&) override {}
     bool startProgram(const std::string&) override { return false; }
     bool fileExists(const std::string&) override { return false; }
+    std::string showDocument(const std::string&) override { return "nothing is shown here"; }
     void programEnded() override {}
 
     int messages = 0;               // message boxes the program would have shown

@@ -13,10 +13,11 @@ report::ReportInput reportInput(const MainForm& main) {
         input.totalValues[k] = main.txtSumTotals[k].text();
     }
     for (int t = 0; t < MainForm::Sets; ++t) {
-        report::SetRecord& set = input.sets[static_cast<size_t>(t)];
-        for (int k = 0; k < 5; ++k) {
-            set.labels[static_cast<size_t>(k)] = main.Label8[static_cast<size_t>(5 * t + k)].caption;
-            set.values[static_cast<size_t>(k)] = main.field(t, k).text();
+        report::SetRecord& set = input.sets[t];
+        for (int k = 0; k < MainForm::SetFields; ++k) {
+            const auto field = static_cast<MainForm::SetField>(k);
+            set.labels[k] = main.tabFieldLabel(t, field).caption;
+            set.values[k] = main.tabField(t, field).text();
         }
         set.halfHeight = main.tabHalfHeight(t);
     }

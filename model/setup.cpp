@@ -1,5 +1,7 @@
 // Controller set-up and the main window's menus.
 
+#include <filesystem>
+
 #include "appinfo.h"
 #include "catalogue.h"
 #include "mainform.h"
@@ -20,7 +22,7 @@ void MainForm::SetupController(std::int16_t id) {
     if (!record)
         return;
     auto selectPreset = [&](int i) {
-        if (const auto& preset = record->storagePreset[static_cast<size_t>(i)])
+        if (const auto& preset = record->storagePreset[i])
             cmbStorageSel[i].setListIndex(*preset);
     };
     for (int i = 0; i < Channels; ++i) {
@@ -77,7 +79,7 @@ void MainForm::mnuRules_Click(int index) {
         item.checked = false;
     mnuRules[index].checked = true;
     RuleSet = static_cast<std::int16_t>(index);
-    lblRule.caption = RuleLabels[static_cast<size_t>(index)];
+    lblRule.caption = RuleLabels[index];
 }
 
 void MainForm::mnuClose_Click() {
@@ -112,6 +114,23 @@ void MainForm::mnuPrint_Click() {
 
 void MainForm::mnuPrintSetup_Click() {
     program.host.printerSetup(name);
+}
+
+std::string manualPath(const std::string& programFolder) {
+    return (std::filesystem::path(programFolder) / appinfo::ManualFromProgramFolder).lexically_normal().string();
+}
+
+void MainForm::mnuManual_Click() {
+    const std::string path = manualPath(program.programFolder);
+    Host& host = program.host;
+    if (!host.fileExists(path)) {
+        host.messageBox("The Spindex manual is not installed. It belongs at " + path, MsgButtons::Ok,
+                        MsgIcon::Exclamation, appinfo::Title);
+        return;
+    }
+    if (const std::string why = host.showDocument(path); !why.empty())
+        host.messageBox("Could not show the manual " + path + ": " + why, MsgButtons::Ok, MsgIcon::Critical,
+                        appinfo::Title);
 }
 
 void MainForm::mnuEmail_Click() {

@@ -11,11 +11,11 @@ namespace spindex {
 void MainForm::CalcSlots() {
     MaxSlots = 0;
     for (int i = 0; i < Channels; ++i) {
-        std::int16_t& slots = program.ChannelSlots[static_cast<size_t>(i)];
+        std::int16_t& slots = program.ChannelSlots[i];
         if (cmbStorageSel[i].enabled) {
             const int entry = cmbStorageSel[i].listIndex();
             if (entry >= 0)
-                slots = static_cast<std::int16_t>(storageList()[static_cast<size_t>(entry)].slots);
+                slots = static_cast<std::int16_t>(storageList()[entry].slots);
             MaxSlots = static_cast<std::int16_t>(MaxSlots + slots);
         } else {
             slots = 0;
@@ -28,10 +28,10 @@ void MainForm::CalcSlots() {
                                     " drives",
                                 MsgButtons::Ok, MsgIcon::None, appinfo::Title);
         for (int i = 0; i < Channels; ++i)
-            cmbStorageSel[i].setListIndex(program.LastStorageSel[static_cast<size_t>(i)]);
+            cmbStorageSel[i].setListIndex(program.LastStorageSel[i]);
     } else {
         for (int i = 0; i < Channels; ++i)
-            program.LastStorageSel[static_cast<size_t>(i)] = static_cast<std::int16_t>(cmbStorageSel[i].listIndex());
+            program.LastStorageSel[i] = static_cast<std::int16_t>(cmbStorageSel[i].listIndex());
     }
     txtDisplayMaxDrives.setText("Maximum low profile drives slots = " + std::to_string(MaxSlots));
 }

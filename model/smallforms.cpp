@@ -26,7 +26,6 @@ SplashForm::SplashForm(Program& program) : Form(program, "frmSplash", "", 7380, 
 }
 
 void SplashForm::Form_Load() {
-    centre();
     lblProductName.caption = appinfo::Title;
     lblVersion.caption = versionText();
     lblCompany.caption = appinfo::CompanyName;
@@ -59,12 +58,10 @@ SelectControllerForm::SelectControllerForm(Program& program)
     add(cmbSelectCont);
     add(Command1);
     cmbSelectCont.onClick = [this] { cmbSelectCont_Click(); };
-    cmbSelectCont.onChange = [this] { cmbSelectCont_Click(); };
     Command1.onClick = [this] { Command1_Click(); };
 }
 
 void SelectControllerForm::Form_Load() {
-    centre();
     for (const ControllerRecord& record : controllerCatalogue())
         cmbSelectCont.addItem(record.selectionText);
     cmbSelectCont.setListIndex(5);
@@ -91,7 +88,6 @@ AboutForm::AboutForm(Program& program) : Form(program, "frmAbout", "", 5730, 370
 }
 
 void AboutForm::Form_Load() {
-    centre();
     caption = std::string("About ") + appinfo::Title;
     lblTitle.caption = appinfo::Title;
     lblVersion.caption = versionText();

@@ -31,6 +31,9 @@ public:
 
     void Form_Load();
     void Form_KeyPress();
+    void userKeyPress() override {
+        raiseEvent([this] { Form_KeyPress(); });
+    }
     // Timer, key and the listed clicks all hand over to the selection window.
     void handOver();
 };

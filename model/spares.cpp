@@ -4,8 +4,10 @@
 // the slots in use past MaxSlots: every way of adding one checks the exact units first.
 
 #include <algorithm>
+#include <optional>
 
 #include "appinfo.h"
+#include "catalogue.h"
 #include "mainform.h"
 #include "numbers.h"
 #include "program.h"
@@ -13,32 +15,42 @@
 namespace spindex {
 
 namespace {
-// A global spare count as the user may type it: the whole numbers 0 to 4 (larger ones are cut to 4
-// by the caller), or the empty text while typing.
-bool isCountText(const std::string& text) {
-    return text.size() <= 3 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+constexpr int MostGlobalSpares = 4;
+
+// The global spare count a text stands for: a whole number written in digits, of any length and
+// with or without leading zeros ("0003" is 3), the empty text while typing being 0. Any count above
+// the most allowed is given as one more than that, however many digits it has. Nothing for a text
+// that is not a count (letters, signs, fractions, blanks).
+std::optional<int> countOf(const std::string& text) {
+    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    const std::size_t first = text.find_first_not_of('0');
+    if (first == std::string::npos)
+        return 0;
+    if (text.size() - first > 1)
+        return MostGlobalSpares + 1;
+    return std::min(text[first] - '0', MostGlobalSpares + 1);
 }
 } // namespace
 
 void MainForm::optLocHotSpr_Click(int index) {
     const int t = index / 2;
-    const auto u = static_cast<size_t>(2 * t);
-    if (index % 2 == 0) {
-        if (field(t, 3).text().empty()) {
-            optLocHotSpr[u + 1].setValue(true);
+    const bool yes = &optLocHotSpr[index] == &tabSpareOption(t, true);
+    if (yes) {
+        if (tabDriveSize(t).text().empty()) {
+            tabSpareOption(t, false).setValue(true);
             return;
         }
-        const double units = tabHalfHeight(t) ? 1.5 : 1;
-        if (!m_movingSets && LPSlotsUsed + units > MaxSlots) {
+        if (!m_movingSets && LPSlotsUsed + slotUnits(tabHalfHeight(t)) > MaxSlots) {
             program.host.messageBox("No Free Drives to add a spare", MsgButtons::Ok, MsgIcon::None, appinfo::Title);
-            optLocHotSpr[u + 1].setValue(true);
+            tabSpareOption(t, false).setValue(true);
             return;
         }
-        txtLocSpr[u].setText("1");
-        txtLocSpr[u + 1].setText(field(t, 3).text());
+        tabSpareCount(t).setText("1");
+        tabSpareSize(t).setText(tabDriveSize(t).text());
     } else {
-        txtLocSpr[u].setText("0");
-        txtLocSpr[u + 1].setText("");
+        tabSpareCount(t).setText("0");
+        tabSpareSize(t).setText("");
     }
     CalcTotals();
 }
@@ -57,7 +69,7 @@ void MainForm::optGlobHotSpr_Click(int index) {
     }
     double largest = 0;
     for (int t = 0; t < Sets; ++t)
-        if (const auto size = parseNumber(field(t, 3).text()))
+        if (const auto size = parseNumber(tabDriveSize(t).text()))
             largest = std::max(largest, roundHalfEven(*size));
     const auto& sizes = cmbGlobalHotSpareSize.items();
     for (size_t i = 0; i < sizes.size(); ++i) {
@@ -70,7 +82,7 @@ void MainForm::optGlobHotSpr_Click(int index) {
 }
 
 bool MainForm::checkGlobalSpareCount(double count) {
-    const double units = globalHalfHeight() ? 1.5 : 1;
+    const double units = slotUnits(globalHalfHeight());
     const double others = setSlotUnits();
     if (count == 0 || others + count * units <= MaxSlots)
         return true;
@@ -84,32 +96,34 @@ bool MainForm::checkGlobalSpareCount(double count) {
 
 void MainForm::Text2_Change() {
     const std::string text = Text2.text();
-    if (!isCountText(text)) {
+    const std::optional<int> count = countOf(text);
+    if (!count) {
         // Letters, signs and fractions are not a count: the last valid count comes back.
         Text2.setText(m_lastGlobalCount);
         return;
     }
-    const double count = text.empty() ? 0 : *parseNumber(text);
-    if (count > 4) {
-        Text2.setText("4");
+    if (*count > MostGlobalSpares) {
+        Text2.setText(std::to_string(MostGlobalSpares));
         return;
     }
-    if (!checkGlobalSpareCount(count))
+    if (!checkGlobalSpareCount(*count))
         return;
     m_lastGlobalCount = text;
     CalcTotals();
 }
 
 void MainForm::optGlobHotSpH_Click(int index) {
-    const std::string size = cmbGlobalHotSpareSize.text();
-    if (index == 0 && size == "9.1")
-        optGlobHotSpH[1].setValue(true);
-    else if (index == 1 && size == "72.8")
-        optGlobHotSpH[0].setValue(true);
+    // A spare size not made in the height clicked takes the other height.
+    if (const DriveSize* size = findDriveSize(cmbGlobalHotSpareSize.text())) {
+        if (index == 0 && !size->halfHeight)
+            optGlobHotSpH[1].setValue(true);
+        else if (index == 1 && !size->lowProfile)
+            optGlobHotSpH[0].setValue(true);
+    }
     // A new size or height changes the units of the spares already counted.
     if (optGlobHotSpr[0].value()) {
         const std::string text = Text2.text();
-        if (isCountText(text) && checkGlobalSpareCount(text.empty() ? 0 : *parseNumber(text)))
+        if (const std::optional<int> count = countOf(text); count && checkGlobalSpareCount(*count))
             CalcTotals();
     }
 }
@@ -121,8 +135,9 @@ void MainForm::optLogDriveH_Click(int index) {
     }
     // The height of a set stays as it was added: the user's click is undone.
     const int t = SSTab1.tab();
+    const bool clickedHalfHeight = &optLogDriveH[index] == &tabHeightOption(t, true);
     LogDrvHUser = False;
-    optLogDriveH[static_cast<size_t>(index == 2 * t ? 2 * t + 1 : 2 * t)].setValue(true);
+    tabHeightOption(t, !clickedHalfHeight).setValue(true);
     LogDrvHUser = True;
 }
 

@@ -56,7 +56,7 @@ void MainForm::cmdAddLogicals_Click() {
     }
 
     const bool halfHeight = optDriveH[0].value();
-    const double H = halfHeight ? 1.5 : 1;
+    const double H = slotUnits(halfHeight);
     const double needed = H * *N * *D * *R;
     // Exact slot units: half a slot over the limit is over the limit.
     if (needed + LPSlotsUsed > MaxSlots) {
@@ -75,13 +75,13 @@ void MainForm::cmdAddLogicals_Click() {
         ReserveSpanLogDrives();
         SSTab1.setTab(t);
         LogDrvHUser = False;
-        optLogDriveH[static_cast<size_t>(2 * t + (halfHeight ? 0 : 1))].setValue(true);
+        tabHeightOption(t, halfHeight).setValue(true);
         LogDrvHUser = True;
-        field(t, 0).setText(cmbRaidLevel.text());
-        field(t, 1).setText(cmbMaxDrives.text());
-        field(t, 2).setText(cmbNumSpans.text());
-        field(t, 3).setText(cmbDriveSize.text());
-        field(t, 4).setText(TxtLogicalCap.text());
+        tabLevel(t).setText(cmbRaidLevel.text());
+        tabDrives(t).setText(cmbMaxDrives.text());
+        tabSpans(t).setText(cmbNumSpans.text());
+        tabDriveSize(t).setText(cmbDriveSize.text());
+        tabCapacity(t).setText(TxtLogicalCap.text());
     }
     CalcTotals();
 }
@@ -93,7 +93,7 @@ void MainForm::ReserveSpanLogDrives() {
     LogDrivesAvail -= extraLogicalDrives(cmbRaidLevel.text(), cmbNumSpans.text());
     if (LogDrivesAvail != 8)
         for (int t = 7; t >= static_cast<int>(LogDrivesAvail) && t >= 0; --t)
-            SSTab1.tabEnabled[static_cast<size_t>(t)] = false;
+            SSTab1.tabEnabled[t] = false;
 }
 
 void MainForm::ReleaseSpanLogDrives() {
@@ -101,36 +101,38 @@ void MainForm::ReleaseSpanLogDrives() {
     if (!controller || !controller->spannedSetsReserveLogicalDrives)
         return;
     const int c = SSTab1.tab();
-    const int extra = extraLogicalDrives(field(c, 0).text(), field(c, 2).text());
+    const int extra = extraLogicalDrives(tabLevel(c).text(), tabSpans(c).text());
     if (extra == 0)
         return;
     LogDrivesAvail += extra;
     for (int t = 0; t < static_cast<int>(LogDrivesAvail) && t < Sets; ++t)
-        SSTab1.tabEnabled[static_cast<size_t>(t)] = true;
+        SSTab1.tabEnabled[t] = true;
 }
 
 void MainForm::moveSet(int from, int to) {
-    for (int k = 0; k < 5; ++k)
-        field(to, k).setText(field(from, k).text());
+    for (int k = 0; k < SetFields; ++k) {
+        const auto field = static_cast<SetField>(k);
+        tabField(to, field).setText(tabField(from, field).text());
+    }
     LogDrvHUser = False;
-    optLogDriveH[static_cast<size_t>(2 * to + (tabHalfHeight(from) ? 0 : 1))].setValue(true);
+    tabHeightOption(to, tabHalfHeight(from)).setValue(true);
     LogDrvHUser = True;
     // The spare moves with its set; it is not a new spare and needs no slot check. Its texts are set
     // here as well, since the option of the target tab may already stand on the same choice.
-    const bool spare = optLocHotSpr[static_cast<size_t>(2 * from)].value();
+    const bool spare = tabHasLocalSpare(from);
     m_movingSets = true;
-    optLocHotSpr[static_cast<size_t>(2 * to + (spare ? 0 : 1))].setValue(true);
+    tabSpareOption(to, spare).setValue(true);
     m_movingSets = false;
-    txtLocSpr[static_cast<size_t>(2 * to)].setText(spare ? "1" : "0");
-    txtLocSpr[static_cast<size_t>(2 * to + 1)].setText(spare ? field(to, 3).text() : "");
+    tabSpareCount(to).setText(spare ? "1" : "0");
+    tabSpareSize(to).setText(spare ? tabDriveSize(to).text() : "");
 }
 
 void MainForm::emptyTab(int tab) {
-    for (int k = 0; k < 5; ++k)
-        field(tab, k).setText("");
-    optLocHotSpr[static_cast<size_t>(2 * tab + 1)].setValue(true);
-    txtLocSpr[static_cast<size_t>(2 * tab)].setText("0");
-    txtLocSpr[static_cast<size_t>(2 * tab + 1)].setText("");
+    for (int k = 0; k < SetFields; ++k)
+        tabField(tab, static_cast<SetField>(k)).setText("");
+    tabSpareOption(tab, false).setValue(true);
+    tabSpareCount(tab).setText("0");
+    tabSpareSize(tab).setText("");
 }
 
 void MainForm::cmdClearOne_Click() {
@@ -158,7 +160,7 @@ void MainForm::cmdClearAll_Click() {
         for (TextBox& box : Text1)
             box.setText("");
         for (int t = 0; t < Sets; ++t)
-            optLocHotSpr[static_cast<size_t>(2 * t + 1)].setValue(true);
+            tabSpareOption(t, false).setValue(true);
         optGlobHotSpr[1].setValue(true);
         CalcTotals();
         SSTab1.setTab(0);
@@ -182,10 +184,10 @@ void MainForm::cmdDisplayGraphic_Click() {
     graphic.lblController.caption = lblController.caption;
     std::array<int, Sets> drives{};
     for (int t = 0; t < Sets; ++t) {
-        const auto count = parseNumber(field(t, 1).text());
-        const auto spans = parseNumber(field(t, 2).text());
+        const auto count = parseNumber(tabDrives(t).text());
+        const auto spans = parseNumber(tabSpans(t).text());
         // A tab without a number of drives counts as a set of no drives.
-        drives[static_cast<size_t>(t)] = count ? static_cast<int>(roundHalfEven(*count * spans.value_or(0))) : 0;
+        drives[t] = count ? static_cast<int>(roundHalfEven(*count * spans.value_or(0))) : 0;
     }
     graphic.place(drives);
 }

@@ -1,5 +1,6 @@
 // The totals row: drives, usable capacity and slot units of the whole configuration.
 
+#include "catalogue.h"
 #include "mainform.h"
 #include "numbers.h"
 
@@ -14,11 +15,10 @@ double numberIn(const TextBox& box) {
 double MainForm::setSlotUnits() const {
     double slots = 0;
     for (int t = 0; t < Sets; ++t) {
-        if (field(t, 1).text().empty())
+        if (tabDrives(t).text().empty())
             continue;
-        const double drives =
-            numberIn(field(t, 1)) * numberIn(field(t, 2)) + numberIn(txtLocSpr[static_cast<size_t>(2 * t)]);
-        slots += (tabHalfHeight(t) ? 1.5 : 1) * drives;
+        const double drives = numberIn(tabDrives(t)) * numberIn(tabSpans(t)) + numberIn(tabSpareCount(t));
+        slots += slotUnits(tabHalfHeight(t)) * drives;
     }
     return slots;
 }
@@ -27,16 +27,15 @@ void MainForm::CalcTotals() {
     double drives = 0;
     double capacity = 0;
     for (int t = 0; t < Sets; ++t) {
-        if (!field(t, 1).text().empty())
-            drives += numberIn(field(t, 1)) * numberIn(field(t, 2)) + numberIn(txtLocSpr[static_cast<size_t>(2 * t)]);
-        if (!field(t, 4).text().empty())
-            capacity += numberIn(field(t, 4));
+        if (!tabDrives(t).text().empty())
+            drives += numberIn(tabDrives(t)) * numberIn(tabSpans(t)) + numberIn(tabSpareCount(t));
+        if (!tabCapacity(t).text().empty())
+            capacity += numberIn(tabCapacity(t));
     }
     const double globalSpares = numberIn(Text2);
-    const double globalUnits = globalHalfHeight() ? 1.5 : 1;
     txtSumTotals[0].setText(formatNumber(drives + globalSpares));
     txtSumTotals[1].setText(formatNumber(capacity));
-    txtSumTotals[3].setText(formatNumber(setSlotUnits() + globalUnits * globalSpares));
+    txtSumTotals[3].setText(formatNumber(setSlotUnits() + slotUnits(globalHalfHeight()) * globalSpares));
     LPSlotsUsed = numberIn(txtSumTotals[3]);
 }
 

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "iconfolder.h"
 #include "session.h"
 
 namespace spindex::ui {
@@ -215,7 +216,7 @@ const QPixmap* GraphicWindow::picture(const std::string& file) {
     auto it = m_pictures.find(file);
     if (it == m_pictures.end()) {
         const QString path =
-            QString::fromStdString(m_session.program().programFolder) + '/' + QString::fromStdString(file);
+            iconFolder(QString::fromStdString(m_session.program().programFolder)) + '/' + QString::fromStdString(file);
         QImageReader reader(path);
         const QImage image = reader.read();
         std::optional<QPixmap> pixmap;

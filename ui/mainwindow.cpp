@@ -300,6 +300,7 @@ void MainWindow::menus(QMenuBar& bar) {
         m_binder->menuItem(item, *rules, true);
 
     QMenu* help = m_binder->menu(m.mnuHelp, bar);
+    m_binder->menuItem(m.mnuManual, *help)->setShortcut(QKeySequence(Qt::Key_F1));
     m_binder->menuItem(m.mnuEmail, *help);
     m_binder->menuItem(m.mnuAbout, *help);
 }

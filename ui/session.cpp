@@ -17,10 +17,11 @@
 #include "files.h"
 #include "formwindow.h"
 #include "mainform.h"
+#include "manualwindow.h"
 #include "outputforms.h"
 #include "recentplans.h"
 #include "smallforms.h"
-#include "windows.h"
+#include "windowclasses.h"
 
 namespace spindex::ui {
 
@@ -35,11 +36,6 @@ QString qtFilter(const std::string& filter) {
 
 Session::Session(QString programFolder, QObject* parent) : QObject(parent) {
     m_program = std::make_unique<spindex::Program>(*this, programFolder.toStdString());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        m_program->screenWidth = qRound(area.width() * 1440.0 / screen->logicalDotsPerInchX());
-        m_program->screenHeight = qRound(area.height() * 1440.0 / screen->logicalDotsPerInchY());
-    }
     m_splashTimer.setSingleShot(true);
     connect(&m_splashTimer, &QTimer::timeout, this, [this] {
         m_program->timerFired();
@@ -52,6 +48,7 @@ Session::~Session() {
     for (auto& [form, window] : m_windows)
         delete window;
     m_windows.clear();
+    m_manual.reset();
 }
 
 void Session::start(const QString& plan) {
@@ -280,6 +277,21 @@ bool Session::startProgram(const std::string& path) {
 
 bool Session::fileExists(const std::string& path) {
     return QFileInfo(QString::fromStdString(path)).isFile();
+}
+
+std::string Session::showDocument(const std::string& path) {
+    // Read once here for the reason a user can act on; the window then reads it with its pictures.
+    std::string content;
+    constexpr std::int64_t Limit = 16 * 1024 * 1024;
+    if (std::string why = spindex::files::readWhole(path, content, Limit); !why.empty())
+        return why;
+    if (!m_manual)
+        m_manual = std::make_unique<ManualWindow>();
+    m_manual->open(QString::fromStdString(path));
+    m_manual->show();
+    m_manual->raise();
+    m_manual->activateWindow();
+    return {};
 }
 
 void Session::programEnded() {

@@ -17,6 +17,7 @@
 namespace spindex::ui {
 
 class FormWindow;
+class ManualWindow;
 
 class Session : public QObject, public spindex::Host {
     Q_OBJECT
@@ -40,6 +41,8 @@ public:
     void sync();
 
     FormWindow* windowFor(const spindex::Form& form) const;
+    // The manual's window, once it has been shown.
+    ManualWindow* manualWindow() const { return m_manual.get(); }
     // A modal dialog of ours is up: focus changes it causes are not the user's.
     bool inDialog() const { return m_dialogDepth > 0; }
 
@@ -54,6 +57,7 @@ public:
     void printerSetup(const std::string& window) override;
     bool startProgram(const std::string& path) override;
     bool fileExists(const std::string& path) override;
+    std::string showDocument(const std::string& path) override;
     void programEnded() override;
     void planFileUsed(const std::string& path) override;
 
@@ -65,6 +69,7 @@ private:
     QWidget* dialogParent() const;
 
     std::unique_ptr<spindex::Program> m_program;
+    std::unique_ptr<ManualWindow> m_manual; // once the user has asked for it
     std::map<const spindex::Form*, FormWindow*> m_windows;
     QTimer m_splashTimer;
     int m_dialogDepth = 0;

@@ -234,3 +234,22 @@ TEST_F(BatchTest, CancelAnswers) {
               "\nText1(0) = \"5\"\nerror: usage: answer yes|no|ok|cancel\n");
     EXPECT_EQ(played.status, 1);
 }
+
+// The cage of an unused channel covers its icons, as on screen: a drag from or onto one is refused
+// and swaps nothing.
+TEST_F(BatchTest, DragRefusedOnCoveredIcons) {
+    const Played played = play("select cmbSelectCont \"Keel Embedded\"\nclick Command1\n"
+                               "select cmbRaidLevel 0\nclick cmdAddLogicals\nclick cmdDisplayGraphic\n"
+                               "drag frmGraphic.imgLgcDrv(0) frmGraphic.imgLgcDrv(30)\n"
+                               "drag frmGraphic.imgLgcDrv(40) frmGraphic.imgLgcDrv(1)\n"
+                               "get frmGraphic.imgLgcDrv(0)\nget frmGraphic.imgLgcDrv(30)\n"
+                               "drag frmGraphic.imgLgcDrv(0) frmGraphic.imgLgcDrv(16)\n"
+                               "get frmGraphic.imgLgcDrv(0)\nget frmGraphic.imgLgcDrv(16)\n");
+    EXPECT_EQ(played.out, "error: control imgLgcDrv(30) is covered by StorageCage(2)\n"
+                          "error: control imgLgcDrv(40) is covered by StorageCage(3)\n"
+                          "frmGraphic.imgLgcDrv(0) = \"diskblue.ico\"\n"
+                          "frmGraphic.imgLgcDrv(30) = \"\"\n"
+                          "frmGraphic.imgLgcDrv(0) = \"diskredline.ico\"\n"
+                          "frmGraphic.imgLgcDrv(16) = \"diskblue.ico\"\n");
+    EXPECT_EQ(played.status, 1);
+}

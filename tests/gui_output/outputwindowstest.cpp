@@ -168,7 +168,7 @@ void OutputWindowsTest::graphicOfTheTypicalRequest() {
         auto* icon = find<SlotIcon>("frmGraphic", QStringLiteral("imgLgcDrv(%1)").arg(k));
         QVERIFY(icon->isVisible());
         QCOMPARE(icon->picture(), QString(k < 12 ? "diskblue.ico" : "diskredline.ico"));
-        QVERIFY2(!icon->fallback(), "the icon files are not beside the program");
+        QVERIFY2(!icon->fallback(), "the icon files are not in ../share/spindex from the program");
     }
 }
 
@@ -227,7 +227,8 @@ void OutputWindowsTest::missingIconFileIsDrawnInCode() {
     QTemporaryDir folder;
     for (const char* file : {"diskred.ico", "diskdkturk.ico", "diskgreen.ico", "diskpurple.ico", "diskdkblue.ico",
                              "diskdkred.ico", "diskdkpurple.ico", "diskredline.ico"})
-        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + '/' + file, folder.filePath(file)));
+        QVERIFY(
+            QFile::copy(QCoreApplication::applicationDirPath() + "/../share/spindex/" + file, folder.filePath(file)));
     QTemporaryFile errors;
     QVERIFY(errors.open());
     {

@@ -70,26 +70,26 @@ std::vector<std::string> brokenInvariants(Program& program) {
         check(spare != m.optLocHotSpr[u + 1].value(), tab + "local spare is both or neither");
         check(m.optLogDriveH[u].value() != m.optLogDriveH[u + 1].value(), tab + "height is both or neither");
         check(m.txtLocSpr[u].text() == (spare ? "1" : "0"), tab + "spare count " + m.txtLocSpr[u].text());
-        check(m.txtLocSpr[u + 1].text() == (spare ? m.field(t, 3).text() : ""),
+        check(m.txtLocSpr[u + 1].text() == (spare ? m.Text1[5 * t + 3].text() : ""),
               tab + "spare size " + m.txtLocSpr[u + 1].text());
         if (!holds) {
             check(!spare, tab + "is empty but has a local spare");
             for (int k = 0; k < 5; ++k)
-                check(m.field(t, k).text().empty(), tab + "is empty but field " + std::to_string(k) + " is not");
+                check(m.Text1[5 * t + k].text().empty(), tab + "is empty but field " + std::to_string(k) + " is not");
             continue;
         }
         for (int k = 1; k < 5; ++k)
-            check(parseNumber(m.field(t, k).text()).has_value(), tab + "field " + m.field(t, k).text());
-        const std::string &size = m.field(t, 3).text(), &level = m.field(t, 0).text();
+            check(parseNumber(m.Text1[5 * t + k].text()).has_value(), tab + "field " + m.Text1[5 * t + k].text());
+        const std::string &size = m.Text1[5 * t + 3].text(), &level = m.Text1[5 * t + 0].text();
         check(size != "9.1" || !m.tabHalfHeight(t), tab + "9.1 GB drives at half height");
         check(size != "72.8" || m.tabHalfHeight(t), tab + "72.8 GB drives at low profile");
-        const int spans = static_cast<int>(number(m.field(t, 2).text()));
+        const int spans = static_cast<int>(number(m.Text1[5 * t + 2].text()));
         if ((level == "10" || level == "30" || level == "50") && spans >= 2 && spans <= 4)
             reserved += spans - 1;
         const double setDrives =
-            number(m.field(t, 1).text()) * number(m.field(t, 2).text()) + number(m.txtLocSpr[u].text());
+            number(m.Text1[5 * t + 1].text()) * number(m.Text1[5 * t + 2].text()) + number(m.txtLocSpr[u].text());
         drives += setDrives;
-        capacity += number(m.field(t, 4).text());
+        capacity += number(m.Text1[5 * t + 4].text());
         units += setDrives * (m.tabHalfHeight(t) ? 1.5 : 1);
     }
     check(avail == (controller <= 5 ? 8 - reserved : 8),

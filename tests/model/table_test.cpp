@@ -69,7 +69,7 @@ TEST(AddSet, LogicalDriveAndSlotChecks) {
         m.cmdAddLogicals.userClick();
         if (row.refusal.empty()) {
             EXPECT_EQ(s.take(), Strings{});
-            EXPECT_EQ(m.field(m.SSTab1.tab(), 2).text(), m.cmbNumSpans.text());
+            EXPECT_EQ(m.Text1[5 * m.SSTab1.tab() + 2].text(), m.cmbNumSpans.text());
         } else {
             EXPECT_EQ(s.take(), Strings{row.refusal});
             EXPECT_EQ(s.snapshot(), before);
@@ -150,6 +150,28 @@ TEST(DeleteSet, MovingASpareNeedsNoFreeSlot) {
     EXPECT_EQ(s.tab(1), "0,2,1,18.2,36.4,LP 1/18.2");
     EXPECT_EQ(s.tab(2), ",,,,,LP 0/");
     EXPECT_EQ(s.totals()[3], "8");
+}
+
+// Once a delete has moved the sets down, the table is back in the user's hands: a click on a set's
+// height is undone again, and a new spare is checked against the free slots again.
+TEST(DeleteSet, AfterTheMoveTheUsualRulesHoldAgain) {
+    test::Session s(2); // 12 slots
+    MainForm& m = s.main();
+    s.run("add 0 4 - 18.2 hh; add 0 2 - 18.2 lp; spare 1");
+    s.play("delete 0 yes");
+    s.take();
+    EXPECT_EQ(m.LogDrvHUser, True);
+    m.SSTab1.userSelectTab(0);
+    m.optLogDriveH[1].userClick(); // low profile clicked on a low-profile set: nothing to undo
+    m.optLogDriveH[0].userClick(); // half height clicked: undone
+    EXPECT_EQ(s.tab(0), "0,2,1,18.2,36.4,LP 1/18.2");
+    s.run("add 0 9 - 18.2 lp");
+    ASSERT_EQ(s.totals()[3], "12");
+    m.SSTab1.userSelectTab(1);
+    m.optLocHotSpr[2].userClick();
+    EXPECT_EQ(s.take(), Strings{"Spindex: No Free Drives to add a spare"});
+    EXPECT_EQ(s.tab(1), "0,9,1,18.2,163.8,LP 0/");
+    EXPECT_EQ(s.totals()[3], "12");
 }
 
 TEST(DeleteSet, SpannedSetGivesItsLogicalDrivesBack) {

@@ -40,10 +40,11 @@ public:
     std::deque<MsgAnswer> answers; // for the questions in order; a question that finds none fails the test
     std::deque<std::optional<std::string>> saveAnswers; // paths the save dialog returns, nothing for Cancel
     std::deque<std::optional<std::string>> openAnswers; // paths the open dialog returns, nothing for Cancel
-    Strings saveDialogs, openDialogs, printed, printerSetups, started, existenceChecks;
+    Strings saveDialogs, openDialogs, printed, printerSetups, started, existenceChecks, documents;
     // The files the program wrote and may read, by path; a path in failingWrites refuses with its reason.
     std::map<std::string, std::string> files, failingWrites;
     std::set<std::string> existingFiles, unstartable;
+    std::map<std::string, std::string> unshowable; // documents that cannot be shown, with the reason
     int ended = 0;
 
     MsgAnswer messageBox(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title) override {
@@ -105,6 +106,11 @@ public:
         existenceChecks.push_back(path);
         return existingFiles.count(path) > 0;
     }
+    std::string showDocument(const std::string& path) override {
+        documents.push_back(path);
+        const auto failure = unshowable.find(path);
+        return failure == unshowable.end() ? std::string() : failure->second;
+    }
     void programEnded() override { ++ended; }
 };
 
@@ -112,7 +118,7 @@ public:
 // controller (1 to 8) in the selection window and presses "Configure Controller".
 class Session {
 public:
-    explicit Session(int controllerId) {
+    explicit Session(int controllerId, std::string programFolder = ".") : program(host, std::move(programFolder)) {
         program.Main();
         program.advance(5000);
         program.frmSelectController()->cmbSelectCont.userPick(controllerId - 1);
@@ -121,7 +127,7 @@ public:
     }
 
     TestHost host;
-    Program program{host};
+    Program program;
 
     MainForm& main() { return *program.frmSpindex(); }
 
@@ -182,7 +188,7 @@ public:
     std::string tab(int t) {
         std::string text;
         for (int k = 0; k < 5; ++k)
-            text += main().field(t, k).text() + ",";
+            text += main().Text1[5 * t + k].text() + ",";
         return text + (main().tabHalfHeight(t) ? "HH " : "LP ") + main().txtLocSpr[2 * t].text() + "/" +
                main().txtLocSpr[2 * t + 1].text();
     }
@@ -260,9 +266,9 @@ private:
             m.cmbStorageSel[i].userPick(std::stoi(w[2]));
         } else if (w[0] == "empty") {
             for (int k = 0; k < 5; ++k)
-                m.field(i, k).setText("");
+                m.Text1[5 * i + k].setText("");
         } else if (w[0] == "field") {
-            m.field(i, std::stoi(w[2])).setText(w[3]);
+            m.Text1[5 * i + std::stoi(w[2])].setText(w[3]);
         } else {
             ADD_FAILURE() << "no such command: " << w[0];
         }

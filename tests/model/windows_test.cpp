@@ -25,16 +25,17 @@ GraphicForm& openGraphic(test::Session& s) {
 }
 
 // The twelve slots of a channel: '-' hidden, ' ' no picture, '.' the empty slot, else the number of
-// the set whose colour the slot shows.
+// the set whose icon file the slot shows; '?' for any other file.
 std::string slots(const GraphicForm& g, int c) {
+    static const std::map<std::string, char> files{
+        {"diskblue.ico", '0'},  {"diskred.ico", '1'},      {"diskdkturk.ico", '2'},
+        {"diskgreen.ico", '3'}, {"diskpurple.ico", '4'},   {"diskdkblue.ico", '5'},
+        {"diskdkred.ico", '6'}, {"diskdkpurple.ico", '7'}, {"diskredline.ico", '.'}};
     std::string text;
     for (int j = 0; j < 12; ++j) {
         const Image& icon = g.imgLgcDrv[12 * c + j];
-        const auto set = std::find(setIconFiles().begin(), setIconFiles().end(), icon.picture) - setIconFiles().begin();
-        text += !icon.visible                   ? '-'
-                : icon.picture.empty()          ? ' '
-                : icon.picture == EmptySlotIcon ? '.'
-                                                : char('0' + set);
+        const auto file = files.find(icon.picture);
+        text += !icon.visible ? '-' : icon.picture.empty() ? ' ' : file == files.end() ? '?' : file->second;
     }
     return text;
 }
@@ -49,6 +50,7 @@ TEST(Graphic, Placement) {
                 {"SpannedSetOverTwoChannelsOfSix", "add 50 4 2", 7, {"000000------", "00....------", unused, unused}},
                 {"FirstChannelUnused", "untick 0; add 0 5", 6, {unused, "00000.......", free, free}},
                 {"SetsInTabOrder", "4 add 0 3", 6, {"000111222333", free, free, free}},
+                {"EightSetsEachInItsOwnColour", "8 add 0 3", 6, {"000111222333", "444555666777", free, free}},
                 {"EmptyTabEndsThePlacement",
                  "add 0 2; add 0 3; add 0 4; add 0 5; empty 2",
                  6,
@@ -189,6 +191,47 @@ TEST(Menus, EmailAndExitWithTheReportAndTheGraphicOpen) {
     EXPECT_EQ(s.host.ended, 1);
 }
 
+// Help begins with the manual. It lies in share/doc/spindex beside the program's folder and is shown
+// in a window of its own, which is none of the program's windows; a missing manual is named with the
+// place it belongs, and one that cannot be shown says why. Nothing of the plan changes.
+TEST(Menus, HelpOpensTheManualOrSaysWhereItBelongs) {
+    test::Session s(6, "/opt/spindex/bin");
+    MainForm& m = s.main();
+    Strings help;
+    for (const Control* c : m.controls())
+        if (c->container == &m.mnuHelp)
+            help.push_back(c->name + " " + c->caption);
+    EXPECT_EQ(help, (Strings{"mnuManual Spindex &Manual", "mnuEmail Email", "mnuAbout A&bout"}));
+    s.run("add 5 12 - 36.4");
+    const Strings before = s.snapshot();
+    const std::string manual = "/opt/spindex/share/doc/spindex/manual.md";
+
+    m.mnuManual.userClick();
+    EXPECT_EQ(s.take(), Strings{"Spindex (icon): The Spindex manual is not installed. It belongs at " + manual});
+    EXPECT_EQ(s.host.documents, Strings{});
+
+    s.host.existingFiles.insert(manual);
+    m.mnuManual.userClick();
+    EXPECT_EQ(s.take(), Strings{});
+    EXPECT_EQ(s.host.documents, Strings{manual});
+    EXPECT_EQ(s.program.loadedForms(), std::vector<Form*>{&m});
+
+    s.host.unshowable[manual] = "it cannot be read (Permission denied)";
+    m.mnuManual.userClick();
+    EXPECT_EQ(s.take(), Strings{"Spindex (critical): Could not show the manual " + manual +
+                                ": it cannot be read (Permission denied)"});
+    EXPECT_EQ(s.snapshot(), before);
+}
+
+// A program started from a relative folder looks for its manual relative to that folder.
+TEST(Menus, ManualBesideARelativeProgramFolder) {
+    test::Session s(6, "build/bin");
+    s.host.existingFiles.insert("build/share/doc/spindex/manual.md");
+    s.main().mnuManual.userClick();
+    EXPECT_EQ(s.take(), Strings{});
+    EXPECT_EQ(s.host.documents, Strings{"build/share/doc/spindex/manual.md"});
+}
+
 // The close box of the window frame: the main window's is Exit; another window's unloads only that
 // window. The program ends once its last window is gone, in any order.
 TEST(CloseBox, MainWindowExitsOthersUnload) {
@@ -233,6 +276,37 @@ TEST(CloseBox, SelectionClosedBehindTheSplash) {
     EXPECT_TRUE(program.ended());
 }
 
+// The rule sets: each menu item's caption and the label it gives, as the user reads them.
+TEST(Menus, RuleSetCaptionsAndLabels) {
+    test::Session s(6);
+    MainForm& m = s.main();
+    const std::pair<const char*, const char*> rules[] = {
+        {"Standard", "Standard Rules"},
+        {"Marathon", "Marathon Rules"},
+        {"Netware Cluster Services", "Netware Cluster Server Rules"},
+        {"Microsoft Clustering Services", "Microsoft Cluster Server Rules"}};
+    EXPECT_EQ(m.lblRule.caption, "Standard Rules");
+    for (int i : {3, 1, 2, 0}) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(m.mnuRules[i].caption, rules[i].first);
+        m.mnuRules[i].userClick();
+        EXPECT_EQ(m.lblRule.caption, rules[i].second);
+    }
+}
+
+// A covered icon is out of the user's reach: the opaque cage of an unused channel lies over it.
+TEST(Graphic, OpaqueCagesCoverTheirIcons) {
+    test::Session s(7); // the Keel uses channels 0 and 1
+    GraphicForm& g = openGraphic(s);
+    std::string why;
+    EXPECT_TRUE(g.reachable(g.imgLgcDrv[0]));
+    EXPECT_TRUE(g.reachable(g.imgLgcDrv[13]));
+    EXPECT_FALSE(g.reachable(g.imgLgcDrv[24], &why));
+    EXPECT_EQ(why, "control imgLgcDrv(24) is covered by StorageCage(2)");
+    EXPECT_FALSE(g.reachable(g.imgLgcDrv[47], &why));
+    EXPECT_EQ(why, "control imgLgcDrv(47) is covered by StorageCage(3)");
+}
+
 // Values by their names: "PATH" of the tool's own key, "MSINFO" of the shared tools' location.
 class FakeRegistry : public Registry {
 public:
@@ -260,6 +334,10 @@ TEST(GetKeyValue, EachTypeOfValue) {
                 {"NumberLosesItsNulByte", RegistryValue{REG_DWORD_TYPE, {0x2A, 0, 0, 0}}, "42"},
                 {"NumberOfFourBytes", RegistryValue{REG_DWORD_TYPE, {1, 2, 3, 4}}, "17185"},
                 {"NumberWithoutLeadingZeros", RegistryValue{REG_DWORD_TYPE, {0x34, 0x12, 0, 0}}, "4660"},
+                // Four hexadecimal digits or fewer are a 16-bit integer, eight or fewer a 32-bit one.
+                {"SixteenBitsWrapNegative", RegistryValue{REG_DWORD_TYPE, {0x34, 0x92, 0}}, "-28108"},
+                {"SixteenBitsStayPositive", RegistryValue{REG_DWORD_TYPE, {0xFF, 0x7F, 0}}, "32767"},
+                {"ThirtyTwoBitsWrapNegative", RegistryValue{REG_DWORD_TYPE, {0xFF, 0xFF, 0xFF, 0xFF}}, "-1"},
                 {"OtherType", RegistryValue{3, {0x41, 0x42}}, "before"},
                 {"MissingKey", std::nullopt, ""}};
     for (const auto& row : rows) {

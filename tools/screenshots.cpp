@@ -1,0 +1,140 @@
+// spindex-screenshots FOLDER: the pictures of the manual, taken from the real windows.
+//
+// The program runs on the offscreen platform with a screen of a common desktop size, plays the
+// typical request through the model's user actions, as the window build does for a user, and saves
+// each window as the user would see it (QWidget::grab) into FOLDER. The build runs it to put the
+// manual's pictures beside the manual, so the pictures follow every change to the windows.
+//
+// Exit status: 0 when every picture was written, 1 when one was not (its name on standard error),
+// 2 for a wrong command line.
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <functional>
+
+#include "formwindow.h"
+#include "mainform.h"
+#include "outputforms.h"
+#include "session.h"
+#include "smallforms.h"
+
+namespace {
+
+using spindex::ui::Session;
+
+// A screen of 1600 by 1000 pixels at 96 dots per inch, on which every window fits whole.
+constexpr const char* ScreenConfig = R"({"screens":[{"name":"manual","x":0,"y":0,"width":1600,"height":1000,)"
+                                     R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})";
+
+class Camera {
+public:
+    Camera(Session& session, QDir folder) : m_session(session), m_folder(std::move(folder)) {}
+
+    // A user's action on a window, then the windows as the session shows them afterwards.
+    void act(spindex::Form& form, const std::function<void()>& action) {
+        m_session.act(form, action);
+        settle();
+    }
+    // Saves the window of the loaded model window as FILE.
+    void take(const spindex::Form* form, const char* file) {
+        spindex::ui::FormWindow* window = form ? m_session.windowFor(*form) : nullptr;
+        if (!window || !window->isVisible()) {
+            std::fprintf(stderr, "spindex-screenshots: %s: the window is not shown\n", file);
+            m_failed = true;
+            return;
+        }
+        settle();
+        if (!window->grab().save(m_folder.filePath(QString::fromUtf8(file)), "PNG")) {
+            std::fprintf(stderr, "spindex-screenshots: %s: cannot write it\n", file);
+            m_failed = true;
+        }
+    }
+    bool failed() const { return m_failed; }
+
+    static void settle() {
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+    }
+
+private:
+    Session& m_session;
+    QDir m_folder;
+    bool m_failed = false;
+};
+
+// The offscreen platform warns about every window operation it does not carry out (raising a window,
+// size hints); at build time only real failures are worth a line.
+void quietPlatform(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+int pick(spindex::ListBox& list, const char* text) {
+    const int index = list.indexOf(text);
+    if (index < 0)
+        std::fprintf(stderr, "spindex-screenshots: %s has no entry %s\n", list.name.c_str(), text);
+    return index;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: spindex-screenshots FOLDER\n");
+        return 2;
+    }
+    qInstallMessageHandler(quietPlatform);
+    QTemporaryDir scratch;
+    const QString config = scratch.filePath(QStringLiteral("screen.json"));
+    if (QFile file(config); file.open(QIODevice::WriteOnly))
+        file.write(ScreenConfig);
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QLocale::setDefault(QLocale::c());
+
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.exists() && !QDir().mkpath(folder.path())) {
+        std::fprintf(stderr, "spindex-screenshots: cannot make the folder %s\n", argv[1]);
+        return 1;
+    }
+    // The program's folder is this tool's, beside the programs, where the graphic finds its icons.
+    Session session(QCoreApplication::applicationDirPath());
+    spindex::Program& program = session.program();
+    Camera camera(session, folder);
+    session.start();
+    Camera::settle();
+
+    // Start-up: the splash screen in front of the controller selection.
+    camera.take(program.frmSplash(), "splash.png");
+    camera.act(*program.frmSplash(), [&] { program.frmSplash()->Form_KeyPress(); });
+    camera.take(program.frmSelectController(), "select.png");
+
+    // The typical request: the Osprey, four Vault/12 enclosures, one RAID 5 set of 36.4 GB drives.
+    spindex::SelectControllerForm& select = *program.frmSelectController();
+    camera.act(select, [&] { select.Command1.userClick(); });
+    spindex::MainForm& m = *program.frmSpindex();
+    camera.act(m, [&] { m.cmbRaidLevel.userPick(pick(m.cmbRaidLevel, "5")); });
+    camera.act(m, [&] { m.cmbDriveSize.userPick(pick(m.cmbDriveSize, "36.4")); });
+    camera.act(m, [&] { m.cmdAddLogicals.userClick(); });
+    camera.take(&m, "main.png");
+
+    // A mirrored pair beside it with a local hot spare, and one global hot spare.
+    camera.act(m, [&] { m.cmbRaidLevel.userPick(pick(m.cmbRaidLevel, "1")); });
+    camera.act(m, [&] { m.cmbDriveSize.userPick(pick(m.cmbDriveSize, "18.2")); });
+    camera.act(m, [&] { m.cmdAddLogicals.userClick(); });
+    camera.act(m, [&] { m.optLocHotSpr[2].userClick(); });
+    camera.act(m, [&] { m.optGlobHotSpr[0].userClick(); });
+    camera.take(&m, "spares.png");
+
+    camera.act(m, [&] { m.cmdDataReport.userClick(); });
+    camera.take(program.frmLogicalDriveDisplay(), "report.png");
+    camera.act(m, [&] { m.cmdDisplayGraphic.userClick(); });
+    camera.take(program.frmGraphic(), "graphic.png");
+    camera.act(m, [&] { m.mnuAbout.userClick(); });
+    camera.take(program.frmAbout(), "about.png");
+    return camera.failed() ? 1 : 0;
+}
