@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <functional>
+#include <nlohmann/json.hpp>
 
 #include "batchtest.h"
 
@@ -231,6 +232,29 @@ TEST_F(BatchTest, UnansweredQuestionAtExitIsCancel) {
         R"(msgbox {"title":"Spindex","icon":"exclamation","buttons":"yesnocancel","text":"Save the changes to p.spindex?","answer":"cancel"})"
         "\nerror: no answer queued\nfrmSpindex = true\n");
     EXPECT_EQ(played.status, 1);
+}
+
+// The README's example plan opens, and Spindex gives back exactly what the example says.
+TEST_F(BatchTest, ReadmeExamplePlanOpensAsWritten) {
+    std::ifstream readme(SPINDEX_README, std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(readme), {}};
+    const size_t section = text.find("\n## Plans\n");
+    ASSERT_NE(section, std::string::npos);
+    const size_t start = text.find("```json\n", section);
+    ASSERT_NE(start, std::string::npos);
+    const size_t end = text.find("\n```\n", start);
+    const std::string example = text.substr(start + 8, end - start - 8 + 1);
+    write(folder / "example.spindex", example);
+    const Played played = play("click Command1\nopenfile example.spindex\nclick mnuOpenPlan\nget Plan\n");
+    const size_t plan = played.out.find("Plan = ");
+    ASSERT_NE(plan, std::string::npos) << played.out;
+    EXPECT_EQ(played.out.substr(0, plan),
+              R"(opendialog {"filter":"Spindex Plans (*.spindex)|*.spindex","answer":"example.spindex"})"
+              "\n");
+    nlohmann::ordered_json opened = nlohmann::ordered_json::parse(played.out.substr(plan + 7));
+    opened.erase("summary"); // written for readers; the example may leave it out
+    EXPECT_EQ(opened, nlohmann::ordered_json::parse(example));
+    EXPECT_EQ(played.status, 0);
 }
 
 } // namespace
