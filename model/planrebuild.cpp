@@ -1,6 +1,7 @@
 #include "planrebuild.h"
 
 #include <algorithm>
+#include <type_traits>
 
 #include "catalogue.h"
 #include "mainform.h"
@@ -40,6 +41,28 @@ const ControllerRecord* controllerNamed(const std::string& name) {
         if (record.selectionText == name)
             return &record;
     return nullptr;
+}
+
+// A field of the wanted plan against the rebuilt one, in words; empty when they agree.
+template <class T> std::string differs(const std::string& where, const char* key, const T& wanted, const T& got) {
+    if constexpr (std::is_same_v<T, std::string>)
+        return wanted == got ? std::string() : where + key + " " + quoted(wanted) + " rebuilds as " + quoted(got);
+    else if constexpr (std::is_same_v<T, bool>)
+        return wanted == got ? std::string() : where + key + " " + yesNo(wanted) + " rebuilds as " + yesNo(got);
+    else
+        return wanted == got ? std::string()
+                             : where + key + " " + std::to_string(wanted) + " rebuilds as " + std::to_string(got);
+}
+
+// The first field of a set that differs; the capacity, written for readers, is not compared.
+std::string setDifference(const std::string& where, const PlanSet& a, const PlanSet& b) {
+    for (std::string d :
+         {differs(where, "level", a.level, b.level), differs(where, "drives", a.drives, b.drives),
+          differs(where, "spans", a.spans, b.spans), differs(where, "driveSize", a.driveSize, b.driveSize),
+          differs(where, "height", a.height, b.height), differs(where, "localSpare", a.localSpare, b.localSpare)})
+        if (!d.empty())
+            return d;
+    return {};
 }
 
 // The calculator's five inputs of a set (or of the calculator itself).
@@ -110,7 +133,11 @@ private:
         return list.text() == text || fail(where + key + " " + text + " rebuilds as " + list.text() + said(before));
     }
 
-    bool pickText(ListBox& list, const char* key, const std::string& text, const char* what, const std::string& where) {
+    // A list of texts set to the entry, as a user picks it. An entry already shown is not picked
+    // again, as a user would not: a new pick of the RAID level would rebuild the drives list that a
+    // controller's set-up leaves (the Finch's "1" to "28"), from which a set may have been added.
+    bool pickText(ListBox& list, const char* key, const std::string& text, const std::string& what,
+                  const std::string& where) {
         if (list.text() == text)
             return true;
         const int index = list.indexOf(text);
@@ -138,18 +165,18 @@ private:
     }
 
     bool setCalculator(const Inputs& in, const std::string& where) {
-        if (!pickText(m.cmbRaidLevel, "level", in.level, ("offered by the " + m_plan.controller).c_str(), where) ||
+        if (!pickText(m.cmbRaidLevel, "level", in.level, "offered by the " + m_plan.controller, where) ||
             !pickNumber(m.cmbMaxDrives, "drives", in.drives, " for level " + quoted(in.level), where) ||
             !pickNumber(m.cmbNumSpans, "spans", in.spans, " for level " + quoted(in.level), where) ||
             !pickText(m.cmbDriveSize, "driveSize", in.driveSize, "a drive size", where) ||
             !pickHeight(m.optDriveH, in.height, in.driveSize, where))
             return false;
         // A later input may have moved an earlier one.
-        const Plan now = capturePlan(m);
-        const PlanCalculator& c = *now.calculator;
-        const PlanCalculator wanted{in.level, in.drives, in.spans, in.driveSize, in.height, c.sets};
-        return c == wanted || fail(where + "the calculator does not keep " + in.level + " with " +
-                                   std::to_string(in.drives) + " drives and " + std::to_string(in.spans) + " spans");
+        const PlanCalculator c = *capturePlan(m).calculator;
+        const std::string moved =
+            setDifference(where, {in.level, in.drives, in.spans, in.driveSize, in.height, false, {}},
+                          {c.level, c.drives, c.spans, c.driveSize, c.height, false, {}});
+        return moved.empty() || fail(moved);
     }
 
     // The storage of a channel this controller does not offer is chosen while a controller that
@@ -318,26 +345,6 @@ std::string switchAndReplay(MainForm& main, const Plan& plan, const QuietHost& s
     return Replay(main, plan, shown).run();
 }
 
-template <class T> std::string differs(const std::string& where, const char* key, const T& wanted, const T& got) {
-    if constexpr (std::is_same_v<T, std::string>)
-        return wanted == got ? std::string() : where + key + " " + quoted(wanted) + " rebuilds as " + quoted(got);
-    else if constexpr (std::is_same_v<T, bool>)
-        return wanted == got ? std::string() : where + key + " " + yesNo(wanted) + " rebuilds as " + yesNo(got);
-    else
-        return wanted == got ? std::string()
-                             : where + key + " " + std::to_string(wanted) + " rebuilds as " + std::to_string(got);
-}
-
-std::string setDifference(const std::string& where, const PlanSet& a, const PlanSet& b) {
-    for (std::string d :
-         {differs(where, "level", a.level, b.level), differs(where, "drives", a.drives, b.drives),
-          differs(where, "spans", a.spans, b.spans), differs(where, "driveSize", a.driveSize, b.driveSize),
-          differs(where, "height", a.height, b.height), differs(where, "localSpare", a.localSpare, b.localSpare)})
-        if (!d.empty())
-            return d;
-    return {};
-}
-
 } // namespace
 
 std::optional<Plan> rebuildPlan(const Plan& plan, std::string& reason) {
@@ -371,6 +378,7 @@ std::string applyPlan(MainForm& main, const Plan& plan) {
     std::string reason = switchAndReplay(main, plan, quiet.host());
     if (reason.empty() && capturePlan(main) != plan)
         reason = "it does not rebuild exactly in the running program";
+    // The plan the window held before was written by the program itself, so it rebuilds.
     if (!reason.empty())
         switchAndReplay(main, before, quiet.host());
     return reason;
