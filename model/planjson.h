@@ -10,10 +10,10 @@
 
 namespace spindex {
 
-// Every key of the plan but the summary.
+// Every key of the plan but the summary, which Save Plan writes last, for other tools.
 nlohmann::ordered_json planJson(const Plan& plan);
 
-// What Save Plan writes for the main window now: its plan and, for other tools, the plan's summary.
+// What Save Plan writes for the main window now (and what `get Plan` prints).
 nlohmann::ordered_json savedPlanJson(const MainForm& main);
 
 // The file's text: indented, for people and version control, with a final line feed.

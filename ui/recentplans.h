@@ -14,6 +14,7 @@ public:
     // The plan goes to the top of the list, by its full path.
     static void add(const QString& path);
     static void remove(const QString& path);
+    static void clear();
 };
 
 } // namespace spindex::ui

@@ -17,6 +17,7 @@
 #include "mainform.h"
 #include "planjson.h"
 #include "program.h"
+#include "recentplans.h"
 
 class PlansTest : public GuiTest {
     Q_OBJECT
@@ -120,7 +121,7 @@ void PlansTest::roundTripThroughTheFileMenu() {
 }
 
 void PlansTest::recentPlansOpenAndForgetMissingOnes() {
-    QSettings().remove(QStringLiteral("recentPlans"));
+    spindex::ui::RecentPlans::clear();
     startMainWindow();
     QTemporaryDir folder;
     auto* recent = main<QMenu>("mnuRecentPlans");
