@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,6 +19,8 @@
 
 #include "controlbinder.h"
 #include "summary.h"
+#include "recentplans.h"
+#include "session.h"
 
 namespace spindex::ui {
 
@@ -99,6 +102,7 @@ MainWindow::MainWindow(Session& session, spindex::MainForm& form)
 void MainWindow::refresh() {
     m_binder->refresh();
     m_summaryLine->setText(QString::fromStdString(spindex::summaryStatusLine(spindex::planSummary(m_main))));
+    showRecentPlans();
 }
 
 QWidget* MainWindow::channels() {
@@ -286,6 +290,12 @@ QWidget* MainWindow::globalSpare() {
 void MainWindow::menus(QMenuBar& bar) {
     spindex::MainForm& m = m_main;
     QMenu* file = m_binder->menu(m.mnuFile, bar);
+    m_binder->menuItem(m.mnuOpenPlan, *file)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_binder->menuItem(m.mnuSavePlan, *file)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_binder->menuItem(m.mnuSavePlanAs, *file)->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    m_recentPlans = file->addMenu(tr("Recent Plans"));
+    m_recentPlans->setObjectName(QStringLiteral("mnuRecentPlans"));
+    file->addSeparator();
     for (spindex::MenuItem* item : {&m.mnuSave, &m.mnuDisplay, &m.mnuPlanSummary, &m.mnuPrint, &m.mnuPrintSetup})
         m_binder->menuItem(*item, *file);
     file->addSeparator();
@@ -303,6 +313,35 @@ void MainWindow::menus(QMenuBar& bar) {
     m_binder->menuItem(m.mnuManual, *help)->setShortcut(QKeySequence(Qt::Key_F1));
     m_binder->menuItem(m.mnuEmail, *help);
     m_binder->menuItem(m.mnuAbout, *help);
+}
+
+void MainWindow::showRecentPlans() {
+    const QStringList paths = RecentPlans::list();
+    if (paths == m_recentShown && !m_recentPlans->actions().isEmpty())
+        return;
+    m_recentShown = paths;
+    // The action being triggered may be among them: they go once the event loop is back.
+    for (QAction* old : m_recentPlans->actions()) {
+        m_recentPlans->removeAction(old);
+        old->deleteLater();
+    }
+    for (int i = 0; i < paths.size(); ++i) {
+        QString path = paths[i];
+        QAction* action = m_recentPlans->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path.replace('&', "&&")));
+        connect(action, &QAction::triggered, this, [this, path = paths[i]] { openRecentPlan(path); });
+    }
+    if (paths.isEmpty())
+        m_recentPlans->addAction(tr("No plans yet"))->setEnabled(false);
+}
+
+void MainWindow::openRecentPlan(QString path) {
+    bool opened = false;
+    m_session.act(m_main, [this, &opened, &path] { opened = m_main.OpenRecentPlan(path.toStdString()); });
+    // A plan that is gone has shown its message; it leaves the list.
+    if (!opened && !QFileInfo::exists(path)) {
+        RecentPlans::remove(path);
+        showRecentPlans();
+    }
 }
 
 } // namespace spindex::ui

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QStringList>
+
 #include "formwindow.h"
 #include "mainform.h"
 
 class QLabel;
+class QMenu;
 class QMenuBar;
 
 namespace spindex::ui {
@@ -28,10 +31,15 @@ private:
     QWidget* commands();
     QWidget* globalSpare();
     void menus(QMenuBar& bar);
+    // The Recent Plans submenu shows the list as it stands in the settings.
+    void showRecentPlans();
+    void openRecentPlan(QString path);
 
     spindex::MainForm& m_main;
     ControlBinder* m_binder;
     QLabel* m_summaryLine;
+    QMenu* m_recentPlans = nullptr;
+    QStringList m_recentShown;
 };
 
 } // namespace spindex::ui
