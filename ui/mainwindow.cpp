@@ -18,9 +18,9 @@
 #include <QVBoxLayout>
 
 #include "controlbinder.h"
-#include "summary.h"
 #include "recentplans.h"
 #include "session.h"
+#include "summary.h"
 
 namespace spindex::ui {
 
