@@ -18,6 +18,7 @@
 #include "formwindow.h"
 #include "mainform.h"
 #include "outputforms.h"
+#include "summaryform.h"
 #include "session.h"
 #include "smallforms.h"
 
@@ -134,6 +135,8 @@ int main(int argc, char* argv[]) {
     camera.take(program.frmLogicalDriveDisplay(), "report.png");
     camera.act(m, [&] { m.cmdDisplayGraphic.userClick(); });
     camera.take(program.frmGraphic(), "graphic.png");
+    camera.act(m, [&] { m.mnuPlanSummary.userClick(); });
+    camera.take(program.frmSummary(), "summary.png");
     camera.act(m, [&] { m.mnuAbout.userClick(); });
     camera.take(program.frmAbout(), "about.png");
     return camera.failed() ? 1 : 0;
