@@ -18,9 +18,9 @@
 #include "formwindow.h"
 #include "mainform.h"
 #include "outputforms.h"
-#include "summaryform.h"
 #include "session.h"
 #include "smallforms.h"
+#include "summaryform.h"
 
 namespace {
 
