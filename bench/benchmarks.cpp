@@ -8,6 +8,7 @@
 #include "program.h"
 #include "quiethost.h"
 #include "smallforms.h"
+#include "summary.h"
 
 namespace {
 
@@ -102,6 +103,26 @@ void BM_PlanModifiedCheck(benchmark::State& state) {
         benchmark::DoNotOptimize(main.planModified());
 }
 BENCHMARK(BM_PlanModifiedCheck);
+
+// The plan summary, read by the main window's status line after every user action, and its JSON as
+// `get PlanSummary` and the plan file write it, on a plan of eight sets.
+void BM_PlanSummary(benchmark::State& state) {
+    QuietHost host;
+    Program program(host);
+    MainForm& main = eightSets(program);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(planSummary(main));
+}
+BENCHMARK(BM_PlanSummary);
+
+void BM_PlanSummaryJson(benchmark::State& state) {
+    QuietHost host;
+    Program program(host);
+    MainForm& main = eightSets(program);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(summaryJson(main).dump());
+}
+BENCHMARK(BM_PlanSummaryJson);
 
 // Opening checks a plan by rebuilding it in a scratch program: start-up, the controller, eight sets
 // with their spares, the calculator and the rule set.
