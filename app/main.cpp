@@ -1,10 +1,19 @@
-// Spindex: plans the disk storage behind one RAID controller.
+// spindex [--help] [--version] [PLAN]: plans the disk storage behind one RAID controller.
 //
 // The program is the model's Program; the session shows its windows and answers its questions
 // with real dialogs. The program ends only through the model (Exit, or the main window's close
-// box): the session then reports ended() and the application quits.
+// box): the session then reports ended() and the application quits. PLAN is a plan file to open at
+// start, as a file manager passes it.
+//
+// Exit status: 0 when the program ends through Exit or the close box, and after --help or --version;
+// 2 when the command line is wrong.
 
 #include <QApplication>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <iostream>
+#include <optional>
+#include <string>
 
 #include "appicon.h"
 #include "appinfo.h"
@@ -14,11 +23,99 @@
 #include "winregistry.h"
 #endif
 
+namespace {
+
+constexpr const char* ProgramName = "spindex";
+constexpr int WrongCommandLine = 2;
+
+struct CommandLine {
+    QCommandLineParser parser;
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Show the version and exit.")};
+
+    CommandLine() {
+        parser.setApplicationDescription(
+            QStringLiteral("Plans the disk storage behind one RAID controller: RAID sets, hot spares, drive\n"
+                           "slots and capacity, shown in windows, printed, and saved as plans."));
+        parser.addOption(help);
+        parser.addOption(version);
+        parser.addPositionalArgument(QStringLiteral("PLAN"),
+                                     QStringLiteral("A plan file (.spindex) to open at start: Spindex starts with\n"
+                                                    "that plan, without the splash screen's wait and the\n"
+                                                    "selection window. A plan that cannot be opened is\n"
+                                                    "reported, and Spindex then starts as usual."),
+                                     QStringLiteral("[PLAN]"));
+    }
+
+    // The parser's own help names the executable as it was typed: the first line is written here
+    // with the program's name.
+    std::string helpText() const {
+        QString text = parser.helpText();
+        text = text.mid(text.indexOf('\n') + 1);
+        return std::string("Usage: ") + ProgramName + " [options] [PLAN]\n" + text.toStdString() +
+               "\n"
+               "Exit status:\n"
+               "  0  Spindex ended through Exit or the main window's close box, or printed its\n"
+               "     help or version\n"
+               "  2  the command line is wrong\n";
+    }
+};
+
+// A mistake on the command line: one line on standard error.
+int badUsage(const QString& reason) {
+    std::cerr << ProgramName << ": " << reason.toStdString() << " Try '" << ProgramName << " --help'.\n";
+    return WrongCommandLine;
+}
+
+// Reads the command line: the plan to open ("" for none), or the exit status when there is nothing
+// to start (the help, the version, a mistake).
+std::optional<int> read(CommandLine& line, const QStringList& arguments, QString& plan) {
+    if (!line.parser.parse(arguments))
+        return badUsage(line.parser.errorText());
+    if (line.parser.isSet(line.help)) {
+        std::cout << line.helpText();
+        return 0;
+    }
+    if (line.parser.isSet(line.version)) {
+        std::cout << ProgramName << ' ' << spindex::appinfo::Version << '\n';
+        return 0;
+    }
+    const QStringList plans = line.parser.positionalArguments();
+    if (plans.size() > 1)
+        return badUsage(QStringLiteral("Only one plan can be opened at start."));
+    plan = plans.isEmpty() ? QString() : plans.first();
+    return std::nullopt;
+}
+
+// --help and --version need no display: they are answered before the window system is opened.
+bool asksOnlyForText(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i)
+        for (const char* option : {"-h", "--help", "-v", "--version"})
+            if (qstrcmp(argv[i], option) == 0)
+                return true;
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    CommandLine line;
+    QString plan;
+    if (asksOnlyForText(argc, argv)) {
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
+        return read(line, arguments, plan).value_or(0);
+    }
+
+    // The window system takes its own options (-platform, -style, ...) out of the arguments first.
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(spindex::appinfo::Title));
     QApplication::setApplicationVersion(QString::fromUtf8(spindex::appinfo::Version));
     QApplication::setOrganizationName(QString::fromUtf8(spindex::appinfo::CompanyName));
+    if (const std::optional<int> status = read(line, QCoreApplication::arguments(), plan))
+        return *status;
     QApplication::setWindowIcon(spindex::ui::applicationIcon());
     // Windows come and go as the model loads and unloads them; between the splash and the
     // selection window none may be shown for a moment.
@@ -30,6 +127,6 @@ int main(int argc, char* argv[]) {
     session.program().registry = &registry;
 #endif
     QObject::connect(&session, &spindex::ui::Session::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    session.start();
+    session.start(plan);
     return QApplication::exec();
 }

@@ -19,8 +19,8 @@ const std::array<const char*, 3> GlobalVariables{"ControllerType", "ChannelSlots
 const std::array<const char*, 9> MainVariables{"MaxSlots",          "LogDrivesAvail", "LPSlotsUsed",
                                                "LogDrvHUser",       "SuppressCalc",   "FormLoading",
                                                "RaidLevelChanging", "ClearAllNoAsk",  "RuleSet"};
-// Values read from the whole plan (while the main window is loaded).
-const std::array<const char*, 1> PlanValues{"PlanSummary"};
+// Values of the whole plan (while the main window is loaded), computed when asked for.
+const std::array<const char*, 4> PlanValues{"Plan", "PlanFile", "PlanModified", "PlanSummary"};
 const std::array<const char*, 4> WindowProperties{"loaded", "visible", "caption", "lines"};
 
 bool isWindowName(const std::string& name) {

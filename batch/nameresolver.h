@@ -10,7 +10,8 @@
 //   cmbRaidLevel                   bare name: a control of frmSpindex, or of frmSelectController for
 //                                  cmbSelectCont and Command1 while that window is loaded
 //   ControllerType, ChannelSlots(2), MaxSlots, frmSpindex.MaxSlots    variables
-//   PlanSummary                    a value of the whole plan, computed when asked for
+//   Plan, PlanFile, PlanModified,  the plan: what Save Plan would write now, its file, whether it
+//   PlanSummary                    is modified, and its summary (while the main window is loaded)
 
 #include <optional>
 #include <string>

@@ -6,6 +6,7 @@
 #include "json.h"
 #include "mainform.h"
 #include "outputforms.h"
+#include "planjson.h"
 #include "program.h"
 #include "summary.h"
 
@@ -187,8 +188,15 @@ Value variableValue(const Program& program, const Reference& ref) {
     const MainForm* main = program.frmSpindex();
     if (!main)
         return std::nullopt;
+    // The plan: what Save Plan would write now, its file, whether it is modified, and its summary.
+    if (v == "Plan")
+        return compactJson(savedPlanJson(*main));
+    if (v == "PlanFile")
+        return main->planFile() ? json::string(*main->planFile()) : json::null;
+    if (v == "PlanModified")
+        return json::boolean(main->planModified());
     if (v == "PlanSummary")
-        return summaryJson(*main).dump();
+        return compactJson(summaryJson(*main));
     const std::pair<const char*, std::int16_t> flags[] = {{"LogDrvHUser", main->LogDrvHUser},
                                                           {"SuppressCalc", main->SuppressCalc},
                                                           {"FormLoading", main->FormLoading},

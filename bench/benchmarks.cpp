@@ -3,9 +3,12 @@
 #include <benchmark/benchmark.h>
 
 #include "mainform.h"
+#include "plan.h"
+#include "planrebuild.h"
 #include "program.h"
 #include "quiethost.h"
 #include "smallforms.h"
+#include "summary.h"
 
 namespace {
 
@@ -74,6 +77,80 @@ void BM_AddAndClear(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AddAndClear);
+
+// Eight sets of several levels, spans and heights with local and global spares on the Osprey.
+MainForm& eightSets(Program& program) {
+    MainForm& main = openMain(program);
+    for (const char* level : {"0", "5", "10", "50", "1", "5", "0", "10"}) {
+        pick(main.cmbRaidLevel, level);
+        pick(main.cmbMaxDrives, main.cmbMaxDrives.items().front());
+        main.cmdAddLogicals.userClick();
+    }
+    main.SSTab1.userSelectTab(3);
+    main.optLocHotSpr[6].userClick();
+    main.optGlobHotSpr[0].userClick();
+    main.Text2.userType("2");
+    return main;
+}
+
+// The modified flag, recomputed after every user action: what Save Plan would write against what it
+// wrote last, on a plan of eight sets.
+void BM_PlanModifiedCheck(benchmark::State& state) {
+    QuietHost host;
+    Program program(host);
+    MainForm& main = eightSets(program);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(main.planModified());
+}
+BENCHMARK(BM_PlanModifiedCheck);
+
+// The plan summary, read by the main window's status line after every user action, and its JSON as
+// `get PlanSummary` and the plan file write it, on a plan of eight sets.
+void BM_PlanSummary(benchmark::State& state) {
+    QuietHost host;
+    Program program(host);
+    MainForm& main = eightSets(program);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(planSummary(main));
+}
+BENCHMARK(BM_PlanSummary);
+
+void BM_PlanSummaryJson(benchmark::State& state) {
+    QuietHost host;
+    Program program(host);
+    MainForm& main = eightSets(program);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(summaryJson(main).dump());
+}
+BENCHMARK(BM_PlanSummaryJson);
+
+// Opening checks a plan by rebuilding it in a scratch program: start-up, the controller, eight sets
+// with their spares, the calculator and the rule set.
+void BM_PlanRebuildEightSets(benchmark::State& state) {
+    QuietHost host;
+    Program program(host);
+    const Plan plan = capturePlan(eightSets(program));
+    if (plan.sets.size() != 8 || !plan.globalSpares)
+        state.SkipWithError("the plan does not hold eight sets and global spares");
+    for (auto _ : state) {
+        std::string reason;
+        benchmark::DoNotOptimize(rebuildPlan(plan, reason));
+    }
+}
+BENCHMARK(BM_PlanRebuildEightSets);
+
+// Applying the rebuilt plan to the running program: the controller set up afresh and the plan played
+// again, quietly, then checked.
+void BM_PlanApplyEightSets(benchmark::State& state) {
+    QuietHost host;
+    Program program(host);
+    MainForm& main = eightSets(program);
+    const Plan plan = capturePlan(main);
+    for (auto _ : state)
+        if (!applyPlan(main, plan).empty())
+            state.SkipWithError("the plan did not apply");
+}
+BENCHMARK(BM_PlanApplyEightSets);
 
 } // namespace
 

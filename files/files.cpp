@@ -5,6 +5,13 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace spindex::files {
 
 namespace {
@@ -56,9 +63,23 @@ std::string readWhole(const std::string& path, std::string& content, std::int64_
         return "the file does not exist";
     if (info.isDir())
         return "it is a folder";
+#ifdef Q_OS_UNIX
+    // A pipe that nobody writes to would keep a plain open waiting for ever: it is opened without
+    // waiting, and then read like any file (it reads as empty).
+    const int fd = ::open(QFile::encodeName(info.filePath()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return "it cannot be read (" + std::string(std::strerror(errno)) + ")";
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return "it cannot be read (" + file.errorString().toStdString() + ")";
+    }
+#else
     QFile file(info.filePath());
     if (!file.open(QIODevice::ReadOnly))
         return "it cannot be read (" + file.errorString().toStdString() + ")";
+#endif
     // A device or pipe may not know its size: read one byte past the limit to tell.
     const QByteArray bytes = file.read(limit + 1);
     if (bytes.size() > limit)

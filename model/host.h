@@ -1,12 +1,13 @@
 #pragma once
 
 // What the program asks of its surroundings: message boxes, the file dialogs, reading and writing
-// files, printing, starting another program and showing the manual. The window build implements it with real dialogs;
-// the batch tool and the tests implement it with scripted answers.
+// files, printing, starting another program and showing the manual. The window build implements it
+// with real dialogs; the batch tool and the tests implement it with scripted answers.
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace spindex {
 
@@ -37,6 +38,43 @@ public:
     // success, else the reason in words for the user.
     virtual std::string showDocument(const std::string& path) = 0;
     virtual void programEnded() = 0;
+    // A plan file was opened or saved (the window build keeps a list of recent plans).
+    virtual void planFileUsed(const std::string& /*path*/) {}
+};
+
+// Routes the program's requests to the surroundings that take them now: the user's, or for a while a
+// quiet host, while the program rebuilds a plan behind the user's back.
+class HostRoute final : public Host {
+public:
+    explicit HostRoute(Host& target) : m_target(&target) {}
+    // Sends every request to the new target; gives back the previous one.
+    Host& reroute(Host& target) { return *std::exchange(m_target, &target); }
+
+    MsgAnswer messageBox(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title) override {
+        return m_target->messageBox(text, buttons, icon, title);
+    }
+    std::optional<std::string> saveFileName(const std::string& filter, const std::string& defaultExt) override {
+        return m_target->saveFileName(filter, defaultExt);
+    }
+    std::optional<std::string> openFileName(const std::string& filter) override {
+        return m_target->openFileName(filter);
+    }
+    std::string writeFile(const std::string& path, const std::string& content) override {
+        return m_target->writeFile(path, content);
+    }
+    std::string readFile(const std::string& path, std::string& content, std::int64_t limit) override {
+        return m_target->readFile(path, content, limit);
+    }
+    void printWindow(const std::string& window) override { m_target->printWindow(window); }
+    void printerSetup(const std::string& window) override { m_target->printerSetup(window); }
+    bool startProgram(const std::string& path) override { return m_target->startProgram(path); }
+    bool fileExists(const std::string& path) override { return m_target->fileExists(path); }
+    std::string showDocument(const std::string& path) override { return m_target->showDocument(path); }
+    void programEnded() override { m_target->programEnded(); }
+    void planFileUsed(const std::string& path) override { m_target->planFileUsed(path); }
+
+private:
+    Host* m_target;
 };
 
 } // namespace spindex

@@ -22,9 +22,12 @@ template <class C, std::size_t N> void nameArray(std::array<C, N>& controls, con
 }
 } // namespace
 
-MainForm::MainForm(Program& program)
-    : Form(program, "frmSpindex", std::string(appinfo::Title) + " (Beta " + appinfo::Version + ")", 11880, 8700) {
+MainForm::MainForm(Program& program) : Form(program, "frmSpindex", programCaption(), 11880, 8700) {
     createControls();
+}
+
+std::string MainForm::programCaption() {
+    return std::string(appinfo::Title) + " (Beta " + appinfo::Version + ")";
 }
 
 void MainForm::createControls() {
@@ -173,8 +176,12 @@ void MainForm::createControls() {
 
     // Menus
     add(mnuFile);
-    for (MenuItem* m : {&mnuSave, &mnuDisplay, &mnuPlanSummary, &mnuPrint, &mnuPrintSetup, &mnuClose})
+    for (MenuItem* m : {&mnuOpenPlan, &mnuSavePlan, &mnuSavePlanAs, &mnuSave, &mnuDisplay, &mnuPlanSummary, &mnuPrint,
+                        &mnuPrintSetup, &mnuClose})
         add(*m, &mnuFile);
+    mnuOpenPlan.onClick = [this] { mnuOpenPlan_Click(); };
+    mnuSavePlan.onClick = [this] { mnuSavePlan_Click(); };
+    mnuSavePlanAs.onClick = [this] { mnuSavePlanAs_Click(); };
     mnuSave.onClick = [this] { mnuSave_Click(); };
     mnuDisplay.onClick = [this] { mnuDisplay_Click(); };
     mnuPlanSummary.onClick = [this] { mnuPlanSummary_Click(); };
@@ -231,6 +238,8 @@ void MainForm::Form_Load() {
     CalcSlots();
     Calc_Logical();
     lblRule.caption = "Standard Rules";
+    // A new plan: modified from here on when it changes.
+    m_savedPlan = capturePlan(*this);
 }
 
 } // namespace spindex

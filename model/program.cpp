@@ -1,7 +1,9 @@
 #include "program.h"
 
+#include "catalogue.h"
 #include "mainform.h"
 #include "outputforms.h"
+#include "planfile.h"
 #include "smallforms.h"
 #include "summaryform.h"
 
@@ -138,9 +140,29 @@ void Program::closeRequested(Form& form) {
         unload(form);
 }
 
+void Program::MainWithPlan(const std::string& path) {
+    std::string reason;
+    if (const std::optional<Plan> plan = loadPlanFile(host, path, reason)) {
+        for (const ControllerRecord& controller : controllerCatalogue())
+            if (controller.selectionText == plan->controller)
+                ControllerType = controller.id;
+        MainForm& main = loadMain();
+        show(main);
+        reason = main.TakePlan(path, *plan);
+        if (reason.empty())
+            return;
+        unload(main);
+        ControllerType = 0;
+    }
+    showOpenFailure(host, path, reason);
+    Main();
+}
+
 void Program::settle() {
     if (!m_ended && loadedForms().empty())
         End();
+    if (m_main)
+        m_main->ShowPlanState();
     collectUnloaded();
 }
 

@@ -30,7 +30,8 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    Host& host;
+    // The surroundings: the user's, or a quiet host inside a QuietScope.
+    HostRoute host;
     const std::string programFolder;
     Registry* registry = nullptr; // none on platforms without one
 
@@ -41,6 +42,10 @@ public:
 
     // The start-up procedure: the splash screen, with the selection window behind it.
     void Main();
+    // Starting with a plan file (a file manager's double click): the main window opens straight
+    // away with the plan, without the splash and the selection window. A plan that cannot be
+    // opened shows its message, and the program starts as usual.
+    void MainWithPlan(const std::string& path);
 
     // Windows; null while not loaded.
     SplashForm* frmSplash() { return m_splash.get(); }
@@ -90,8 +95,8 @@ public:
     void closeRequested(Form& form);
 
     // Once a user's action is over: with its last window gone the program ends (as when the
-    // selection window is closed before a controller is configured), and the windows unloaded
-    // during the action are destroyed.
+    // selection window is closed before a controller is configured), the main window's caption
+    // shows whether its plan is modified, and the windows unloaded during the action are destroyed.
     void settle();
     // Windows unloaded during an action are destroyed once the action is over.
     void collectUnloaded();

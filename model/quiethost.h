@@ -4,14 +4,18 @@
 // file is read or written. The program runs behind it when nobody watches, as when a plan is
 // rebuilt in a scratch program before it is applied, and in the timings.
 
+#include <string>
+#include <vector>
+
 #include "host.h"
 
 namespace spindex {
 
 class QuietHost : public Host {
 public:
-    MsgAnswer messageBox(const std::string&, MsgButtons buttons, MsgIcon, const std::string&) override {
+    MsgAnswer messageBox(const std::string& text, MsgButtons buttons, MsgIcon, const std::string&) override {
         ++messages;
+        texts.push_back(text);
         return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Yes;
     }
     std::optional<std::string> saveFileName(const std::string&, const std::string&) override { return {}; }
@@ -28,7 +32,8 @@ public:
     std::string showDocument(const std::string&) override { return "nothing is shown here"; }
     void programEnded() override {}
 
-    int messages = 0; // message boxes the program would have shown
+    int messages = 0;               // message boxes the program would have shown
+    std::vector<std::string> texts; // and their texts, in order
 };
 
 } // namespace spindex

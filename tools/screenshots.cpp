@@ -20,6 +20,7 @@
 #include "outputforms.h"
 #include "session.h"
 #include "smallforms.h"
+#include "summaryform.h"
 
 namespace {
 
@@ -134,6 +135,8 @@ int main(int argc, char* argv[]) {
     camera.take(program.frmLogicalDriveDisplay(), "report.png");
     camera.act(m, [&] { m.cmdDisplayGraphic.userClick(); });
     camera.take(program.frmGraphic(), "graphic.png");
+    camera.act(m, [&] { m.mnuPlanSummary.userClick(); });
+    camera.take(program.frmSummary(), "summary.png");
     camera.act(m, [&] { m.mnuAbout.userClick(); });
     camera.take(program.frmAbout(), "about.png");
     return camera.failed() ? 1 : 0;

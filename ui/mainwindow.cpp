@@ -3,6 +3,7 @@
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,6 +22,8 @@
 #include "controlbinder.h"
 #include "iconfolder.h"
 #include "program.h"
+#include "recentplans.h"
+#include "session.h"
 #include "summary.h"
 
 namespace spindex::ui {
@@ -119,6 +122,7 @@ void MainWindow::showModel(spindex::Form& form) {
     for (int t = 0; t < spindex::MainForm::Sets; ++t)
         m_tabs->setTabIcon(t, m.tabHoldsSet(t) ? m_pictures.setIcon(t) : noSetIcon());
     m_summaryLine->setText(QString::fromStdString(spindex::summaryStatusLine(spindex::planSummary(m))));
+    showRecentPlans();
 }
 
 QWidget* MainWindow::widgetOf(const spindex::Control& control) const {
@@ -327,6 +331,12 @@ void MainWindow::menus(QMenuBar& bar) {
     spindex::MainForm& m = static_cast<spindex::MainForm&>(*form());
     ControlBinder& bind = binder();
     QMenu* file = bind.menu(m.mnuFile, bar);
+    bind.menuItem(m.mnuOpenPlan, *file)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    bind.menuItem(m.mnuSavePlan, *file)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    bind.menuItem(m.mnuSavePlanAs, *file)->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    m_recentPlans = file->addMenu(tr("Recent Plans"));
+    m_recentPlans->setObjectName(QStringLiteral("mnuRecentPlans"));
+    file->addSeparator();
     bind.menuItem(m.mnuSave, *file);
     bind.menuItem(m.mnuDisplay, *file);
     bind.menuItem(m.mnuPlanSummary, *file);
@@ -354,6 +364,39 @@ void MainWindow::menus(QMenuBar& bar) {
     bind.menuItem(m.mnuManual, *help)->setShortcut(QKeySequence(Qt::Key_F1));
     bind.menuItem(m.mnuEmail, *help);
     bind.menuItem(m.mnuAbout, *help);
+}
+
+void MainWindow::showRecentPlans() {
+    const QStringList paths = RecentPlans::list();
+    if (paths == m_recentShown && !m_recentPlans->actions().isEmpty())
+        return;
+    m_recentShown = paths;
+    // The action being triggered may be among them: they go once the event loop is back.
+    for (QAction* old : m_recentPlans->actions()) {
+        m_recentPlans->removeAction(old);
+        old->deleteLater();
+    }
+    for (int i = 0; i < paths.size(); ++i) {
+        QString path = paths[i];
+        QAction* action = m_recentPlans->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path.replace('&', "&&")));
+        connect(action, &QAction::triggered, this, [this, path = paths[i]] { openRecentPlan(path); });
+    }
+    if (paths.isEmpty())
+        m_recentPlans->addAction(tr("No plans yet"))->setEnabled(false);
+}
+
+void MainWindow::openRecentPlan(QString path) {
+    auto* m = static_cast<spindex::MainForm*>(form());
+    if (!m)
+        return;
+    bool opened = false;
+    m_session.act(*m, [m, &opened, &path] { opened = m->OpenRecentPlan(path.toStdString()); });
+    // A plan that is gone has shown its message; it leaves the list.
+    if (!opened && !QFileInfo::exists(path)) {
+        RecentPlans::remove(path);
+        if (form())
+            showRecentPlans();
+    }
 }
 
 void MainWindow::chainFocus(spindex::MainForm& m) {

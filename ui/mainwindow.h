@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QStringList>
+
 #include "drivepictures.h"
 #include "formwindow.h"
 #include "mainform.h"
 
 class QLabel;
+class QMenu;
 class QMenuBar;
 class QTabWidget;
 
@@ -31,6 +34,9 @@ private:
     QWidget* commands();
     QWidget* globalSpare();
     void menus(QMenuBar& bar);
+    // The Recent Plans submenu shows the list as it stands in the settings.
+    void showRecentPlans();
+    void openRecentPlan(QString path);
     // Tab visits the controls in reading order; short tips and names for assistive tools.
     void chainFocus(spindex::MainForm& m);
     void describe(spindex::MainForm& m);
@@ -39,6 +45,8 @@ private:
     QTabWidget* m_tabs = nullptr;
     DrivePictures m_pictures;
     QLabel* m_summaryLine = nullptr;
+    QMenu* m_recentPlans = nullptr;
+    QStringList m_recentShown;
 };
 
 } // namespace spindex::ui

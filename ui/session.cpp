@@ -20,6 +20,7 @@
 #include "mainform.h"
 #include "manualwindow.h"
 #include "outputforms.h"
+#include "recentplans.h"
 #include "smallforms.h"
 #include "windowclasses.h"
 
@@ -100,8 +101,12 @@ Session::~Session() {
     m_manual.reset();
 }
 
-void Session::start() {
-    m_program->Main();
+void Session::start(const QString& plan) {
+    if (plan.isEmpty())
+        m_program->Main();
+    else
+        m_program->MainWithPlan(plan.toStdString());
+    m_program->settle();
     sync();
 }
 
@@ -393,6 +398,10 @@ std::string Session::showDocument(const std::string& path) {
 
 void Session::programEnded() {
     emit ended();
+}
+
+void Session::planFileUsed(const std::string& path) {
+    RecentPlans::add(QString::fromStdString(path));
 }
 
 } // namespace spindex::ui

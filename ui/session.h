@@ -35,8 +35,9 @@ public:
     ~Session() override;
 
     spindex::Program& program() { return *m_program; }
-    // Starts the program: the splash screen with the selection window behind it.
-    void start();
+    // Starts the program: the splash screen with the selection window behind it, or, with a plan
+    // file, the main window with that plan.
+    void start(const QString& plan = {});
 
     // A user's action on a window: the window gets the focus, the action runs, every window is
     // shown again.
@@ -82,6 +83,7 @@ public:
     bool fileExists(const std::string& path) override;
     std::string showDocument(const std::string& path) override;
     void programEnded() override;
+    void planFileUsed(const std::string& path) override;
 
 signals:
     void ended();

@@ -54,6 +54,7 @@ private slots:
     void enterAndEscapeInEachWindow();
     void questionsThatThrowWorkAwayDefaultToNo_data();
     void questionsThatThrowWorkAwayDefaultToNo();
+    void theQuestionBeforeDiscardingDefaultsToSaving();
     void menuShortcuts();
     void tabFollowsTheReadingOrder();
     void readOnlyBoxesAreValuesNotStops();
@@ -212,6 +213,35 @@ void DesktopTest::questionsThatThrowWorkAwayDefaultToNo() {
     QCOMPARE(program().ControllerType, 6);
     QCOMPARE(main<QLineEdit>("Text1(0)")->text(), QStringLiteral("5"));
     QCOMPARE(main<QLineEdit>("txtSumTotals(0)")->text(), QStringLiteral("12"));
+}
+
+// "Save the changes?" keeps the work by default: Enter saves, Escape goes back and changes nothing.
+void DesktopTest::theQuestionBeforeDiscardingDefaultsToSaving() {
+    startWithTypicalSet();
+    QString defaultButton, escapeButton;
+    const auto answer = [&](int key) {
+        return [&, key](QDialog& dialog) {
+            auto& box = static_cast<QMessageBox&>(dialog);
+            defaultButton = box.defaultButton() ? box.defaultButton()->text() : QString();
+            escapeButton = box.escapeButton() ? box.escapeButton()->text() : QString();
+            QTest::keyClick(&box, Qt::Key(key));
+        };
+    };
+    dog->expect("Save the changes to the new plan?", QMessageBox::NoButton, answer(Qt::Key_Escape));
+    press(window("frmSpindex"), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(dog->messages().size(), size_t(1));
+    QCOMPARE(dog->messages()[0].buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QCOMPARE(defaultButton, QStringLiteral("&Yes"));
+    QCOMPARE(escapeButton, QStringLiteral("Cancel"));
+    QCOMPARE(dog->problems(), QString()); // no open dialog followed
+
+    // Enter saves: the plan has no file yet, so the save dialog asks for one.
+    QTRY_COMPARE(QApplication::activeWindow(), window("frmSpindex"));
+    dog->expect("Save the changes to the new plan?", QMessageBox::NoButton, answer(Qt::Key_Return));
+    dog->expect("QFileDialog");
+    press(window("frmSpindex"), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(dog->problems(), QString());
+    QCOMPARE(main<QLineEdit>("Text1(0)")->text(), QStringLiteral("5"));
 }
 
 void DesktopTest::menuShortcuts() {

@@ -1,0 +1,299 @@
+// Plans in the window build: saved and opened through the real File menu and its file dialogs, the
+// caption in the window's title, the question at the close box, the Recent Plans submenu, the
+// program started with a plan, and plans that the window build and spindex-batch pass each other.
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
+#include <QRadioButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include "guitest.h"
+#include "mainform.h"
+#include "planjson.h"
+#include "program.h"
+#include "recentplans.h"
+
+class PlansTest : public GuiTest {
+    Q_OBJECT
+public:
+    // The recent plans of these tests stay out of the user's settings.
+    PlansTest() { QStandardPaths::setTestModeEnabled(true); }
+
+private slots:
+    void roundTripThroughTheFileMenu();
+    void recentPlansOpenAndForgetMissingOnes();
+    void closeBoxAsksForAModifiedPlanWithAFile();
+    void startsWithAPlan();
+    void startsAsUsualWhenThePlanCannotBeOpened();
+    void windowBuildAndBatchToolAgree();
+    void commandLine_data();
+    void commandLine();
+
+private:
+    // The plan as spindex-batch prints `get Plan`.
+    QString plan() { return QString::fromStdString(spindex::compactJson(spindex::savedPlanJson(*main()))); }
+    spindex::MainForm* main() { return program().frmSpindex(); }
+    using GuiTest::main;
+    QString title() { return window("frmSpindex")->windowTitle(); }
+    // A user's action on the main window's model, as a widget hands it over.
+    void act(const std::function<void(spindex::MainForm&)>& action) {
+        session->act(*main(), [this, action] { action(*main()); });
+    }
+    // The next dialog is a file dialog; the user types the path and accepts it.
+    void chooseFile(const QString& path) {
+        dog->expect("QFileDialog", QMessageBox::NoButton, [path](QDialog& dialog) {
+            // Typed into the name box: selectFile() leaves the box alone while it has the focus.
+            if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                name->setText(path);
+            else
+                static_cast<QFileDialog&>(dialog).selectFile(path);
+            dialog.accept();
+        });
+    }
+    // Plays a script through spindex-batch in the folder; its output.
+    QString batch(const QString& script, const QString& folder);
+};
+
+void PlansTest::roundTripThroughTheFileMenu() {
+    startMainWindow();
+    QTemporaryDir folder;
+    pick(main<QComboBox>("cmbRaidLevel"), "50");
+    pick(main<QComboBox>("cmbNumSpans"), "3");
+    pick(main<QComboBox>("cmbMaxDrives"), "4");
+    pick(main<QComboBox>("cmbDriveSize"), "36.4");
+    QTest::mouseClick(main<QRadioButton>("optDriveH(0)"), Qt::LeftButton);
+    click("cmdAddLogicals");
+    act([](spindex::MainForm& m) {
+        m.cmbRaidLevel.userPick(m.cmbRaidLevel.indexOf("1"));
+        m.cmdAddLogicals.userClick();
+        m.optLocHotSpr[2].userClick();
+        m.optGlobHotSpr[0].userClick();
+        m.Text2.userType("2");
+        m.cmbStorageSel[3].userPick(4);
+        m.mnuRules[2].userClick();
+    });
+    QCOMPARE(title(), QStringLiteral("Spindex (Beta 1.1.7)"));
+    const QString saved = plan();
+
+    // Save Plan for a plan without a file asks for one; the default extension goes on.
+    chooseFile(folder.filePath("round"));
+    QTest::keyClick(window("frmSpindex"), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(QFile::exists(folder.filePath("round.spindex")));
+    QCOMPARE(title(), QStringLiteral("round.spindex - Spindex (Beta 1.1.7)"));
+    QCOMPARE(QString::fromStdString(main()->planFile().value_or("")), folder.filePath("round.spindex"));
+
+    dog->expect("Are you sure?", QMessageBox::Yes);
+    click("cmdClearAll");
+    dog->expect("This will clear all current logical drives!", QMessageBox::Yes);
+    main<QAction>("mnuController(1)")->trigger();
+    QCOMPARE(title(), QStringLiteral("round.spindex* - Spindex (Beta 1.1.7)"));
+
+    // Back from the message boxes, the user works in the main window again.
+    window("frmSpindex")->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window("frmSpindex")));
+    dog->expect("Save the changes to round.spindex?", QMessageBox::No);
+    chooseFile(folder.filePath("round.spindex"));
+    QTest::keyClick(window("frmSpindex"), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(dog->messages().size(), size_t(3));
+    QCOMPARE(dog->messages()[2].icon, QMessageBox::Warning);
+    QCOMPARE(dog->messages()[2].buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QCOMPARE(dog->messages()[2].title, QStringLiteral("Spindex"));
+    QCOMPARE(plan(), saved);
+    QCOMPARE(title(), QStringLiteral("round.spindex - Spindex (Beta 1.1.7)"));
+
+    // The window shows the plan: its sets, spares, channels and rule set, from tab 0.
+    QCOMPARE(main<QTabWidget>("SSTab1")->currentIndex(), 0);
+    QCOMPARE(main<QLineEdit>("Text1(0)")->text(), QStringLiteral("50"));
+    QCOMPARE(main<QLineEdit>("Text1(4)")->text(), QStringLiteral("327.6"));
+    QVERIFY(main<QRadioButton>("optLogDriveH(0)")->isChecked());
+    QCOMPARE(main<QLineEdit>("Text1(5)")->text(), QStringLiteral("1"));
+    QVERIFY(main<QRadioButton>("optLocHotSpr(2)")->isChecked());
+    QCOMPARE(main<QLineEdit>("Text2")->text(), QStringLiteral("2"));
+    QCOMPARE(main<QComboBox>("cmbStorageSel(3)")->currentText(), QStringLiteral("2 lp drives Internal Storage"));
+    QVERIFY(main<QAction>("mnuRules(2)")->isChecked());
+    QCOMPARE(main<QLineEdit>("txtSumTotals(3)")->text(), QStringLiteral("24.5"));
+}
+
+void PlansTest::recentPlansOpenAndForgetMissingOnes() {
+    spindex::ui::RecentPlans::clear();
+    startMainWindow();
+    QTemporaryDir folder;
+    auto* recent = main<QMenu>("mnuRecentPlans");
+    QCOMPARE(recent->actions().size(), 1);
+    QVERIFY(!recent->actions()[0]->isEnabled());
+
+    for (const char* name : {"a", "b"}) {
+        chooseFile(folder.filePath(name));
+        main<QAction>("mnuSavePlanAs")->trigger();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(recent->actions().size(), 2);
+    QCOMPARE(recent->actions()[0]->text(), "&1 " + folder.filePath("b.spindex"));
+    QCOMPARE(recent->actions()[1]->text(), "&2 " + folder.filePath("a.spindex"));
+
+    recent->actions()[1]->trigger();
+    QCOMPARE(title(), QStringLiteral("a.spindex - Spindex (Beta 1.1.7)"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(recent->actions()[0]->text(), "&1 " + folder.filePath("a.spindex"));
+
+    QVERIFY(QFile::remove(folder.filePath("b.spindex")));
+    dog->expect("Could not open the plan " + folder.filePath("b.spindex") + ": the file does not exist");
+    recent->actions()[1]->trigger();
+    QCOMPARE(dog->messages().back().icon, QMessageBox::Critical);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(recent->actions().size(), 1);
+    QCOMPARE(QSettings().value("recentPlans").toStringList(), QStringList{folder.filePath("a.spindex")});
+    QCOMPARE(title(), QStringLiteral("a.spindex - Spindex (Beta 1.1.7)"));
+}
+
+void PlansTest::closeBoxAsksForAModifiedPlanWithAFile() {
+    startMainWindow();
+    QTemporaryDir folder;
+    chooseFile(folder.filePath("kept"));
+    main<QAction>("mnuSavePlanAs")->trigger();
+    click("cmdAddLogicals");
+    QCOMPARE(title(), QStringLiteral("kept.spindex* - Spindex (Beta 1.1.7)"));
+    QSignalSpy ended(session.get(), &spindex::ui::Session::ended);
+
+    dog->expect("Save the changes to kept.spindex?", QMessageBox::Cancel);
+    window("frmSpindex")->close();
+    QCOMPARE(ended.count(), 0);
+    QVERIFY(window("frmSpindex")->isVisible());
+
+    dog->expect("Save the changes to kept.spindex?", QMessageBox::Yes);
+    window("frmSpindex")->close();
+    QCOMPARE(ended.count(), 1);
+    QFile file(folder.filePath("kept.spindex"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("\"sets\": [\n    {\n      \"level\": \"0\""));
+}
+
+void PlansTest::startsWithAPlan() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("ten.spindex");
+    {
+        startMainWindow();
+        act([](spindex::MainForm& m) {
+            m.cmbRaidLevel.userPick(m.cmbRaidLevel.indexOf("10"));
+            m.cmdAddLogicals.userClick();
+        });
+        chooseFile(path);
+        main<QAction>("mnuSavePlanAs")->trigger();
+    }
+    const QString saved = plan();
+    session.reset();
+
+    session = std::make_unique<spindex::ui::Session>(QCoreApplication::applicationDirPath());
+    session->start(path);
+    QVERIFY(!program().frmSplash());
+    QVERIFY(!program().frmSelectController());
+    QVERIFY(QTest::qWaitForWindowExposed(window("frmSpindex")));
+    QCOMPARE(title(), QStringLiteral("ten.spindex - Spindex (Beta 1.1.7)"));
+    QCOMPARE(plan(), saved);
+    QCOMPARE(main<QLineEdit>("Text1(0)")->text(), QStringLiteral("10"));
+}
+
+void PlansTest::startsAsUsualWhenThePlanCannotBeOpened() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("none.spindex");
+    session = std::make_unique<spindex::ui::Session>(QCoreApplication::applicationDirPath());
+    dog->expect("Could not open the plan " + path + ": the file does not exist");
+    session->start(path);
+    QCOMPARE(dog->messages().size(), size_t(1));
+    QCOMPARE(dog->messages()[0].icon, QMessageBox::Critical);
+    QVERIFY(QTest::qWaitForWindowExposed(window("frmSplash")));
+    QVERIFY(program().frmSelectController());
+    QVERIFY(!program().frmSpindex());
+}
+
+QString PlansTest::batch(const QString& script, const QString& folder) {
+    QProcess tool;
+    tool.setWorkingDirectory(folder);
+    tool.start(QStringLiteral(SPINDEX_BATCH_EXE), {});
+    tool.write(script.toUtf8());
+    tool.closeWriteChannel();
+    if (!tool.waitForFinished(20000))
+        return QStringLiteral("spindex-batch did not finish");
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+// A plan saved by the window build opens in spindex-batch with the same `get Plan`, and the other way
+// round.
+void PlansTest::windowBuildAndBatchToolAgree() {
+    startMainWindow();
+    QTemporaryDir folder;
+    act([](spindex::MainForm& m) {
+        m.cmbRaidLevel.userPick(m.cmbRaidLevel.indexOf("5"));
+        m.cmbDriveSize.userPick(m.cmbDriveSize.indexOf("72.8"));
+        m.cmdAddLogicals.userClick();
+        m.optGlobHotSpr[0].userClick();
+        m.mnuRules[1].userClick();
+    });
+    chooseFile(folder.filePath("window"));
+    main<QAction>("mnuSavePlanAs")->trigger();
+    QCOMPARE(
+        batch("click Command1\nopenfile window.spindex\nclick mnuOpenPlan\nget Plan\nget PlanFile\n", folder.path()),
+        "opendialog {\"filter\":\"Spindex Plans (*.spindex)|*.spindex\",\"answer\":\"window.spindex\"}\n"
+        "Plan = " +
+            plan() + "\nPlanFile = \"window.spindex\"\n");
+
+    const QString printed = batch("select cmbSelectCont \"Keel Embedded\"\nclick Command1\n"
+                                  "select cmbRaidLevel 50\nselect cmbNumSpans 2\nselect cmbMaxDrives 3\n"
+                                  "click cmdAddLogicals\nclick optLocHotSpr(0)\n"
+                                  "savefile batch\nclick mnuSavePlanAs\nget Plan\n",
+                                  folder.path());
+    const QString planLine = printed.section('\n', 1, 1);
+    QVERIFY2(planLine.startsWith("Plan = {\"format\":\"spindex-plan\""), qPrintable(printed));
+    chooseFile(folder.filePath("batch.spindex"));
+    main<QAction>("mnuOpenPlan")->trigger();
+    QCOMPARE("Plan = " + plan(), planLine);
+    QCOMPARE(title(), QStringLiteral("batch.spindex - Spindex (Beta 1.1.7)"));
+}
+
+void PlansTest::commandLine_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: spindex [options] [PLAN]\n"
+                          << "";
+    QTest::newRow("version") << QStringList{"-v"} << 0 << "spindex 1.1.7\n"
+                             << "";
+    QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << ""
+                                    << "spindex: Unknown option 'bogus'. Try 'spindex --help'.\n";
+    QTest::newRow("two plans") << QStringList{"a.spindex", "b.spindex"} << 2 << ""
+                               << "spindex: Only one plan can be opened at start. Try 'spindex --help'.\n";
+}
+
+// The command line as a file manager and a user give it; no window opens for any of these.
+void PlansTest::commandLine() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QProcess spindex;
+    spindex.start(QStringLiteral(SPINDEX_EXE), arguments);
+    QVERIFY(spindex.waitForFinished(20000));
+    QCOMPARE(spindex.exitCode(), status);
+    const QString printed = QString::fromUtf8(spindex.readAllStandardOutput());
+    if (QTest::currentDataTag() == QStringLiteral("help")) {
+        QVERIFY2(printed.startsWith(out), qPrintable(printed));
+        QVERIFY(printed.contains("\nExit status:\n  0  Spindex ended through Exit or the main window's close box, or"));
+        QVERIFY(printed.contains("\n  2  the command line is wrong\n"));
+        QVERIFY(printed.contains("  PLAN           A plan file (.spindex) to open at start: Spindex starts with\n"));
+    } else {
+        QCOMPARE(printed, out);
+    }
+    // The window system may add its own notes before the line.
+    const QString complaint = QString::fromUtf8(spindex.readAllStandardError());
+    QVERIFY2(err.isEmpty() ? complaint.isEmpty() : complaint.endsWith(err), qPrintable(complaint));
+}
+
+QTEST_MAIN(PlansTest)
+#include "planstest.moc"

@@ -1,0 +1,294 @@
+// A plan's file and modified flag: the caption names the file and stars a modified plan; Exit, the
+// close box and Open Plan ask before a modified plan is lost; a save that fails keeps the old file,
+// the plan's file and its modified flag; the program can start with a plan file.
+
+#include "outputforms.h"
+#include "planjson.h"
+#include "testsession.h"
+
+namespace spindex {
+namespace {
+
+using test::Strings;
+
+std::string planNow(const MainForm& main) {
+    return planFileText(savedPlanJson(main));
+}
+
+// A session whose plan was saved to /p/a.spindex; modified when asked.
+struct Saved : test::Session {
+    explicit Saved(bool modified, int controller = 6) : test::Session(controller) {
+        run("add 5 4 - 36.4");
+        host.saveAnswers.push_back("/p/a.spindex");
+        main().mnuSavePlanAs.userClick();
+        if (modified)
+            run("add 1 2");
+        program.settle();
+    }
+};
+
+TEST(PlanCaption, NamesTheFileAndStarsAModifiedPlan) {
+    test::Session s(6);
+    const auto caption = [&] {
+        s.program.settle();
+        return s.main().caption;
+    };
+    EXPECT_EQ(caption(), "Spindex (Beta 1.1.7)");
+    EXPECT_FALSE(s.main().planModified());
+    s.run("add 5 4");
+    EXPECT_EQ(caption(), "Spindex (Beta 1.1.7)"); // a new plan is never named, modified or not
+    EXPECT_TRUE(s.main().planModified());
+
+    s.host.saveAnswers.push_back("/p/first.spindex");
+    s.main().mnuSavePlanAs.userClick();
+    EXPECT_EQ(caption(), "first.spindex - Spindex (Beta 1.1.7)");
+    s.main().mnuRules[1].userClick();
+    EXPECT_EQ(caption(), "first.spindex* - Spindex (Beta 1.1.7)");
+    // Modified means different from the file, not touched: back to Standard, the star goes.
+    s.main().mnuRules[0].userClick();
+    EXPECT_EQ(caption(), "first.spindex - Spindex (Beta 1.1.7)");
+    // The tab shown and the windows open are no part of the plan.
+    s.run("tab 2");
+    s.main().cmdDataReport.userClick();
+    EXPECT_EQ(caption(), "first.spindex - Spindex (Beta 1.1.7)");
+
+    s.program.focus(&s.main());
+    s.run("global 2");
+    EXPECT_EQ(caption(), "first.spindex* - Spindex (Beta 1.1.7)");
+    s.main().mnuSavePlan.userClick(); // to its file, without a dialog
+    EXPECT_EQ(s.host.saveDialogs.size(), 1u);
+    EXPECT_EQ(caption(), "first.spindex - Spindex (Beta 1.1.7)");
+    EXPECT_EQ(s.host.files["/p/first.spindex"], planNow(s.main()));
+
+    s.host.files["/p/second.spindex"] = s.host.files["/p/first.spindex"];
+    s.host.openAnswers.push_back("/p/second.spindex");
+    s.main().mnuOpenPlan.userClick();
+    EXPECT_EQ(caption(), "second.spindex - Spindex (Beta 1.1.7)");
+    EXPECT_EQ(s.main().planFile(), "/p/second.spindex");
+    EXPECT_EQ(s.take(), Strings{});
+}
+
+TEST(PlanCaption, ControllerSwitchModifiesANewPlan) {
+    test::Session s(6);
+    s.host.answers.push_back(MsgAnswer::Yes);
+    s.main().mnuController[6].userClick(); // the same controller set up afresh: the same plan
+    EXPECT_FALSE(s.main().planModified());
+    s.host.answers.push_back(MsgAnswer::Yes);
+    s.main().mnuController[3].userClick();
+    EXPECT_TRUE(s.main().planModified());
+}
+
+// Before an action would discard a modified plan: Exit and the close box ask only for a plan with a
+// file; Open Plan asks for any modified plan, before its dialog.
+TEST(PlanQuestion, ThreeAnswersAtExitCloseBoxAndOpen) {
+    enum class Action { Exit, CloseBox, Open };
+    const struct {
+        const char* name;
+        Action action;
+        bool withFile, modified;
+        std::optional<MsgAnswer> answer;
+        Strings shown;
+        bool goesOn;     // the program ended, or the open dialog came
+        bool savedAgain; // the file holds the plan as it is now
+    } rows[] = {
+        {"exit, yes", Action::Exit, true, true, MsgAnswer::Yes, {"Save the changes to a.spindex?"}, true, true},
+        {"exit, no", Action::Exit, true, true, MsgAnswer::No, {"Save the changes to a.spindex?"}, true, false},
+        {"exit, cancel", Action::Exit, true, true, MsgAnswer::Cancel, {"Save the changes to a.spindex?"}, false, false},
+        {"exit, not modified", Action::Exit, true, false, std::nullopt, {}, true, true},
+        {"exit, new plan", Action::Exit, false, true, std::nullopt, {}, true, false},
+        {"close box, yes",
+         Action::CloseBox,
+         true,
+         true,
+         MsgAnswer::Yes,
+         {"Save the changes to a.spindex?"},
+         true,
+         true},
+        {"close box, no", Action::CloseBox, true, true, MsgAnswer::No, {"Save the changes to a.spindex?"}, true, false},
+        {"close box, cancel",
+         Action::CloseBox,
+         true,
+         true,
+         MsgAnswer::Cancel,
+         {"Save the changes to a.spindex?"},
+         false,
+         false},
+        {"close box, new plan", Action::CloseBox, false, true, std::nullopt, {}, true, false},
+        {"open, yes", Action::Open, true, true, MsgAnswer::Yes, {"Save the changes to a.spindex?"}, true, true},
+        {"open, no", Action::Open, true, true, MsgAnswer::No, {"Save the changes to a.spindex?"}, true, false},
+        {"open, cancel", Action::Open, true, true, MsgAnswer::Cancel, {"Save the changes to a.spindex?"}, false, false},
+        {"open, not modified", Action::Open, true, false, std::nullopt, {}, true, true},
+        {"open, new plan, no",
+         Action::Open,
+         false,
+         true,
+         MsgAnswer::No,
+         {"Save the changes to the new plan?"},
+         true,
+         false},
+        {"open, new plan, cancel",
+         Action::Open,
+         false,
+         true,
+         MsgAnswer::Cancel,
+         {"Save the changes to the new plan?"},
+         false,
+         false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::Session s(6);
+        s.run("add 5 4 - 36.4");
+        if (row.withFile) {
+            s.host.saveAnswers.push_back("/p/a.spindex");
+            s.main().mnuSavePlanAs.userClick();
+        }
+        const std::string file = row.withFile ? s.host.files.at("/p/a.spindex") : "";
+        if (row.modified)
+            s.run("add 1 2");
+        ASSERT_EQ(s.main().planModified(), row.modified);
+        if (row.answer)
+            s.host.answers.push_back(*row.answer);
+        s.host.openAnswers.push_back(std::nullopt);
+        MainForm& main = s.main();
+        const std::string now = planNow(main);
+        switch (row.action) {
+        case Action::Exit:
+            main.mnuClose.userClick();
+            break;
+        case Action::CloseBox:
+            s.program.closeRequested(main);
+            break;
+        case Action::Open:
+            main.mnuOpenPlan.userClick();
+            break;
+        }
+        Strings expected;
+        for (const std::string& text : row.shown)
+            expected.push_back("Spindex (icon) (yes/no/cancel): " + text);
+        EXPECT_EQ(s.take(), expected);
+        if (row.action == Action::Open)
+            EXPECT_EQ(s.host.openDialogs.size(), row.goesOn ? 1u : 0u);
+        else
+            EXPECT_EQ(s.program.ended(), row.goesOn);
+        if (row.withFile)
+            EXPECT_EQ(s.host.files["/p/a.spindex"], row.savedAgain ? now : file);
+        else
+            EXPECT_EQ(s.host.files.count("/p/a.spindex"), 0u);
+        if (!s.program.ended()) {
+            EXPECT_EQ(main.planModified(), row.modified && !row.savedAgain);
+        }
+    }
+}
+
+// Yes for a new plan is Save Plan As: the open goes on once the plan is saved, and not at all when
+// the save dialog is cancelled.
+TEST(PlanQuestion, YesForANewPlanSavesItFirst) {
+    test::Session s(6);
+    s.run("add 5 4");
+    s.host.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
+    s.host.saveAnswers = {std::nullopt, std::string("/p/new.spindex")};
+    s.host.openAnswers.push_back(std::nullopt);
+    s.main().mnuOpenPlan.userClick();
+    EXPECT_TRUE(s.host.openDialogs.empty());
+    s.main().mnuOpenPlan.userClick();
+    EXPECT_EQ(s.host.openDialogs.size(), 1u);
+    EXPECT_EQ(s.host.saveDialogs,
+              (Strings{"Spindex Plans (*.spindex)|*.spindex spindex", "Spindex Plans (*.spindex)|*.spindex spindex"}));
+    EXPECT_EQ(s.main().planFile(), "/p/new.spindex");
+    EXPECT_FALSE(s.main().planModified());
+}
+
+// The old file keeps its content, the plan keeps its file (none for a new plan) and stays modified,
+// and the action waiting for the save does not go on.
+TEST(PlanSave, FailingSaveKeepsTheOldFileAndTheModifiedFlag) {
+    test::Session s(6);
+    s.run("add 5 4");
+    s.host.failingWrites["/gone/x.spindex"] = "the folder does not exist";
+    s.host.saveAnswers.push_back("/gone/x.spindex");
+    s.main().mnuSavePlanAs.userClick();
+    EXPECT_EQ(s.take(),
+              Strings{"Spindex (critical): Could not save the plan to /gone/x.spindex: the folder does not exist"});
+    EXPECT_EQ(s.main().planFile(), std::nullopt);
+    EXPECT_TRUE(s.main().planModified());
+
+    Saved saved(true);
+    const std::string old = saved.host.files["/p/a.spindex"];
+    saved.host.failingWrites["/p/a.spindex"] = "no permission to write it";
+    saved.main().mnuSavePlan.userClick();
+    saved.host.answers.push_back(MsgAnswer::Yes);
+    saved.main().mnuClose.userClick();
+    saved.program.settle();
+    EXPECT_EQ(saved.take(),
+              (Strings{"Spindex (critical): Could not save the plan to /p/a.spindex: no permission to write it",
+                       "Spindex (icon) (yes/no/cancel): Save the changes to a.spindex?",
+                       "Spindex (critical): Could not save the plan to /p/a.spindex: no permission to write it"}));
+    EXPECT_FALSE(saved.program.ended());
+    EXPECT_EQ(saved.host.files["/p/a.spindex"], old);
+    EXPECT_EQ(saved.main().planFile(), "/p/a.spindex");
+    EXPECT_EQ(saved.main().caption, "a.spindex* - Spindex (Beta 1.1.7)");
+
+    // Save Plan As to another file that fails: the plan stays with its own file.
+    saved.host.failingWrites["/p/b.spindex"] = "the disk is full";
+    saved.host.saveAnswers.push_back("/p/b.spindex");
+    saved.main().mnuSavePlanAs.userClick();
+    EXPECT_EQ(saved.main().planFile(), "/p/a.spindex");
+    EXPECT_EQ(saved.host.files.count("/p/b.spindex"), 0u);
+}
+
+// The pictures of the report and the graphic showed the old plan: they close. The new plan shows
+// from tab 0.
+TEST(PlanOpen, ClosesTheOldPicturesAndShowsTabZero) {
+    Saved s(false);
+    s.run("add 0 3; add 0 2; tab 2");
+    s.main().cmdDataReport.userClick();
+    s.main().cmdDisplayGraphic.userClick();
+    ASSERT_NE(s.program.frmGraphic(), nullptr);
+    ASSERT_NE(s.program.frmLogicalDriveDisplay(), nullptr);
+    EXPECT_TRUE(s.main().OpenPlan("/p/a.spindex"));
+    EXPECT_EQ(s.program.frmGraphic(), nullptr);
+    EXPECT_EQ(s.program.frmLogicalDriveDisplay(), nullptr);
+    EXPECT_EQ(s.main().SSTab1.tab(), 0);
+    EXPECT_EQ(s.tab(0), "5,4,1,36.4,109.2,LP 0/");
+    EXPECT_EQ(s.tab(1), ",,,,,LP 0/");
+}
+
+// `spindex PLAN`: no splash and no selection window; the main window opens with the plan. A plan
+// that cannot be opened shows its message, and the program starts as usual.
+TEST(PlanAtStart, OpensStraightInTheMainWindow) {
+    test::Session source(8);
+    source.run("storage 1 6; add 50 3 2 18.2; spare 0; global 1");
+    const std::string plan = planNow(source.main());
+
+    test::TestHost host;
+    host.files["/p/mast.spindex"] = plan;
+    Program program(host);
+    program.MainWithPlan("/p/mast.spindex");
+    EXPECT_EQ(program.frmSplash(), nullptr);
+    EXPECT_EQ(program.frmSelectController(), nullptr);
+    ASSERT_NE(program.frmSpindex(), nullptr);
+    EXPECT_TRUE(program.frmSpindex()->visible);
+    EXPECT_EQ(program.focused(), program.frmSpindex());
+    EXPECT_EQ(program.ControllerType, 8);
+    EXPECT_EQ(planNow(*program.frmSpindex()), plan);
+    EXPECT_EQ(program.frmSpindex()->caption, "mast.spindex - Spindex (Beta 1.1.7)");
+    EXPECT_FALSE(program.frmSpindex()->planModified());
+    EXPECT_EQ(host.shown, Strings{});
+
+    test::TestHost other;
+    other.files["/p/bad.spindex"] = "[]";
+    Program fallback(other);
+    fallback.MainWithPlan("/p/bad.spindex");
+    EXPECT_EQ(other.shown, Strings{"Spindex (critical): Could not open the plan /p/bad.spindex: it is not a Spindex "
+                                   "plan: the JSON is an array, not an object"});
+    EXPECT_NE(fallback.frmSplash(), nullptr);
+    ASSERT_NE(fallback.frmSelectController(), nullptr);
+    EXPECT_EQ(fallback.frmSpindex(), nullptr);
+    fallback.advance(5000);
+    fallback.frmSelectController()->Command1.userClick();
+    EXPECT_EQ(fallback.ControllerType, 6);
+    EXPECT_EQ(fallback.frmSpindex()->planFile(), std::nullopt);
+}
+
+} // namespace
+} // namespace spindex
