@@ -29,6 +29,7 @@ private slots:
     void windowsFitTheScreen();
     void everyControlOfTheMainWindowIsReachable();
     void everyLineOfTheReportIsReachable();
+    void aLargerWindowSpreadsNothing();
     void picturesAreDrawnForTheScreensPixels();
 
 private:
@@ -176,6 +177,30 @@ void ScreenTest::everyLineOfTheReportIsReachable() {
         const QRect where(line->mapTo(scroller->viewport(), QPoint(0, 0)), line->size());
         QVERIFY2(scroller->viewport()->rect().contains(where), qPrintable(line->text()));
     }
+}
+
+// Made larger than the screen's room allowed, the main window shows more of its content but keeps
+// every control where it was designed: no row spreads over the height.
+void ScreenTest::aLargerWindowSpreadsNothing() {
+    QWidget* shown = open("frmSpindex");
+    QVERIFY(shown);
+    QWidget* content = window("frmSpindex")->scrollArea()->widget();
+    const auto places = [content] {
+        QStringList where;
+        for (const char* name :
+             {"cmbRaidLevel", "cmbDriveSize", "txtTotalDrives", "SSTab1", "Text1(4)", "Frame3", "txtSumTotals(3)"}) {
+            auto* widget = content->findChild<QWidget*>(name);
+            const QRect r(widget->mapTo(content, QPoint(0, 0)), widget->size());
+            where << QStringLiteral("%1 %2,%3 %4x%5").arg(name).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+        }
+        return where.join("; ");
+    };
+    const QString designed = places();
+    const QSize contentSize = content->size();
+    shown->resize(1400, 1000);
+    QTest::qWait(50);
+    QCOMPARE(content->size(), contentSize);
+    QCOMPARE(places(), designed);
 }
 
 // The logo, the application icon and the drive icons are drawn with every pixel the screen has: at
