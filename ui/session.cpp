@@ -288,12 +288,7 @@ spindex::MsgAnswer Session::messageBox(const std::string& text, spindex::MsgButt
     return result == QMessageBox::No ? spindex::MsgAnswer::No : spindex::MsgAnswer::Cancel;
 }
 
-std::optional<std::string> Session::saveFileName(const std::string& filter, const std::string& defaultExt) {
-    QFileDialog dialog(dialogParent());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(qtFilter(filter));
-    dialog.setDefaultSuffix(QString::fromStdString(defaultExt));
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+std::optional<std::string> Session::chosenFile(QFileDialog& dialog) {
     bool accepted = false;
     {
         const NestedLoop loop(*this, NestedLoop::Dialog);
@@ -304,19 +299,21 @@ std::optional<std::string> Session::saveFileName(const std::string& filter, cons
     return dialog.selectedFiles().first().toStdString();
 }
 
+std::optional<std::string> Session::saveFileName(const std::string& filter, const std::string& defaultExt) {
+    QFileDialog dialog(dialogParent());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(qtFilter(filter));
+    dialog.setDefaultSuffix(QString::fromStdString(defaultExt));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    return chosenFile(dialog);
+}
+
 std::optional<std::string> Session::openFileName(const std::string& filter) {
     QFileDialog dialog(dialogParent());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(qtFilter(filter));
-    bool accepted = false;
-    {
-        const NestedLoop loop(*this, NestedLoop::Dialog);
-        accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
-    }
-    if (!accepted)
-        return std::nullopt;
-    return dialog.selectedFiles().first().toStdString();
+    return chosenFile(dialog);
 }
 
 std::string Session::writeFile(const std::string& path, const std::string& content) {

@@ -19,6 +19,8 @@
 #include <optional>
 #include <vector>
 
+class QFileDialog;
+
 #include "form.h" // the program destroys its unloaded windows inline
 #include "host.h"
 #include "program.h"
@@ -91,6 +93,8 @@ signals:
 private:
     FormWindow* createWindow(spindex::Form& form);
     QWidget* dialogParent() const;
+    // Runs a file dialog as a nested loop: the chosen file, or nothing on Cancel.
+    std::optional<std::string> chosenFile(QFileDialog& dialog);
     // After a user's action: the windows of unloaded model windows let go, the program settles,
     // the windows show the outcome.
     void settle();

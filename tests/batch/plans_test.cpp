@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "batchtest.h"
+#include "plantext.h"
 
 namespace {
 
@@ -29,13 +30,11 @@ const std::string Channels4 = R"("channels":[{"used":true,"storage":""},{"used":
                               R"({"used":true,"storage":""},{"used":true,"storage":""}])";
 std::string plan(const std::string& controller, const std::string& sets, const std::string& rest = "",
                  const std::string& channels = Channels4) {
-    return R"({"format":"spindex-plan","version":1,"controller":")" + controller + "\"," + channels + R"(,"sets":[)" +
-           sets + "]" + rest + "}";
+    return spindex::test::planText(controller, channels, sets, rest);
 }
 std::string set(const std::string& level, int drives, int spans, const std::string& size,
                 const std::string& height = "low profile") {
-    return R"({"level":")" + level + R"(","drives":)" + std::to_string(drives) + R"(,"spans":)" +
-           std::to_string(spans) + R"(,"driveSize":")" + size + R"(","height":")" + height + R"(","localSpare":false})";
+    return spindex::test::setText(level, drives, spans, size, height);
 }
 std::function<void(const fs::path&)> file(std::string bytes) {
     return [bytes](const fs::path& folder) { write(folder / "bad.spindex", bytes); };

@@ -10,6 +10,7 @@
 #include "planjson.h"
 #include "planreader.h"
 #include "planrebuild.h"
+#include "plantext.h"
 #include "randomuser.h"
 #include "testsession.h"
 
@@ -299,13 +300,11 @@ const std::string HeronChannels = R"("channels":[{"used":true,"storage":""},{"us
                                   R"({"used":true,"storage":""},{"used":false,"storage":""}])";
 std::string plan(const std::string& controller, const std::string& sets, const std::string& rest = "",
                  const std::string& channels = Channels) {
-    return R"({"format":"spindex-plan","version":1,"controller":")" + controller + "\"," + channels + R"(,"sets":[)" +
-           sets + "]" + rest + "}";
+    return test::planText(controller, channels, sets, rest);
 }
 std::string set(const std::string& level, int drives, int spans, const std::string& size,
                 const std::string& height = "low profile") {
-    return R"({"level":")" + level + R"(","drives":)" + std::to_string(drives) + R"(,"spans":)" +
-           std::to_string(spans) + R"(,"driveSize":")" + size + R"(","height":")" + height + R"(","localSpare":false})";
+    return test::setText(level, drives, spans, size, height);
 }
 std::string repeated(const std::string& item, int times) {
     std::string all;
