@@ -2,7 +2,7 @@
 
 // The Windows registry, read through the Win32 API. Only the Windows build has it.
 
-#include "registry.h"
+#include "forms/registry.h"
 
 namespace spindex {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "batchoutput.h"
-#include "host.h"
+#include "runtime/host.h"
 
 namespace spindex::batch {
 

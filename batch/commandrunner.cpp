@@ -4,9 +4,9 @@
 #include <charconv>
 #include <optional>
 
-#include "mainform.h"
+#include "mainform/mainform.h"
 #include "nameresolver.h"
-#include "program.h"
+#include "runtime/program.h"
 #include "propertyreader.h"
 #include "scriptreader.h"
 

@@ -13,7 +13,7 @@
 
 #include "batchhost.h"
 #include "batchoutput.h"
-#include "controls.h"
+#include "runtime/controls.h"
 
 namespace spindex {
 class Control;

@@ -4,7 +4,7 @@
 #include <QJsonDocument>
 #include <cmath>
 
-#include "numbers.h"
+#include "runtime/numbers.h"
 
 namespace spindex::batch::json {
 

@@ -21,8 +21,8 @@
 #include "batchhost.h"
 #include "batchoutput.h"
 #include "commandrunner.h"
-#include "form.h" // Program::collectUnloaded destroys Forms inline
-#include "program.h"
+#include "runtime/form.h" // Program::collectUnloaded destroys Forms inline
+#include "runtime/program.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <cctype>
 #include <charconv>
 
-#include "form.h"
-#include "program.h"
+#include "runtime/form.h"
+#include "runtime/program.h"
 
 namespace spindex::batch {
 

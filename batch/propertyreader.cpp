@@ -4,11 +4,11 @@
 #include <cctype>
 
 #include "json.h"
-#include "mainform.h"
-#include "outputforms.h"
-#include "planjson.h"
-#include "program.h"
-#include "summary.h"
+#include "mainform/mainform.h"
+#include "outputs/outputforms.h"
+#include "plans/planjson.h"
+#include "runtime/program.h"
+#include "summary/summary.h"
 
 namespace spindex::batch {
 

@@ -2,13 +2,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include "mainform.h"
-#include "plan.h"
-#include "planrebuild.h"
-#include "program.h"
-#include "quiethost.h"
-#include "smallforms.h"
-#include "summary.h"
+#include "mainform/mainform.h"
+#include "plans/plan.h"
+#include "plans/planrebuild.h"
+#include "runtime/program.h"
+#include "runtime/quiethost.h"
+#include "forms/smallforms.h"
+#include "summary/summary.h"
 
 namespace {
 

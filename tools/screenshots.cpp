@@ -16,11 +16,11 @@
 #include <functional>
 
 #include "formwindow.h"
-#include "mainform.h"
-#include "outputforms.h"
+#include "mainform/mainform.h"
+#include "outputs/outputforms.h"
 #include "session.h"
-#include "smallforms.h"
-#include "summaryform.h"
+#include "forms/smallforms.h"
+#include "summary/summaryform.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 
-#include "form.h"
+#include "runtime/form.h"
 #include "formwindow.h"
 #include "session.h"
 

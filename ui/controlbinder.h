@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-#include "controls.h"
+#include "runtime/controls.h"
 
 class QAction;
 class QActionGroup;

@@ -10,7 +10,7 @@
 #include <array>
 #include <cstdio>
 
-#include "outputforms.h"
+#include "outputs/outputforms.h"
 
 namespace spindex::ui {
 

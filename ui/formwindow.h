@@ -18,7 +18,7 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "form.h"
+#include "runtime/form.h"
 
 class QPainter;
 class QScrollArea;

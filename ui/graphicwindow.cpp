@@ -13,8 +13,8 @@
 
 #include "controlbinder.h"
 #include "iconfolder.h"
-#include "mainform.h"
-#include "program.h"
+#include "mainform/mainform.h"
+#include "runtime/program.h"
 #include "session.h"
 
 namespace spindex::ui {

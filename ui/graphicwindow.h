@@ -23,7 +23,7 @@
 
 #include "drivepictures.h"
 #include "formwindow.h"
-#include "outputforms.h"
+#include "outputs/outputforms.h"
 
 class QLabel;
 

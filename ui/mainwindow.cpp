@@ -21,10 +21,10 @@
 
 #include "controlbinder.h"
 #include "iconfolder.h"
-#include "program.h"
+#include "runtime/program.h"
 #include "recentplans.h"
 #include "session.h"
-#include "summary.h"
+#include "summary/summary.h"
 
 namespace spindex::ui {
 

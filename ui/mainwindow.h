@@ -4,7 +4,7 @@
 
 #include "drivepictures.h"
 #include "formwindow.h"
-#include "mainform.h"
+#include "mainform/mainform.h"
 
 class QLabel;
 class QMenu;

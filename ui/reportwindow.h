@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "formwindow.h"
-#include "outputforms.h"
+#include "outputs/outputforms.h"
 
 class QByteArray;
 class QLabel;

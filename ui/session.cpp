@@ -17,11 +17,11 @@
 
 #include "files.h"
 #include "formwindow.h"
-#include "mainform.h"
+#include "mainform/mainform.h"
 #include "manualwindow.h"
-#include "outputforms.h"
+#include "outputs/outputforms.h"
 #include "recentplans.h"
-#include "smallforms.h"
+#include "forms/smallforms.h"
 #include "windowclasses.h"
 
 namespace spindex::ui {

@@ -21,9 +21,9 @@
 
 class QFileDialog;
 
-#include "form.h" // the program destroys its unloaded windows inline
-#include "host.h"
-#include "program.h"
+#include "runtime/form.h" // the program destroys its unloaded windows inline
+#include "runtime/host.h"
+#include "runtime/program.h"
 
 namespace spindex::ui {
 

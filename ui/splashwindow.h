@@ -1,7 +1,7 @@
 #pragma once
 
 #include "formwindow.h"
-#include "smallforms.h"
+#include "forms/smallforms.h"
 
 class QLabel;
 

@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "numbers.h"
+#include "runtime/numbers.h"
 
 namespace spindex::ui {
 

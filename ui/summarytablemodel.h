@@ -5,7 +5,7 @@
 
 #include <QAbstractTableModel>
 
-#include "summary.h"
+#include "summary/summary.h"
 
 namespace spindex::ui {
 

@@ -14,9 +14,9 @@
 #include <algorithm>
 
 #include "controlbinder.h"
-#include "mainform.h"
-#include "numbers.h"
-#include "program.h"
+#include "mainform/mainform.h"
+#include "runtime/numbers.h"
+#include "runtime/program.h"
 #include "session.h"
 #include "summarytablemodel.h"
 

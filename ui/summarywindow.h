@@ -7,7 +7,7 @@
 // close it as they close every window of the main window).
 
 #include "formwindow.h"
-#include "summaryform.h"
+#include "summary/summaryform.h"
 
 class QLabel;
 class QSortFilterProxyModel;

@@ -27,9 +27,9 @@
 
 #include "graphicwindow.h"
 #include "guitest.h"
-#include "mainform.h"
-#include "outputforms.h"
-#include "program.h"
+#include "mainform/mainform.h"
+#include "outputs/outputforms.h"
+#include "runtime/program.h"
 #include "reportwindow.h"
 
 using spindex::ui::GraphicWindow;

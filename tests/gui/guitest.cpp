@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QPushButton>
 
-#include "program.h"
+#include "runtime/program.h"
 
 void GuiTest::initTestCase() {
     QApplication::setQuitOnLastWindowClosed(false);

@@ -14,9 +14,9 @@
 #include <QTemporaryDir>
 
 #include "guitest.h"
-#include "mainform.h"
-#include "planjson.h"
-#include "program.h"
+#include "mainform/mainform.h"
+#include "plans/planjson.h"
+#include "runtime/program.h"
 #include "recentplans.h"
 
 class PlansTest : public GuiTest {

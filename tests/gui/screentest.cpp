@@ -16,8 +16,8 @@
 #include "appicon.h"
 #include "graphicwindow.h"
 #include "guitest.h"
-#include "mainform.h"
-#include "program.h"
+#include "mainform/mainform.h"
+#include "runtime/program.h"
 
 using spindex::ui::GraphicWindow;
 

@@ -12,8 +12,8 @@
 #include <QTabWidget>
 
 #include "guitest.h"
-#include "mainform.h"
-#include "program.h"
+#include "mainform/mainform.h"
+#include "runtime/program.h"
 
 class WindowsTest : public GuiTest {
     Q_OBJECT

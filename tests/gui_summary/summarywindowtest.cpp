@@ -20,10 +20,10 @@
 #include <QTimer>
 
 #include "guitest.h"
-#include "mainform.h"
-#include "program.h"
+#include "mainform/mainform.h"
+#include "runtime/program.h"
 #include "reportwindow.h"
-#include "summaryform.h"
+#include "summary/summaryform.h"
 #include "summarywindow.h"
 
 using spindex::ui::ReportWindow;

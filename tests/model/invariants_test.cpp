@@ -8,8 +8,8 @@
 #include <random>
 #include <sstream>
 
-#include "catalogue.h"
-#include "outputforms.h"
+#include "rules/catalogue.h"
+#include "outputs/outputforms.h"
 #include "randomuser.h"
 #include "testsession.h"
 

@@ -5,11 +5,11 @@
 
 #include <random>
 
-#include "catalogue.h"
-#include "outputforms.h"
-#include "planjson.h"
-#include "planreader.h"
-#include "planrebuild.h"
+#include "rules/catalogue.h"
+#include "outputs/outputforms.h"
+#include "plans/planjson.h"
+#include "plans/planreader.h"
+#include "plans/planrebuild.h"
 #include "plantext.h"
 #include "randomuser.h"
 #include "testsession.h"

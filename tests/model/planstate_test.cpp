@@ -2,8 +2,8 @@
 // close box and Open Plan ask before a modified plan is lost; a save that fails keeps the old file,
 // the plan's file and its modified flag; the program can start with a plan file.
 
-#include "outputforms.h"
-#include "planjson.h"
+#include "outputs/outputforms.h"
+#include "plans/planjson.h"
 #include "testsession.h"
 
 namespace spindex {

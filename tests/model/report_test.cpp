@@ -6,8 +6,8 @@
 
 #include <sstream>
 
-#include "outputforms.h"
-#include "savereport.h"
+#include "outputs/outputforms.h"
+#include "outputs/savereport.h"
 #include "testsession.h"
 
 namespace spindex {

@@ -144,7 +144,7 @@ TEST(UserActions, LockedBoxesAndDisabledTabsRefuse) {
 } // namespace
 } // namespace spindex
 
-#include "jsonnumber.h"
+#include "runtime/jsonnumber.h"
 
 namespace spindex {
 namespace {

@@ -6,9 +6,9 @@
 // window opens from the File menu, saves the summary as CSV (RFC 4180, CR LF) and goes first at Exit.
 
 #include "appinfo.h"
-#include "summary.h"
-#include "summarycsv.h"
-#include "summaryform.h"
+#include "summary/summary.h"
+#include "summary/summarycsv.h"
+#include "summary/summaryform.h"
 #include "testsession.h"
 
 namespace spindex {

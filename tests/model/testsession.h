@@ -17,11 +17,11 @@
 #include <utility>
 #include <vector>
 
-#include "host.h"
-#include "mainform.h"
-#include "numbers.h"
-#include "program.h"
-#include "smallforms.h"
+#include "runtime/host.h"
+#include "mainform/mainform.h"
+#include "runtime/numbers.h"
+#include "runtime/program.h"
+#include "forms/smallforms.h"
 
 namespace spindex::test {
 

@@ -1,0 +1,69 @@
+#pragma once
+
+// The report window and the storage cage graphic: snapshots of the main window.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "runtime/form.h"
+#include "reportlayout.h"
+
+namespace spindex {
+
+class ReportForm : public Form {
+public:
+    explicit ReportForm(Program& program);
+    MenuItem mnuP{"mnuP", "&File"};
+    MenuItem mnuPrint{"mnuPrint", "Print"};
+    MenuItem mnuPrinterSetup{"mnuPrinterSetup", "Printer Setup"};
+    MenuItem mnuPtoFile{"mnuPtoFile", "Output to a text File"};
+    MenuItem mnuLine{"mnuLine", "-"};
+    MenuItem mnuClose{"mnuClose", "&Close"};
+
+    // The drawn text, in drawing order.
+    std::vector<report::PrintedLine> lines;
+    // The same report as the text export writes it, one entry per line.
+    std::vector<std::string> text;
+
+    void Form_Load();
+    void draw(const report::ReportInput& input);
+    void mnuPrint_Click();
+    void mnuPrinterSetup_Click();
+    void mnuPtoFile_Click();
+    void mnuClose_Click();
+};
+
+class GraphicForm : public Form {
+public:
+    explicit GraphicForm(Program& program);
+    static constexpr int SlotsPerChannel = 12;
+
+    Shape Controller{"Controller"};
+    Label lblController{"lblController"};
+    std::array<LineShape, 4> lnChannel;
+    std::array<Label, 4> txtChannel;
+    std::array<Shape, 4> StorageCage;
+    std::array<Image, 4 * SlotsPerChannel> imgLgcDrv;
+    std::array<LineShape, 4 * (SlotsPerChannel - 1)> Line2;
+    Image imgHold{"imgHold"};
+    MenuItem mnuPrintGraphics{"mnuPrintGraphics", "Print"};
+
+    void Form_Load();
+    // Fills the slots with the drives of the sets, channel after channel.
+    void place(const std::array<int, 8>& drivesPerSet);
+    void imgLgcDrv_DragDrop(int index, Image& source);
+    // A cage of an unused channel is opaque and lies over the icons of its slots.
+    const Control* coveredBy(const Control& control) const override;
+    void mnuPrintGraphics_Click();
+
+    // The RAID set whose drive slot k shows (swaps included); none for an empty slot.
+    std::optional<int> slotSet(int k) const;
+};
+
+// Icon file of each set's colour and of the empty slot, as the program folder holds them.
+const std::array<const char*, 8>& setIconFiles();
+inline constexpr const char* EmptySlotIcon = "diskredline.ico";
+
+} // namespace spindex

@@ -1,0 +1,41 @@
+#include "outputs/savereport.h"
+
+#include "appinfo.h"
+#include "mainform/mainform.h"
+#include "runtime/program.h"
+
+namespace spindex {
+
+report::ReportInput reportInput(const MainForm& main) {
+    report::ReportInput input;
+    for (size_t k = 0; k < 4; ++k) {
+        input.totalLabels[k] = main.Label11[k].caption;
+        input.totalValues[k] = main.txtSumTotals[k].text();
+    }
+    for (int t = 0; t < MainForm::Sets; ++t) {
+        report::SetRecord& set = input.sets[t];
+        for (int k = 0; k < MainForm::SetFields; ++k) {
+            const auto field = static_cast<MainForm::SetField>(k);
+            set.labels[k] = main.tabFieldLabel(t, field).caption;
+            set.values[k] = main.tabField(t, field).text();
+        }
+        set.halfHeight = main.tabHalfHeight(t);
+    }
+    return input;
+}
+
+void SaveReportText(Program& program) {
+    MainForm* main = program.frmSpindex();
+    if (!main)
+        return;
+    const std::optional<std::string> path = program.host.saveFileName("Text Files (*.txt)|*.txt", "txt");
+    if (!path || path->empty())
+        return;
+    // A failed export must not pass for a saved one: the user hears of it and the old file stays.
+    const std::string error = program.host.writeFile(*path, report::textFile(reportInput(*main)));
+    if (!error.empty())
+        program.host.messageBox("Could not save the report to " + *path + ": " + error, MsgButtons::Ok,
+                                MsgIcon::Critical, appinfo::Title);
+}
+
+} // namespace spindex

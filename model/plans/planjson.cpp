@@ -1,0 +1,59 @@
+#include "plans/planjson.h"
+
+#include "runtime/jsonnumber.h"
+#include "summary/summary.h"
+
+namespace spindex {
+
+using Json = nlohmann::ordered_json;
+
+namespace {
+Json optionalText(const std::optional<std::string>& text) {
+    return text ? Json(*text) : Json(nullptr);
+}
+} // namespace
+
+Json planJson(const Plan& plan) {
+    Json json;
+    json["format"] = "spindex-plan";
+    json["version"] = 1;
+    json["controller"] = plan.controller;
+    json["rules"] = plan.rules;
+    Json& channels = json["channels"] = Json::array();
+    for (const PlanChannel& channel : plan.channels)
+        channels.push_back({{"used", channel.used}, {"storage", channel.storage}});
+    Json& sets = json["sets"] = Json::array();
+    for (const PlanSet& set : plan.sets)
+        sets.push_back({{"level", set.level},
+                        {"drives", set.drives},
+                        {"spans", set.spans},
+                        {"driveSize", set.driveSize},
+                        {"height", set.height},
+                        {"localSpare", set.localSpare},
+                        {"capacityGB", set.capacityGB ? jsonNumber(*set.capacityGB) : Json(nullptr)}});
+    if (const auto& spares = plan.globalSpares)
+        json["globalSpares"] = {
+            {"count", spares->count}, {"driveSize", optionalText(spares->driveSize)}, {"height", spares->height}};
+    else
+        json["globalSpares"] = nullptr;
+    if (const auto& calc = plan.calculator)
+        json["calculator"] = {{"level", calc->level},         {"drives", calc->drives}, {"spans", calc->spans},
+                              {"driveSize", calc->driveSize}, {"height", calc->height}, {"sets", calc->sets}};
+    return json;
+}
+
+Json savedPlanJson(const MainForm& main) {
+    Json json = planJson(capturePlan(main));
+    json["summary"] = summaryJson(main);
+    return json;
+}
+
+std::string planFileText(const Json& json) {
+    return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+std::string compactJson(const Json& json) {
+    return json.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+} // namespace spindex

@@ -1,0 +1,180 @@
+#include "runtime/program.h"
+
+#include "rules/catalogue.h"
+#include "mainform/mainform.h"
+#include "outputs/outputforms.h"
+#include "plans/planfile.h"
+#include "forms/smallforms.h"
+#include "summary/summaryform.h"
+
+namespace spindex {
+
+Program::Program(Host& host, std::string programFolder) : host(host), programFolder(std::move(programFolder)) {}
+
+Program::~Program() = default;
+
+void Program::Main() {
+    m_splash = std::make_unique<SplashForm>(*this);
+    m_splash->Form_Load();
+    show(*m_splash);
+}
+
+const std::vector<std::string>& Program::formNames() {
+    static const std::vector<std::string> names{
+        "frmSplash", "frmSelectController", "frmSpindex", "frmLogicalDriveDisplay", "frmGraphic",
+        "frmAbout",  "frmSummary"};
+    return names;
+}
+
+std::vector<Form*> Program::windowSlots() const {
+    return {m_splash.get(),  m_select.get(), m_main.get(),   m_report.get(),
+            m_graphic.get(), m_about.get(),  m_summary.get()};
+}
+
+Form* Program::form(const std::string& name) {
+    for (Form* f : loadedForms())
+        if (f->name == name)
+            return f;
+    return nullptr;
+}
+
+const Form* Program::form(const std::string& name) const {
+    for (const Form* f : loadedForms())
+        if (f->name == name)
+            return f;
+    return nullptr;
+}
+
+std::vector<Form*> Program::loadedForms() {
+    std::vector<Form*> forms;
+    for (Form* f : windowSlots())
+        if (f)
+            forms.push_back(f);
+    return forms;
+}
+
+std::vector<const Form*> Program::loadedForms() const {
+    std::vector<const Form*> forms;
+    for (const Form* f : windowSlots())
+        if (f)
+            forms.push_back(f);
+    return forms;
+}
+
+template <class F> F& Program::load(std::unique_ptr<F>& slot) {
+    if (!slot) {
+        slot = std::make_unique<F>(*this);
+        slot->Form_Load();
+    }
+    return *slot;
+}
+
+SelectControllerForm& Program::loadSelectController() {
+    return load(m_select);
+}
+MainForm& Program::loadMain() {
+    return load(m_main);
+}
+ReportForm& Program::loadReport() {
+    return load(m_report);
+}
+GraphicForm& Program::loadGraphic() {
+    return load(m_graphic);
+}
+AboutForm& Program::loadAbout() {
+    return load(m_about);
+}
+SummaryForm& Program::loadSummary() {
+    return load(m_summary);
+}
+
+void Program::show(Form& form) {
+    form.visible = true;
+    focus(&form);
+}
+
+void Program::unload(Form& form) {
+    auto release = [&](auto& slot) {
+        if (slot.get() != &form)
+            return false;
+        // The window may be unloading itself from one of its own handlers: it is destroyed later.
+        m_unloaded.push_back(std::move(slot));
+        return true;
+    };
+    form.visible = false;
+    if (m_focused == &form)
+        m_focused = nullptr;
+    release(m_splash) || release(m_select) || release(m_main) || release(m_report) || release(m_graphic) ||
+        release(m_about) || release(m_summary);
+}
+
+void Program::focus(Form* form) {
+    if (form == m_focused)
+        return;
+    Form* previous = m_focused;
+    m_focused = form;
+    // The graphic window and the about box close as soon as they lose the focus.
+    if (previous && (previous == m_graphic.get() || previous == m_about.get()))
+        unload(*previous);
+}
+
+void Program::advance(int milliseconds) {
+    if (!m_splash || !m_splash->Timer1.enabled || m_splash->Timer1.interval <= 0)
+        return;
+    m_splash->Timer1.elapsed += milliseconds;
+    if (m_splash->Timer1.elapsed >= m_splash->Timer1.interval) {
+        m_splash->Timer1.elapsed = 0;
+        raiseEvent(m_splash->Timer1.onTimer);
+    }
+}
+
+void Program::timerFired() {
+    if (m_splash && m_splash->Timer1.enabled)
+        raiseEvent(m_splash->Timer1.onTimer);
+}
+
+void Program::closeRequested(Form& form) {
+    if (&form == m_main.get())
+        m_main->mnuClose_Click();
+    else
+        unload(form);
+}
+
+void Program::MainWithPlan(const std::string& path) {
+    std::string reason;
+    if (const std::optional<Plan> plan = loadPlanFile(host, path, reason)) {
+        for (const ControllerRecord& controller : controllerCatalogue())
+            if (controller.selectionText == plan->controller)
+                ControllerType = controller.id;
+        MainForm& main = loadMain();
+        show(main);
+        reason = main.TakePlan(path, *plan);
+        if (reason.empty())
+            return;
+        unload(main);
+        ControllerType = 0;
+    }
+    showOpenFailure(host, path, reason);
+    Main();
+}
+
+void Program::settle() {
+    if (!m_ended && loadedForms().empty())
+        End();
+    if (m_main)
+        m_main->ShowPlanState();
+    collectUnloaded();
+}
+
+void Program::collectUnloaded() {
+    m_unloaded.clear();
+}
+
+void Program::End() {
+    for (Form* f : loadedForms())
+        unload(*f);
+    m_ended = true;
+    host.programEnded();
+}
+
+} // namespace spindex
