@@ -6,8 +6,8 @@
 
 #include "mainform/mainform.h"
 #include "nameresolver.h"
-#include "runtime/program.h"
 #include "propertyreader.h"
+#include "runtime/program.h"
 #include "scriptreader.h"
 
 namespace spindex::batch {

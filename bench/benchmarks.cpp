@@ -2,12 +2,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include "forms/smallforms.h"
 #include "mainform/mainform.h"
 #include "plans/plan.h"
 #include "plans/planrebuild.h"
 #include "runtime/program.h"
 #include "runtime/quiethost.h"
-#include "forms/smallforms.h"
 #include "summary/summary.h"
 
 namespace {

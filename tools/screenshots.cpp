@@ -15,11 +15,11 @@
 #include <cstdio>
 #include <functional>
 
+#include "forms/smallforms.h"
 #include "formwindow.h"
 #include "mainform/mainform.h"
 #include "outputs/outputforms.h"
 #include "session.h"
-#include "forms/smallforms.h"
 #include "summary/summaryform.h"
 
 namespace {

@@ -17,8 +17,8 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 
-#include "runtime/form.h"
 #include "formwindow.h"
+#include "runtime/form.h"
 #include "session.h"
 
 namespace spindex::ui {

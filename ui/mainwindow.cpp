@@ -21,8 +21,8 @@
 
 #include "controlbinder.h"
 #include "iconfolder.h"
-#include "runtime/program.h"
 #include "recentplans.h"
+#include "runtime/program.h"
 #include "session.h"
 #include "summary/summary.h"
 

@@ -16,12 +16,12 @@
 #include <QScreen>
 
 #include "files.h"
+#include "forms/smallforms.h"
 #include "formwindow.h"
 #include "mainform/mainform.h"
 #include "manualwindow.h"
 #include "outputs/outputforms.h"
 #include "recentplans.h"
-#include "forms/smallforms.h"
 #include "windowclasses.h"
 
 namespace spindex::ui {

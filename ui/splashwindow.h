@@ -1,7 +1,7 @@
 #pragma once
 
-#include "formwindow.h"
 #include "forms/smallforms.h"
+#include "formwindow.h"
 
 class QLabel;
 

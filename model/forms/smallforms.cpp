@@ -1,10 +1,10 @@
 #include "forms/smallforms.h"
 
 #include "appinfo.h"
-#include "rules/catalogue.h"
-#include "mainform/mainform.h"
-#include "runtime/program.h"
 #include "forms/registry.h"
+#include "mainform/mainform.h"
+#include "rules/catalogue.h"
+#include "runtime/program.h"
 
 namespace spindex {
 

@@ -5,11 +5,11 @@
 // drives list, and FormLoading keeps everything quiet until the main window's load is over.
 
 #include "appinfo.h"
-#include "rules/catalogue.h"
 #include "mainform/mainform.h"
+#include "rules/catalogue.h"
+#include "rules/spanrules.h"
 #include "runtime/numbers.h"
 #include "runtime/program.h"
-#include "rules/spanrules.h"
 
 namespace spindex {
 

@@ -17,8 +17,8 @@
 #include <deque>
 #include <string>
 
-#include "runtime/form.h"
 #include "plans/plan.h"
+#include "runtime/form.h"
 
 namespace spindex {
 

@@ -3,12 +3,12 @@
 #include <filesystem>
 
 #include "appinfo.h"
-#include "rules/catalogue.h"
+#include "forms/smallforms.h"
 #include "mainform/mainform.h"
 #include "outputs/outputforms.h"
-#include "runtime/program.h"
 #include "outputs/savereport.h"
-#include "forms/smallforms.h"
+#include "rules/catalogue.h"
+#include "runtime/program.h"
 #include "summary/summaryform.h"
 
 namespace spindex {

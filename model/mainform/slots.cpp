@@ -1,8 +1,8 @@
 // Channel storage and drive slots.
 
 #include "appinfo.h"
-#include "rules/catalogue.h"
 #include "mainform/mainform.h"
+#include "rules/catalogue.h"
 #include "runtime/numbers.h"
 #include "runtime/program.h"
 

@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "appinfo.h"
-#include "rules/catalogue.h"
 #include "mainform/mainform.h"
+#include "rules/catalogue.h"
 #include "runtime/numbers.h"
 #include "runtime/program.h"
 

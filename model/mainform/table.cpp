@@ -5,12 +5,12 @@
 // MaxSlots.
 
 #include "appinfo.h"
-#include "rules/catalogue.h"
 #include "mainform/mainform.h"
-#include "runtime/numbers.h"
 #include "outputs/outputforms.h"
-#include "runtime/program.h"
 #include "outputs/savereport.h"
+#include "rules/catalogue.h"
+#include "runtime/numbers.h"
+#include "runtime/program.h"
 
 namespace spindex {
 

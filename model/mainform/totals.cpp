@@ -1,7 +1,7 @@
 // The totals row: drives, usable capacity and slot units of the whole configuration.
 
-#include "rules/catalogue.h"
 #include "mainform/mainform.h"
+#include "rules/catalogue.h"
 #include "runtime/numbers.h"
 
 namespace spindex {

@@ -1,8 +1,8 @@
 #include "outputs/outputforms.h"
 
 #include "mainform/mainform.h"
-#include "runtime/program.h"
 #include "outputs/savereport.h"
+#include "runtime/program.h"
 
 namespace spindex {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "runtime/form.h"
 #include "reportlayout.h"
+#include "runtime/form.h"
 
 namespace spindex {
 

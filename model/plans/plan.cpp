@@ -1,7 +1,7 @@
 #include "plans/plan.h"
 
-#include "rules/catalogue.h"
 #include "mainform/mainform.h"
+#include "rules/catalogue.h"
 #include "runtime/numbers.h"
 #include "runtime/program.h"
 

@@ -3,9 +3,9 @@
 #include <filesystem>
 
 #include "appinfo.h"
-#include "runtime/host.h"
 #include "plans/planreader.h"
 #include "plans/planrebuild.h"
+#include "runtime/host.h"
 
 namespace spindex {
 

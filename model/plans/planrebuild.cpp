@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <type_traits>
 
-#include "rules/catalogue.h"
+#include "forms/smallforms.h"
 #include "mainform/mainform.h"
+#include "rules/catalogue.h"
 #include "runtime/program.h"
 #include "runtime/quiethost.h"
 #include "runtime/quietscope.h"
-#include "forms/smallforms.h"
 
 namespace spindex {
 

@@ -1,10 +1,10 @@
 #include "runtime/program.h"
 
-#include "rules/catalogue.h"
+#include "forms/smallforms.h"
 #include "mainform/mainform.h"
 #include "outputs/outputforms.h"
 #include "plans/planfile.h"
-#include "forms/smallforms.h"
+#include "rules/catalogue.h"
 #include "summary/summaryform.h"
 
 namespace spindex {

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <optional>
 
-#include "runtime/jsonnumber.h"
 #include "mainform/mainform.h"
+#include "runtime/jsonnumber.h"
 #include "runtime/numbers.h"
 
 namespace spindex {

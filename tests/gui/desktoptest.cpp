@@ -29,8 +29,8 @@
 #include "guitest.h"
 #include "mainform/mainform.h"
 #include "outputs/outputforms.h"
-#include "runtime/program.h"
 #include "reportwindow.h"
+#include "runtime/program.h"
 
 using spindex::ui::GraphicWindow;
 using spindex::ui::ReportWindow;

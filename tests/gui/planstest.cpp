@@ -16,8 +16,8 @@
 #include "guitest.h"
 #include "mainform/mainform.h"
 #include "plans/planjson.h"
-#include "runtime/program.h"
 #include "recentplans.h"
+#include "runtime/program.h"
 
 class PlansTest : public GuiTest {
     Q_OBJECT

@@ -21,8 +21,8 @@
 
 #include "guitest.h"
 #include "mainform/mainform.h"
-#include "runtime/program.h"
 #include "reportwindow.h"
+#include "runtime/program.h"
 #include "summary/summaryform.h"
 #include "summarywindow.h"
 

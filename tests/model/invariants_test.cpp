@@ -8,9 +8,9 @@
 #include <random>
 #include <sstream>
 
-#include "rules/catalogue.h"
 #include "outputs/outputforms.h"
 #include "randomuser.h"
+#include "rules/catalogue.h"
 #include "testsession.h"
 
 namespace spindex {

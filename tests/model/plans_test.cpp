@@ -5,13 +5,13 @@
 
 #include <random>
 
-#include "rules/catalogue.h"
 #include "outputs/outputforms.h"
 #include "plans/planjson.h"
 #include "plans/planreader.h"
 #include "plans/planrebuild.h"
 #include "plantext.h"
 #include "randomuser.h"
+#include "rules/catalogue.h"
 #include "testsession.h"
 
 namespace spindex {

@@ -17,11 +17,11 @@
 #include <utility>
 #include <vector>
 
-#include "runtime/host.h"
+#include "forms/smallforms.h"
 #include "mainform/mainform.h"
+#include "runtime/host.h"
 #include "runtime/numbers.h"
 #include "runtime/program.h"
-#include "forms/smallforms.h"
 
 namespace spindex::test {
 

@@ -9,8 +9,8 @@
 #include <map>
 
 #include "appinfo.h"
-#include "outputs/outputforms.h"
 #include "forms/registry.h"
+#include "outputs/outputforms.h"
 #include "testsession.h"
 
 namespace spindex {
