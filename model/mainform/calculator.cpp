@@ -7,6 +7,7 @@
 #include "appinfo.h"
 #include "mainform/mainform.h"
 #include "rules/catalogue.h"
+#include "rules/raidlevels.h"
 #include "rules/spanrules.h"
 #include "runtime/numbers.h"
 #include "runtime/program.h"
@@ -95,27 +96,37 @@ void MainForm::Calc_Logical() {
 
     std::optional<double> capacity;
     bool writeCopy = false; // RAID 1 shows the drive size text itself
-    if (inputsReadable) {
-        if (level == "0") {
-            capacity = *C * *D;
-        } else if (level == "1") {
-            writeCopy = true;
-        } else if (level == "3" || level == "5") {
-            capacity = (*D - 1) * *C;
-        } else if (level == "10") {
-            capacity = *S * *C;
-        } else if (level == "30") {
-            capacity = ((*S * *D) - *S) * *C;
-        } else if (level == "50") {
-            if (program.ControllerType == 6 && *S * *D > 48) {
-                program.host.messageBox("No more than 48 drives total are allowed, Reducing the Number of Spans",
-                                        MsgButtons::Ok, MsgIcon::None, appinfo::Title);
-                cmbNumSpans.setListIndex(cmbNumSpans.listIndex() - 1);
-            } else {
-                capacity = ((*S * *D) - *S) * *C;
+    const RaidLevel* raid = findRaidLevel(level);
+    if (inputsReadable && raid) {
+        const double d = *D, s = *S, c = *C;
+        const ControllerRecord* controller = findController(program.ControllerType);
+        const std::optional<int> limit = controller ? controller->setDriveLimit : std::nullopt;
+        if (raid->limitedToControllerDrives && limit && s * d > *limit) {
+            program.host.messageBox("No more than " + std::to_string(*limit) +
+                                        " drives total are allowed, Reducing the Number of Spans",
+                                    MsgButtons::Ok, MsgIcon::None, appinfo::Title);
+            cmbNumSpans.setListIndex(cmbNumSpans.listIndex() - 1);
+        } else {
+            switch (raid->capacity) {
+            case CapacityRule::AllDrives:
+                capacity = c * d;
+                break;
+            case CapacityRule::DriveSizeText:
+                writeCopy = true;
+                break;
+            case CapacityRule::AllButOne:
+                capacity = (d - 1) * c;
+                break;
+            case CapacityRule::OnePerSpan:
+                capacity = s * c;
+                break;
+            case CapacityRule::AllButOnePerSpan:
+                capacity = ((s * d) - s) * c;
+                break;
+            case CapacityRule::HalfOfAll:
+                capacity = ((d * s) * c) / 2;
+                break;
             }
-        } else if (level == "0+1") {
-            capacity = ((*D * *S) * *C) / 2;
         }
     }
     if (writeCopy)

@@ -9,15 +9,18 @@
 #include "outputs/outputforms.h"
 #include "outputs/savereport.h"
 #include "rules/catalogue.h"
+#include "rules/raidlevels.h"
 #include "runtime/numbers.h"
 #include "runtime/program.h"
 
 namespace spindex {
 
 namespace {
-// Further logical drives a spanned RAID 10, 30 or 50 set takes up: one per span beyond the first.
+// Further logical drives a spanned set takes up: one per span beyond the first, for the levels whose
+// spans reserve them.
 int extraLogicalDrives(const std::string& level, const std::string& spans) {
-    if (level != "10" && level != "30" && level != "50")
+    const RaidLevel* raid = findRaidLevel(level);
+    if (!raid || !raid->spansReserveLogicalDrives)
         return 0;
     if (spans == "2")
         return 1;

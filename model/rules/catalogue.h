@@ -28,6 +28,8 @@ struct ControllerRecord {
     RuleGroup rules;
     bool spanFactorCountsSpans;           // logical drives needed per set: one per span, or one per set
     bool spannedSetsReserveLogicalDrives; // RAID 10/30/50 with 2 to 4 spans take further tabs
+    // Most drives one set of a level limited to them may have (RaidLevel::limitedToControllerDrives).
+    std::optional<int> setDriveLimit;
 };
 
 const std::vector<ControllerRecord>& controllerCatalogue();

@@ -5,57 +5,13 @@
 #include <optional>
 
 #include "mainform/mainform.h"
+#include "rules/raidlevels.h"
 #include "runtime/jsonnumber.h"
 #include "runtime/numbers.h"
 
 namespace spindex {
 
 namespace {
-
-// How many drive failures a set survives, in terms of its drives per span D and its spans S.
-enum class Survives {
-    None,             // 0
-    AllButOne,        // D - 1: a mirror loses all its copies but one
-    One,              // 1: one parity drive, or one failed side of a mirror
-    AllButOnePerSpan, // S x (D - 1): each mirrored span keeps one drive
-    OnePerSpan,       // S: one parity drive in each span
-    HalfOfAll,        // (D x S) / 2, whole part: one whole side of the mirror
-};
-
-struct FaultTolerance {
-    const char* level;
-    Survives atLeast; // whichever drives fail
-    Survives atMost;  // when the failures fall where they do least harm
-};
-
-const FaultTolerance FaultTolerances[] = {
-    {"0", Survives::None, Survives::None},
-    {"1", Survives::AllButOne, Survives::AllButOne},
-    {"3", Survives::One, Survives::One},
-    {"5", Survives::One, Survives::One},
-    {"10", Survives::AllButOne, Survives::AllButOnePerSpan},
-    {"30", Survives::One, Survives::OnePerSpan},
-    {"50", Survives::One, Survives::OnePerSpan},
-    {"0+1", Survives::One, Survives::HalfOfAll},
-};
-
-int failures(Survives rule, double D, double S) {
-    switch (rule) {
-    case Survives::None:
-        return 0;
-    case Survives::AllButOne:
-        return static_cast<int>(D - 1);
-    case Survives::One:
-        return 1;
-    case Survives::AllButOnePerSpan:
-        return static_cast<int>(S * (D - 1));
-    case Survives::OnePerSpan:
-        return static_cast<int>(S);
-    case Survives::HalfOfAll:
-        return static_cast<int>(std::floor(D * S / 2));
-    }
-    return 0;
-}
 
 double numberIn(const std::string& text) {
     return parseNumber(text).value_or(0);
@@ -97,11 +53,9 @@ PlanSummary planSummary(const MainForm& main) {
         set.rawGB = set.drives * numberIn(set.driveSize);
         set.usableGB = numberIn(main.tabCapacity(t).text());
         set.efficiency = efficiencyPercent(set.usableGB, set.rawGB);
-        const auto* row = std::find_if(std::begin(FaultTolerances), std::end(FaultTolerances),
-                                       [&](const FaultTolerance& r) { return set.level == r.level; });
-        if (row != std::end(FaultTolerances)) {
-            set.survivesAtLeast = failures(row->atLeast, set.drivesPerSpan, set.spans);
-            set.survivesAtMost = failures(row->atMost, set.drivesPerSpan, set.spans);
+        if (const RaidLevel* row = findRaidLevel(set.level)) {
+            set.survivesAtLeast = failures(row->survivesAtLeast, set.drivesPerSpan, set.spans);
+            set.survivesAtMost = failures(row->survivesAtMost, set.drivesPerSpan, set.spans);
         }
         set.localSpare = main.tabHasLocalSpare(t);
 
