@@ -20,7 +20,7 @@ const std::array<const char*, 9> MainVariables{"MaxSlots",          "LogDrivesAv
                                                "LogDrvHUser",       "SuppressCalc",   "FormLoading",
                                                "RaidLevelChanging", "ClearAllNoAsk",  "RuleSet"};
 // Values of the whole plan (while the main window is loaded), computed when asked for.
-const std::array<const char*, 4> PlanValues{"Plan", "PlanFile", "PlanModified", "PlanSummary"};
+const std::array<const char*, 5> PlanValues{"Plan", "PlanFile", "PlanModified", "PlanSummary", "PlanAnalysis"};
 const std::array<const char*, 4> WindowProperties{"loaded", "visible", "caption", "lines"};
 
 bool isWindowName(const std::string& name) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "analysis/analysis.h"
 #include "json.h"
 #include "mainform/mainform.h"
 #include "outputs/outputforms.h"
@@ -197,6 +198,8 @@ Value variableValue(const Program& program, const Reference& ref) {
         return json::boolean(main->planModified());
     if (v == "PlanSummary")
         return compactJson(summaryJson(*main));
+    if (v == "PlanAnalysis")
+        return compactJson(analysisJson(planAnalysis(*main)));
     const std::pair<const char*, std::int16_t> flags[] = {{"LogDrvHUser", main->LogDrvHUser},
                                                           {"SuppressCalc", main->SuppressCalc},
                                                           {"FormLoading", main->FormLoading},

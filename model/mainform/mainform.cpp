@@ -176,9 +176,12 @@ void MainForm::createControls() {
 
     // Menus
     add(mnuFile);
-    for (MenuItem* m : {&mnuOpenPlan, &mnuSavePlan, &mnuSavePlanAs, &mnuSave, &mnuDisplay, &mnuPlanSummary, &mnuPrint,
-                        &mnuPrintSetup, &mnuClose})
+    for (MenuItem* m :
+         {&mnuOpenPlan, &mnuSavePlan, &mnuSavePlanAs, &mnuSave, &mnuDisplay, &mnuPrint, &mnuPrintSetup, &mnuClose})
         add(*m, &mnuFile);
+    add(mnuPlan);
+    add(mnuPlanSummary, &mnuPlan);
+    add(mnuAssumptions, &mnuPlan).onClick = [this] { mnuAssumptions_Click(); };
     mnuOpenPlan.onClick = [this] { mnuOpenPlan_Click(); };
     mnuSavePlan.onClick = [this] { mnuSavePlan_Click(); };
     mnuSavePlanAs.onClick = [this] { mnuSavePlanAs_Click(); };

@@ -105,10 +105,12 @@ public:
     MenuItem mnuSavePlanAs{"mnuSavePlanAs", "Save Plan &As..."};
     MenuItem mnuSave{"mnuSave", "Save Data As"};
     MenuItem mnuDisplay{"mnuDisplay", "Display Configuration"};
-    MenuItem mnuPlanSummary{"mnuPlanSummary", "Plan S&ummary"};
     MenuItem mnuPrint{"mnuPrint", "Print Configuration"};
     MenuItem mnuPrintSetup{"mnuPrintSetup", "Printer Setup"};
     MenuItem mnuClose{"mnuClose", "Exit"};
+    MenuItem mnuPlan{"mnuPlan", "&Plan"};
+    MenuItem mnuPlanSummary{"mnuPlanSummary", "S&ummary"};
+    MenuItem mnuAssumptions{"mnuAssumptions", "&Assumptions..."};
     MenuItem mnuControllerTop{"mnuControllerTop", "Con&troller"};
     std::array<MenuItem, 9> mnuController; // items 1 to 8; 0 is not on the menu
     MenuItem mnuRule{"mnuRule", "Rules"};
@@ -129,6 +131,8 @@ public:
     std::int16_t ClearAllNoAsk = False;
     std::int16_t RuleSet = 0;
     std::string helpFile;
+    // What the risk and speed figures assume; kept with the plan.
+    Assumptions PlanAssumptions;
 
     void Form_Load();
 
@@ -140,6 +144,7 @@ public:
     void mnuSave_Click();
     void mnuDisplay_Click();
     void mnuPlanSummary_Click();
+    void mnuAssumptions_Click();
     void mnuPrint_Click();
     void mnuPrintSetup_Click();
     void mnuManual_Click();

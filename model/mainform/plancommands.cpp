@@ -1,6 +1,7 @@
 // Plans as files: open, save, save as, the question before a modified plan is discarded, and the
 // caption that names the plan's file.
 
+#include "analysis/assumptionsform.h"
 #include "appinfo.h"
 #include "mainform/mainform.h"
 #include "outputs/outputforms.h"
@@ -49,6 +50,8 @@ std::string MainForm::TakePlan(const std::string& path, const Plan& plan) {
         program.unload(*graphic);
     if (ReportForm* report = program.frmLogicalDriveDisplay())
         program.unload(*report);
+    if (AssumptionsForm* assumptions = program.frmAssumptions())
+        program.unload(*assumptions);
     SSTab1.setTab(0);
     m_planFile = path;
     m_savedPlan = capturePlan(*this);

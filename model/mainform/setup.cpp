@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "analysis/assumptionsform.h"
 #include "appinfo.h"
 #include "forms/smallforms.h"
 #include "mainform/mainform.h"
@@ -66,6 +67,8 @@ void MainForm::mnuController_Click(int index) {
                                 MsgButtons::YesNo, MsgIcon::None, appinfo::Title);
     if (answer != MsgAnswer::Yes)
         return;
+    if (AssumptionsForm* assumptions = program.frmAssumptions())
+        program.unload(*assumptions);
     program.ControllerType = static_cast<std::int16_t>(index);
     ClearAllNoAsk = True;
     cmdClearAll_Click();
@@ -90,6 +93,8 @@ void MainForm::mnuClose_Click() {
     Program& p = program;
     if (SummaryForm* summary = p.frmSummary())
         p.unload(*summary);
+    if (AssumptionsForm* assumptions = p.frmAssumptions())
+        p.unload(*assumptions);
     if (AboutForm* about = p.frmAbout())
         p.unload(*about);
     if (GraphicForm* graphic = p.frmGraphic())
@@ -112,6 +117,12 @@ void MainForm::mnuDisplay_Click() {
 void MainForm::mnuPlanSummary_Click() {
     SummaryForm& summary = program.loadSummary();
     program.show(summary);
+}
+
+// One window too; it opens with the plan's assumptions as they are now.
+void MainForm::mnuAssumptions_Click() {
+    AssumptionsForm& assumptions = program.loadAssumptions();
+    program.show(assumptions);
 }
 
 void MainForm::mnuPrint_Click() {

@@ -44,6 +44,7 @@ Plan capturePlan(const MainForm& main) {
     plan.calculator = PlanCalculator{
         main.cmbRaidLevel.text(), wholeNumber(main.cmbMaxDrives.text()), wholeNumber(main.cmbNumSpans.text()),
         main.cmbDriveSize.text(), height(main.optDriveH[0].value()),     wholeNumber(main.cmbNumRdSets.text())};
+    plan.assumptions = main.PlanAssumptions;
     return plan;
 }
 

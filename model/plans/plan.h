@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "analysis/assumptions.h"
+
 namespace spindex {
 
 class MainForm;
@@ -62,6 +64,7 @@ struct Plan {
     std::vector<PlanSet> sets;
     std::optional<PlanGlobalSpares> globalSpares; // none while "No" is selected
     std::optional<PlanCalculator> calculator;     // none in a file without one: left as the last add left it
+    Assumptions assumptions;                      // the defaults in a file without them
     bool operator==(const Plan&) const = default;
 };
 

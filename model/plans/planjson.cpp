@@ -1,5 +1,6 @@
 #include "plans/planjson.h"
 
+#include "analysis/analysis.h"
 #include "runtime/jsonnumber.h"
 #include "summary/summary.h"
 
@@ -39,12 +40,14 @@ Json planJson(const Plan& plan) {
     if (const auto& calc = plan.calculator)
         json["calculator"] = {{"level", calc->level},         {"drives", calc->drives}, {"spans", calc->spans},
                               {"driveSize", calc->driveSize}, {"height", calc->height}, {"sets", calc->sets}};
+    json["assumptions"] = assumptionsJson(plan.assumptions);
     return json;
 }
 
 Json savedPlanJson(const MainForm& main) {
     Json json = planJson(capturePlan(main));
     json["summary"] = summaryJson(main);
+    json["analysis"] = analysisJson(planAnalysis(main));
     return json;
 }
 

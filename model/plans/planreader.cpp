@@ -3,6 +3,8 @@
 #include <limits>
 #include <nlohmann/json.hpp>
 
+#include "runtime/numbers.h"
+
 namespace spindex {
 
 namespace {
@@ -226,6 +228,20 @@ Plan readObject(const Json& json) {
         const Fields calc(object(*calculator, "\"calculator\""), "calculator: ");
         plan.calculator = PlanCalculator{calc.text("level"),     calc.whole("drives"),  calc.whole("spans"),
                                          calc.text("driveSize"), calc.height("height"), calc.whole("sets")};
+    }
+
+    // Absent, or any of its keys absent, the defaults hold.
+    if (const Json* assumptions = file.find("assumptions")) {
+        const Fields given(object(*assumptions, "\"assumptions\""), "assumptions: ");
+        for (const AssumptionRow& row : assumptionRows()) {
+            const Json* value = given.find(row.key);
+            if (!value)
+                continue;
+            if (!value->is_number() || !inRange(row, value->get<double>()))
+                given.wrong(row.key, *value,
+                            "a number from " + formatNumber(row.lowest) + " to " + formatNumber(row.highest));
+            plan.assumptions.*row.value = value->get<double>();
+        }
     }
     return plan;
 }

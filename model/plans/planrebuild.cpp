@@ -86,6 +86,8 @@ public:
         // whatever the sets take later; their count is typed once the sets and local spares are in.
         const bool played = channelsTheControllerLacks() && globalSparesOn() && channels() && sets() && localSpares() &&
                             globalSpareCount() && calculator() && rules();
+        // The assumptions follow no controller rule: the plan's are simply taken.
+        m.PlanAssumptions = m_plan.assumptions;
         if (!played)
             return m_reason;
         return planDifference(m_plan, capturePlan(m));

@@ -1,5 +1,6 @@
 #include "runtime/program.h"
 
+#include "analysis/assumptionsform.h"
 #include "forms/smallforms.h"
 #include "mainform/mainform.h"
 #include "outputs/outputforms.h"
@@ -21,14 +22,14 @@ void Program::Main() {
 
 const std::vector<std::string>& Program::formNames() {
     static const std::vector<std::string> names{
-        "frmSplash", "frmSelectController", "frmSpindex", "frmLogicalDriveDisplay", "frmGraphic",
-        "frmAbout",  "frmSummary"};
+        "frmSplash", "frmSelectController", "frmSpindex",    "frmLogicalDriveDisplay", "frmGraphic",
+        "frmAbout",  "frmSummary",          "frmAssumptions"};
     return names;
 }
 
 std::vector<Form*> Program::windowSlots() const {
-    return {m_splash.get(),  m_select.get(), m_main.get(),   m_report.get(),
-            m_graphic.get(), m_about.get(),  m_summary.get()};
+    return {m_splash.get(),  m_select.get(), m_main.get(),    m_report.get(),
+            m_graphic.get(), m_about.get(),  m_summary.get(), m_assumptions.get()};
 }
 
 Form* Program::form(const std::string& name) {
@@ -87,6 +88,9 @@ AboutForm& Program::loadAbout() {
 SummaryForm& Program::loadSummary() {
     return load(m_summary);
 }
+AssumptionsForm& Program::loadAssumptions() {
+    return load(m_assumptions);
+}
 
 void Program::show(Form& form) {
     form.visible = true;
@@ -105,7 +109,7 @@ void Program::unload(Form& form) {
     if (m_focused == &form)
         m_focused = nullptr;
     release(m_splash) || release(m_select) || release(m_main) || release(m_report) || release(m_graphic) ||
-        release(m_about) || release(m_summary);
+        release(m_about) || release(m_summary) || release(m_assumptions);
 }
 
 void Program::focus(Form* form) {

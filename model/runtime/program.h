@@ -21,6 +21,7 @@ class ReportForm;
 class GraphicForm;
 class AboutForm;
 class SummaryForm;
+class AssumptionsForm;
 class Registry;
 
 class Program {
@@ -62,6 +63,8 @@ public:
     const AboutForm* frmAbout() const { return m_about.get(); }
     SummaryForm* frmSummary() { return m_summary.get(); }
     const SummaryForm* frmSummary() const { return m_summary.get(); }
+    AssumptionsForm* frmAssumptions() { return m_assumptions.get(); }
+    const AssumptionsForm* frmAssumptions() const { return m_assumptions.get(); }
     Form* form(const std::string& name);
     const Form* form(const std::string& name) const;
     std::vector<Form*> loadedForms();
@@ -75,6 +78,7 @@ public:
     GraphicForm& loadGraphic();
     AboutForm& loadAbout();
     SummaryForm& loadSummary();
+    AssumptionsForm& loadAssumptions();
     void show(Form& form);
     void unload(Form& form);
 
@@ -111,6 +115,7 @@ private:
     std::unique_ptr<GraphicForm> m_graphic;
     std::unique_ptr<AboutForm> m_about;
     std::unique_ptr<SummaryForm> m_summary;
+    std::unique_ptr<AssumptionsForm> m_assumptions;
     std::vector<std::unique_ptr<Form>> m_unloaded;
     // Every window slot, loaded or not, in the order of formNames().
     std::vector<Form*> windowSlots() const;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/analysis.h"
 #include "summary/summary.h"
 
 namespace spindex {
@@ -16,6 +17,6 @@ std::string csvField(const std::string& text);
 // One row with its CR LF.
 std::string csvRow(const std::vector<std::string>& fields);
 
-std::string summaryCsv(const PlanSummary& summary);
+std::string summaryCsv(const PlanSummary& summary, const PlanAnalysis& analysis);
 
 } // namespace spindex

@@ -1,5 +1,6 @@
 #include "summary/summaryform.h"
 
+#include "analysis/analysis.h"
 #include "appinfo.h"
 #include "mainform/mainform.h"
 #include "runtime/program.h"
@@ -10,9 +11,10 @@ namespace spindex {
 
 SummaryForm::SummaryForm(Program& program) : Form(program, "frmSummary", "Plan Summary", 11520, 4320) {
     add(mnuFile);
-    for (MenuItem* m : {&mnuSaveCsv, &mnuLine, &mnuClose})
+    for (MenuItem* m : {&mnuSaveCsv, &mnuAssumptions, &mnuLine, &mnuClose})
         add(*m, &mnuFile);
     mnuSaveCsv.onClick = [this] { mnuSaveCsv_Click(); };
+    mnuAssumptions.onClick = [this] { mnuAssumptions_Click(); };
     mnuClose.onClick = [this] { mnuClose_Click(); };
 }
 
@@ -25,10 +27,15 @@ void SummaryForm::mnuSaveCsv_Click() {
     const std::optional<std::string> path = program.host.saveFileName("CSV Files (*.csv)|*.csv", "csv");
     if (!path || path->empty())
         return;
-    const std::string error = program.host.writeFile(*path, summaryCsv(planSummary(*main)));
+    const std::string error = program.host.writeFile(*path, summaryCsv(planSummary(*main), planAnalysis(*main)));
     if (!error.empty())
         program.host.messageBox("Could not save the summary to " + *path + ": " + error, MsgButtons::Ok,
                                 MsgIcon::Critical, appinfo::Title);
+}
+
+void SummaryForm::mnuAssumptions_Click() {
+    if (MainForm* main = program.frmSpindex())
+        main->mnuAssumptions_Click();
 }
 
 void SummaryForm::mnuClose_Click() {

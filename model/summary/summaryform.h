@@ -12,11 +12,13 @@ public:
     explicit SummaryForm(Program& program);
     MenuItem mnuFile{"mnuFile", "&File"};
     MenuItem mnuSaveCsv{"mnuSaveCsv", "Save as CSV..."};
+    MenuItem mnuAssumptions{"mnuAssumptions", "&Assumptions..."};
     MenuItem mnuLine{"mnuLine", "-"};
     MenuItem mnuClose{"mnuClose", "&Close"};
 
     void Form_Load();
     void mnuSaveCsv_Click();
+    void mnuAssumptions_Click();
     void mnuClose_Click();
 };
 

@@ -64,7 +64,7 @@ const Case Values[] = {
      Osprey + "get frmSummary\nget mnuPlanSummary\nclick mnuPlanSummary\nget frmSummary.loaded\n"
               "get frmSummary.caption\nget frmSummary.mnuSaveCsv\nclick mnuPlanSummary\nclick frmSummary.mnuClose\n"
               "get frmSummary.loaded\nclick mnuPlanSummary\nclick mnuClose\n",
-     "frmSummary = false\nmnuPlanSummary = \"Plan S&ummary\"\nfrmSummary.loaded = true\n"
+     "frmSummary = false\nmnuPlanSummary = \"S&ummary\"\nfrmSummary.loaded = true\n"
      "frmSummary.caption = \"Plan Summary\"\nfrmSummary.mnuSaveCsv = \"Save as CSV...\"\n"
      "frmSummary.loaded = false\nended\n",
      0},
@@ -92,9 +92,12 @@ TEST_F(BatchTest, SummarySavedAsCsv) {
     EXPECT_EQ(played.status, 0);
     EXPECT_EQ(read("plan.csv"),
               "Logical Drive,RAID Level,Drives,Spans,\"Drive Size, GB\",Drive Height,\"Raw, GB\",\"Usable, GB\","
-              "\"Efficiency, %\",Survives at Least,Survives at Most,Spares\r\n"
-              "0,5,12,1,36.4,Low Profile,436.8,400.4,91.7,1,1,1\r\n"
-              "Total,,12,,,,436.8,400.4,91.7,1,,1\r\n");
+              "\"Efficiency, %\",Survives at Least,Survives at Most,Spares,Covered,\"Rebuild, h\",\"Repair, h\","
+              "URE Probability,\"MTTDL, h\",Loss Probability,Read IOPS,Write IOPS,Mixed IOPS,\"Read, MB/s\","
+              "\"Write, MB/s\"\r\n"
+              "0,5,12,1,36.4,Low Profile,436.8,400.4,91.7,1,1,1,Yes,0.337037037037037,0.337037037037037,"
+              "0.00319807522822996,26027167.6177494,0.00168144174350491,1800,450,947.368421052632,660,660\r\n"
+              "Total,,12,,,,436.8,400.4,91.7,1,,1,,,,,,0.00168144174350491,,,947.368421052632,660,660\r\n");
 }
 
 // Every RAID level of every controller, added with the calculator's preselected spans, prints one set with every key of

@@ -206,32 +206,37 @@ TEST(SummaryCsv, FieldsQuotedWhereNeeded) {
 const char* const ThreeSetPlan = "add 5 12 - 36.4 lp; add 10 2 5 72.8; add 0 3 - 9.1 lp; spare 2; global 2";
 const char* const ThreeSetCsv =
     "Logical Drive,RAID Level,Drives,Spans,\"Drive Size, GB\",Drive Height,\"Raw, GB\",\"Usable, GB\","
-    "\"Efficiency, %\",Survives at Least,Survives at Most,Spares\r\n"
-    "0,5,12,1,36.4,Low Profile,436.8,400.4,91.7,1,1,0\r\n"
-    "1,10,10,5,72.8,Half Height,728,364,50,1,5,0\r\n"
-    "2,0,3,1,9.1,Low Profile,27.3,27.3,100,0,0,1\r\n"
-    "Total,,25,,,,1192.1,791.7,66.4,0,,3\r\n";
+    "\"Efficiency, %\",Survives at Least,Survives at Most,Spares,Covered,\"Rebuild, h\",\"Repair, h\",URE Probability,"
+    "\"MTTDL, h\",Loss Probability,Read IOPS,Write IOPS,Mixed IOPS,\"Read, MB/s\",\"Write, MB/s\"\r\n"
+    "0,5,12,1,36.4,Low Profile,436.8,400.4,91.7,1,1,0,Yes,0.337037037037037,0.337037037037037,"
+    "0.00319807522822996,26027167.6177494,0.00168144174350491,1800,450,947.368421052632,660,660\r\n"
+    "1,10,10,5,72.8,Half Height,728,364,50,1,5,0,Yes,0.674074074074074,0.674074074074074,"
+    "0.000582230438039227,171554685.067462,0.000255279586925488,1500,750,1153.84615384615,600,300\r\n"
+    "2,0,3,1,9.1,Low Profile,27.3,27.3,100,0,0,1,Yes,,,,333333.333333333,0.123133042550647,450,450,450,180,180\r\n"
+    "Total,,25,,,,1192.1,791.7,66.4,0,,3,,,,,,0.124830913106686,,,2551.21457489879,1440,1140\r\n";
 
 TEST(SummaryCsv, ThreeSetPlanByteForByte) {
     test::Session s(6);
     s.run(ThreeSetPlan);
-    EXPECT_EQ(summaryCsv(planSummary(s.main())), ThreeSetCsv);
+    EXPECT_EQ(summaryCsv(planSummary(s.main()), planAnalysis(s.main())), ThreeSetCsv);
 }
 
 TEST(SummaryCsv, EmptyPlanHasTheHeaderAndTheTotal) {
     test::Session s(6);
-    EXPECT_EQ(summaryCsv(planSummary(s.main())),
+    EXPECT_EQ(summaryCsv(planSummary(s.main()), planAnalysis(s.main())),
               "Logical Drive,RAID Level,Drives,Spans,\"Drive Size, GB\",Drive Height,\"Raw, GB\",\"Usable, GB\","
-              "\"Efficiency, %\",Survives at Least,Survives at Most,Spares\r\n"
-              "Total,,0,,,,0,0,0,0,,0\r\n");
+              "\"Efficiency, %\",Survives at Least,Survives at Most,Spares,Covered,\"Rebuild, h\",\"Repair, h\",URE "
+              "Probability,"
+              "\"MTTDL, h\",Loss Probability,Read IOPS,Write IOPS,Mixed IOPS,\"Read, MB/s\",\"Write, MB/s\"\r\n"
+              "Total,,0,,,,0,0,0,0,,0,,,,,,0,,,0,0,0\r\n");
 }
 
-// File > "Plan Summary" opens the window once; a second click shows that one again.
-TEST(SummaryWindow, OpensOnceFromTheFileMenu) {
+// Plan > "Summary" opens the window once; a second click shows that one again.
+TEST(SummaryWindow, OpensOnceFromThePlanMenu) {
     test::Session s(6);
     MainForm& m = s.main();
-    EXPECT_EQ(m.mnuPlanSummary.caption, "Plan S&ummary");
-    EXPECT_EQ(m.mnuPlanSummary.container, &m.mnuFile);
+    EXPECT_EQ(m.mnuPlanSummary.caption, "S&ummary");
+    EXPECT_EQ(m.mnuPlanSummary.container, &m.mnuPlan);
     m.mnuPlanSummary.userClick();
     SummaryForm* summary = s.program.frmSummary();
     ASSERT_NE(summary, nullptr);
