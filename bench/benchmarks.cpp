@@ -2,6 +2,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "analysis/analysis.h"
+
 #include "forms/smallforms.h"
 #include "mainform/mainform.h"
 #include "plans/plan.h"
@@ -123,6 +125,19 @@ void BM_PlanSummaryJson(benchmark::State& state) {
         benchmark::DoNotOptimize(summaryJson(main).dump());
 }
 BENCHMARK(BM_PlanSummaryJson);
+
+// The risk and speed figures of an eight-set plan, read from the main window as the summary window
+// and the status line read them (goal: at most 5 microseconds).
+void BM_PlanAnalysisEightSets(benchmark::State& state) {
+    QuietHost host;
+    Program program(host);
+    MainForm& main = eightSets(program);
+    if (planAnalysis(main).sets.size() != 8)
+        state.SkipWithError("the plan does not hold eight sets");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(planAnalysis(main));
+}
+BENCHMARK(BM_PlanAnalysisEightSets);
 
 // Opening checks a plan by rebuilding it in a scratch program: start-up, the controller, eight sets
 // with their spares, the calculator and the rule set.

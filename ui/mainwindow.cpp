@@ -19,6 +19,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "analysis/analysis.h"
 #include "controlbinder.h"
 #include "iconfolder.h"
 #include "recentplans.h"
@@ -121,7 +122,10 @@ void MainWindow::showModel(spindex::Form& form) {
     // each tab; a disabled tab greys it with its caption.
     for (int t = 0; t < spindex::MainForm::Sets; ++t)
         m_tabs->setTabIcon(t, m.tabHoldsSet(t) ? m_pictures.setIcon(t) : noSetIcon());
-    m_summaryLine->setText(QString::fromStdString(spindex::summaryStatusLine(spindex::planSummary(m))));
+    std::string line = spindex::summaryStatusLine(spindex::planSummary(m));
+    if (const std::string loss = spindex::lossStatus(spindex::planAnalysis(m)); !loss.empty())
+        line += " \xc2\xb7 " + loss;
+    m_summaryLine->setText(QString::fromStdString(line));
     showRecentPlans();
 }
 
@@ -339,7 +343,6 @@ void MainWindow::menus(QMenuBar& bar) {
     file->addSeparator();
     bind.menuItem(m.mnuSave, *file);
     bind.menuItem(m.mnuDisplay, *file);
-    bind.menuItem(m.mnuPlanSummary, *file);
     bind.menuItem(m.mnuPrint, *file)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     bind.menuItem(m.mnuPrintSetup, *file);
     file->addSeparator();
@@ -347,6 +350,10 @@ void MainWindow::menus(QMenuBar& bar) {
     QAction* exit = bind.menuItem(m.mnuClose, *file);
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     exit->setShortcutContext(Qt::ApplicationShortcut);
+
+    QMenu* plan = bind.menu(m.mnuPlan, bar);
+    bind.menuItem(m.mnuPlanSummary, *plan);
+    bind.menuItem(m.mnuAssumptions, *plan);
 
     QMenu* controller = bind.menu(m.mnuControllerTop, bar);
     for (int id = 1; id <= 8; ++id)

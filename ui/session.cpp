@@ -229,6 +229,8 @@ FormWindow* Session::createWindow(spindex::Form& form) {
         return new GraphicWindow(*this, *f, owner);
     if (auto* f = dynamic_cast<spindex::SummaryForm*>(&form))
         return new SummaryWindow(*this, *f, owner);
+    if (auto* f = dynamic_cast<spindex::AssumptionsForm*>(&form))
+        return new AssumptionsWindow(*this, *f, owner);
     auto* about = dynamic_cast<spindex::AboutForm*>(&form);
     Q_ASSERT(about);
     return new AboutWindow(*this, *about, owner);

@@ -19,15 +19,20 @@ static_assert(std::size(Headers) == SummaryTableModel::Columns);
 
 SummaryTableModel::SummaryTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void SummaryTableModel::setSummary(const spindex::PlanSummary& summary) {
+void SummaryTableModel::setSummary(const spindex::PlanSummary& summary, const spindex::PlanAnalysis& analysis) {
     // Same rows: the views keep their selection and sort; other rows: the table starts again.
     if (summary.sets.size() == m_summary.sets.size()) {
         m_summary = summary;
-        emit dataChanged(index(0, 0), index(rowCount() - 1, Columns - 1));
+        m_analysis = analysis;
+        m_analysisColumns = spindex::analysisColumns(analysis.assumptions);
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+        emit headerDataChanged(Qt::Horizontal, Columns, columnCount() - 1);
         return;
     }
     beginResetModel();
     m_summary = summary;
+    m_analysis = analysis;
+    m_analysisColumns = spindex::analysisColumns(analysis.assumptions);
     endResetModel();
 }
 
@@ -36,10 +41,17 @@ int SummaryTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int SummaryTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : Columns;
+    return parent.isValid() ? 0 : Columns + static_cast<int>(m_analysisColumns.size());
 }
 
 QString SummaryTableModel::text(int row, int column) const {
+    if (column >= Columns) {
+        const bool set = row < static_cast<int>(m_analysis.sets.size());
+        const std::vector<std::string> cells = set ? spindex::analysisCells(m_analysis.sets[static_cast<size_t>(row)])
+                                                   : spindex::analysisTotalCells(m_analysis.total);
+        const auto k = static_cast<size_t>(column - Columns);
+        return k < cells.size() ? QString::fromStdString(cells[k]) : QString();
+    }
     const QString dash = QString::fromUtf8(" \u2013 ");
     if (row < static_cast<int>(m_summary.sets.size())) {
         const spindex::SetSummary& s = m_summary.sets[static_cast<size_t>(row)];
@@ -92,9 +104,24 @@ QString SummaryTableModel::text(int row, int column) const {
     }
 }
 
+QVariant SummaryTableModel::analysisSortValue(int row, int column) const {
+    const spindex::SetAnalysis& a = m_analysis.sets[static_cast<size_t>(row)];
+    const double values[] = {a.covered ? 1.0 : 0.0,
+                             a.rebuildHours.value_or(0),
+                             a.lossProbability,
+                             a.mttdlHours,
+                             a.mixedIops,
+                             a.readMBps,
+                             a.writeMBps};
+    const auto k = static_cast<size_t>(column - Columns);
+    return k < std::size(values) ? QVariant(values[k]) : QVariant();
+}
+
 QVariant SummaryTableModel::sortValue(int row, int column) const {
     if (row >= static_cast<int>(m_summary.sets.size()))
         return {};
+    if (column >= Columns)
+        return row < static_cast<int>(m_analysis.sets.size()) ? analysisSortValue(row, column) : QVariant();
     const spindex::SetSummary& s = m_summary.sets[static_cast<size_t>(row)];
     switch (column) {
     case LogicalDrive:
@@ -125,14 +152,14 @@ QVariant SummaryTableModel::sortValue(int row, int column) const {
 }
 
 QVariant SummaryTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount() || index.column() >= Columns)
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
         return {};
     const bool total = index.row() == rowCount() - 1;
     switch (role) {
     case Qt::DisplayRole:
         return text(index.row(), index.column());
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(index.column() == Height || index.column() == LocalSpare
+        return QVariant::fromValue(index.column() == Height || index.column() == LocalSpare || index.column() == Columns
                                        ? Qt::AlignLeft | Qt::AlignVCenter
                                        : Qt::AlignRight | Qt::AlignVCenter);
     case Qt::FontRole:
@@ -152,8 +179,19 @@ QVariant SummaryTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant SummaryTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= Columns)
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return {};
+    if (section >= Columns) {
+        const spindex::AnalysisColumn& column = m_analysisColumns[static_cast<size_t>(section - Columns)];
+        if (role == Qt::DisplayRole)
+            return QString::fromStdString(column.header);
+        if (role == Qt::ToolTipRole)
+            return QString::fromStdString(column.toolTip);
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(section == Columns ? Qt::AlignLeft | Qt::AlignVCenter
+                                                          : Qt::AlignRight | Qt::AlignVCenter);
+        return {};
+    }
     if (role == Qt::DisplayRole)
         return QString::fromUtf8(Headers[section]);
     if (role == Qt::TextAlignmentRole)

@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 
+#include "analysis/analysisrows.h"
 #include "summary/summary.h"
 
 namespace spindex::ui {
@@ -24,7 +25,7 @@ public:
         Efficiency,
         Survives,
         LocalSpare,
-        Columns
+        Columns // the analysis's columns follow
     };
     // The value a column sorts by: a number for the number columns, else the text.
     static constexpr int SortRole = Qt::UserRole;
@@ -33,7 +34,7 @@ public:
 
     explicit SummaryTableModel(QObject* parent = nullptr);
 
-    void setSummary(const spindex::PlanSummary& summary);
+    void setSummary(const spindex::PlanSummary& summary, const spindex::PlanAnalysis& analysis);
     const spindex::PlanSummary& summary() const { return m_summary; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -44,7 +45,10 @@ public:
 private:
     QString text(int row, int column) const;
     QVariant sortValue(int row, int column) const;
+    QVariant analysisSortValue(int row, int column) const;
     spindex::PlanSummary m_summary;
+    spindex::PlanAnalysis m_analysis;
+    std::vector<spindex::AnalysisColumn> m_analysisColumns = spindex::analysisColumns({});
 };
 
 } // namespace spindex::ui

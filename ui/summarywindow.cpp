@@ -81,6 +81,7 @@ SummaryWindow::SummaryWindow(Session& session, spindex::SummaryForm& form, QWidg
     ControlBinder& bind = binder();
     QMenu* file = bind.menu(form.mnuFile, *menuBar());
     bind.menuItem(form.mnuSaveCsv, *file);
+    bind.menuItem(form.mnuAssumptions, *file);
     bind.menuItem(form.mnuLine, *file);
     bind.menuItem(form.mnuClose, *file);
 
@@ -125,7 +126,7 @@ void SummaryWindow::showModel(spindex::Form& form) {
     if (!main)
         return;
     const spindex::PlanSummary summary = spindex::planSummary(*main);
-    m_rows->setSummary(summary);
+    m_rows->setSummary(summary, spindex::planAnalysis(*main));
     const spindex::PlanTotal& t = summary.total;
     m_slots->setText(QString::fromStdString("Drive slots: " + spindex::formatNumber(t.slotsUsed) + " of " +
                                             spindex::formatNumber(t.maxSlots) + " in use, " +

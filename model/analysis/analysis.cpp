@@ -188,7 +188,7 @@ std::string percentText(double probability) {
 }
 
 std::string hoursText(double hours) {
-    return printed("%.1f", hours) + " h";
+    return printed("%.1f", hours);
 }
 
 std::string yearsText(double hours) {
@@ -197,6 +197,8 @@ std::string yearsText(double hours) {
 }
 
 std::string lossStatus(const PlanAnalysis& analysis) {
+    if (analysis.total.sets == 0)
+        return {};
     return "loss risk in " + formatNumber(analysis.assumptions.years) +
            " years: " + percentText(analysis.total.lossProbability);
 }

@@ -68,7 +68,8 @@ nlohmann::ordered_json assumptionsJson(const Assumptions& assumptions);
 // {"assumptions":{...},"sets":[...],"total":{...}}
 nlohmann::ordered_json analysisJson(const PlanAnalysis& analysis);
 
-// "loss risk in 5 years: 0.182 %": the plan's loss probability as the status line names it.
+// "loss risk in 5 years: 0.182 %": the plan's loss probability as the status line names it; nothing
+// without a set.
 std::string lossStatus(const PlanAnalysis& analysis);
 
 // Figures rounded for people: a probability as a percentage with three significant digits, hours to

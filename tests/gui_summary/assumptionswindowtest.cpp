@@ -1,0 +1,100 @@
+// The assumptions as a user meets them: Plan > Assumptions opens a dialog of eight labelled boxes; OK
+// (Enter) names the first bad box and keeps the dialog, or takes every value and closes; Escape and
+// Cancel change nothing; Restore Defaults fills the boxes.
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "analysis/assumptionsform.h"
+#include "guitest.h"
+#include "mainform/mainform.h"
+#include "runtime/program.h"
+
+class AssumptionsWindowTest : public GuiTest {
+    Q_OBJECT
+private slots:
+    void planMenuHoldsSummaryAndAssumptions();
+    void okNamesTheFirstBadBoxThenTakesAll();
+    void escapeAndCancelChangeNothing();
+
+private:
+    QLineEdit* box(const char* name) { return find<QLineEdit>("frmAssumptions", name); }
+    void retype(const char* name, const QString& text) {
+        QLineEdit* edit = box(name);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+};
+
+void AssumptionsWindowTest::planMenuHoldsSummaryAndAssumptions() {
+    startMainWindow();
+    auto* bar = qobject_cast<QMainWindow*>(window("frmSpindex"))->menuBar();
+    QStringList menus;
+    for (QAction* action : bar->actions())
+        menus << action->text();
+    QCOMPARE(menus.mid(0, 3), (QStringList{"&File", "&Plan", "Con&troller"}));
+    QStringList items;
+    for (QAction* action : bar->actions()[1]->menu()->actions())
+        items << action->text();
+    QCOMPARE(items, (QStringList{"S&ummary", "&Assumptions..."}));
+}
+
+void AssumptionsWindowTest::okNamesTheFirstBadBoxThenTakesAll() {
+    startMainWindow();
+    main<QAction>("mnuAssumptions")->trigger();
+    spindex::ui::FormWindow* dialog = window("frmAssumptions");
+    QVERIFY(dialog);
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Assumptions"));
+    QCOMPARE(dialog->defaultButton(), find<QPushButton>("frmAssumptions", "cmdOK"));
+    QCOMPARE(find<QLabel>("frmAssumptions", "lblBitErrorRate")->text(),
+             QStringLiteral("Unrecoverable read errors per bit"));
+    QCOMPARE(box("txtBitErrorRate")->text(), QStringLiteral("1e-15"));
+
+    retype("txtDriveIops", "200");
+    retype("txtYears", "0");
+    retype("txtMtbfHours", "500");
+    dog->expect("Drive MTBF (hours) must be", QMessageBox::Ok);
+    QTest::keyClick(box("txtYears"), Qt::Key_Return);
+    QCOMPARE(dog->messages().size(), size_t(1));
+    QCOMPARE(dog->messages().front().text,
+             QStringLiteral("Drive MTBF (hours) must be a number from 1000 to 100000000"));
+    QCOMPARE(dog->messages().front().icon, QMessageBox::Warning);
+    QVERIFY(window("frmAssumptions"));
+    const spindex::MainForm& m = *program().frmSpindex();
+    QCOMPARE(m.PlanAssumptions.driveIops, 150.0);
+
+    retype("txtMtbfHours", "5E5");
+    retype("txtYears", "10");
+    QTest::mouseClick(find<QPushButton>("frmAssumptions", "cmdOK"), Qt::LeftButton);
+    QVERIFY(!program().frmAssumptions());
+    QCOMPARE(m.PlanAssumptions.mtbfHours, 500000.0);
+    QCOMPARE(m.PlanAssumptions.driveIops, 200.0);
+    QCOMPARE(m.PlanAssumptions.years, 10.0);
+}
+
+void AssumptionsWindowTest::escapeAndCancelChangeNothing() {
+    startMainWindow();
+    const spindex::MainForm& m = *program().frmSpindex();
+    main<QAction>("mnuAssumptions")->trigger();
+    retype("txtReadPercent", "20");
+    QTest::keyClick(box("txtReadPercent"), Qt::Key_Escape);
+    QVERIFY(!program().frmAssumptions());
+    QCOMPARE(m.PlanAssumptions.readPercent, 70.0);
+
+    main<QAction>("mnuAssumptions")->trigger();
+    QCOMPARE(box("txtReadPercent")->text(), QStringLiteral("70"));
+    retype("txtReadPercent", "20");
+    QTest::mouseClick(find<QPushButton>("frmAssumptions", "cmdDefaults"), Qt::LeftButton);
+    QCOMPARE(box("txtReadPercent")->text(), QStringLiteral("70"));
+    retype("txtReadPercent", "20");
+    QTest::mouseClick(find<QPushButton>("frmAssumptions", "cmdCancel"), Qt::LeftButton);
+    QVERIFY(!program().frmAssumptions());
+    QCOMPARE(m.PlanAssumptions.readPercent, 70.0);
+}
+
+QTEST_MAIN(AssumptionsWindowTest)
+#include "assumptionswindowtest.moc"
