@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "analysis/assumptionsform.h"
 #include "forms/smallforms.h"
 #include "formwindow.h"
 #include "mainform/mainform.h"
@@ -137,6 +138,9 @@ int main(int argc, char* argv[]) {
     camera.take(program.frmGraphic(), "graphic.png");
     camera.act(m, [&] { m.mnuPlanSummary.userClick(); });
     camera.take(program.frmSummary(), "summary.png");
+    camera.act(m, [&] { m.mnuAssumptions.userClick(); });
+    camera.take(program.frmAssumptions(), "assumptions.png");
+    camera.act(*program.frmAssumptions(), [&] { program.frmAssumptions()->cmdCancel.userClick(); });
     camera.act(m, [&] { m.mnuAbout.userClick(); });
     camera.take(program.frmAbout(), "about.png");
     return camera.failed() ? 1 : 0;
