@@ -180,6 +180,8 @@ public:
 
     // Totals
     void CalcTotals();
+    // The hidden total of channels in use (ticked), which the report and the text export list.
+    void CountChannelsUsed();
 
     // Plans as files (plans.cpp)
     void mnuOpenPlan_Click();
