@@ -296,8 +296,9 @@ const std::string Channels = R"("channels":[{"used":true,"storage":"Vault/12 - 1
 const std::string LarkChannels =
     R"("channels":[{"used":true,"storage":"Vault/12 - 12 drives"},)"
     R"({"used":false,"storage":""},{"used":false,"storage":""},{"used":false,"storage":""}])";
-const std::string HeronChannels = R"("channels":[{"used":true,"storage":""},{"used":true,"storage":""},)"
-                                  R"({"used":true,"storage":""},{"used":false,"storage":""}])";
+const std::string HeronChannels =
+    R"("channels":[{"used":true,"storage":"Vault/12 - 12 drives"},{"used":true,"storage":"Vault/12 - 12 drives"},)"
+    R"({"used":true,"storage":"Vault/12 - 12 drives"},{"used":false,"storage":""}])";
 std::string plan(const std::string& controller, const std::string& sets, const std::string& rest = "",
                  const std::string& channels = Channels) {
     return test::planText(controller, channels, sets, rest);
@@ -360,8 +361,8 @@ TEST(PlanFile, BadInputIsRefusedAndChangesNothing) {
          "rules \"Strict\" is not an item of the Rules menu"},
         {"unknown storage",
          plan("Arvex Osprey", "", "",
-              R"("channels":[{"used":true,"storage":"Vault/24"},{"used":true,"storage":""},)"
-              R"({"used":true,"storage":""},{"used":true,"storage":""}])"),
+              R"("channels":[{"used":true,"storage":"Vault/24"},{"used":true,"storage":"Vault/12 - 12 drives"},)"
+              R"({"used":true,"storage":"Vault/12 - 12 drives"},{"used":true,"storage":"Vault/12 - 12 drives"}])"),
          "channel 0: storage \"Vault/24\" is not a storage entry"},
         {"level the controller lacks", plan("Arvex Osprey", repeated(five, 3) + "," + set("30", 3, 2, "18.2")),
          "logical drive 3: level \"30\" is not offered by the Arvex Osprey"},
@@ -384,8 +385,8 @@ TEST(PlanFile, BadInputIsRefusedAndChangesNothing) {
          "selected 1 Raid sets and 4 Spans. This would require 4 free logical drives"},
         {"used channel the controller lacks",
          plan("Arvex Lark", "", "",
-              R"("channels":[{"used":true,"storage":""},{"used":false,"storage":""},)"
-              R"({"used":true,"storage":""},{"used":false,"storage":""}])"),
+              R"("channels":[{"used":true,"storage":"Vault/12 - 12 drives"},{"used":false,"storage":""},)"
+              R"({"used":true,"storage":"Vault/12 - 12 drives"},{"used":false,"storage":""}])"),
          "channel 2: used true, but the Arvex Lark has no channel 2"},
         {"global spare count 7",
          plan("Arvex Osprey", five, R"(,"globalSpares":{"count":7,"driveSize":"18.2","height":"low profile"})"),
@@ -421,6 +422,42 @@ TEST(PlanFile, BadInputIsRefusedAndChangesNothing) {
                                      "Spindex (critical): Could not open the plan /plans/bad.spindex: " + row.reason}));
         EXPECT_EQ(everything(s), before);
     }
+}
+
+// A channel in use must name its storage: an empty entry would open with whatever the set-up leaves,
+// another plan than the file. An unused channel may leave it empty.
+TEST(PlanFile, UsedChannelWithoutStorageIsRefused) {
+    test::Session s(6);
+    s.run("add 5 4 - 36.4");
+    const Strings before = everything(s);
+    s.host.files["/plans/empty-storage.spindex"] =
+        plan("Arvex Osprey", "", "",
+             R"("channels":[{"used":true,"storage":"Vault/12 - 12 drives"},{"used":true,"storage":""},)"
+             R"({"used":false,"storage":""},{"used":true,"storage":"Vault/12 - 12 drives"}])");
+    s.host.answers.push_back(MsgAnswer::No);
+    s.host.openAnswers.push_back("/plans/empty-storage.spindex");
+    s.main().mnuOpenPlan.userClick();
+    EXPECT_EQ(s.take(), (Strings{"Spindex (icon) (yes/no/cancel): Save the changes to the new plan?",
+                                 "Spindex (critical): Could not open the plan /plans/empty-storage.spindex: channel 1: "
+                                 "\"storage\" is \"\", not a storage entry for a channel in use"}));
+    EXPECT_EQ(everything(s), before);
+}
+
+// "calculator": null is read as a plan without the key: both open to the same program.
+TEST(PlanFile, NullCalculatorReadsAsAbsent) {
+    const std::string sets = set("5", 3, 1, "18.2") + "," + set("1", 2, 1, "72.8", "half height");
+    Strings opened[2];
+    const std::string files[2] = {plan("Arvex Osprey", sets), plan("Arvex Osprey", sets, R"(,"calculator":null)")};
+    for (int k = 0; k < 2; ++k) {
+        test::Session s(6);
+        s.host.files["/plans/p.spindex"] = files[k];
+        s.host.openAnswers.push_back("/plans/p.spindex");
+        s.main().mnuOpenPlan.userClick();
+        EXPECT_EQ(s.take(), Strings{});
+        opened[k] = s.snapshot();
+        ASSERT_EQ(s.main().tabLevel(1).text(), "1");
+    }
+    EXPECT_EQ(opened[1], opened[0]);
 }
 
 TEST(PlanFile, MissingFileAndCancelledDialog) {
