@@ -6,6 +6,7 @@
 #include "json.h"
 #include "mainform/mainform.h"
 #include "outputs/outputforms.h"
+#include "plans/plandocument.h"
 #include "plans/planjson.h"
 #include "runtime/program.h"
 #include "summary/summary.h"
@@ -192,9 +193,9 @@ Value variableValue(const Program& program, const Reference& ref) {
     if (v == "Plan")
         return compactJson(savedPlanJson(*main));
     if (v == "PlanFile")
-        return main->planFile() ? json::string(*main->planFile()) : json::null;
+        return program.planDocument()->file() ? json::string(*program.planDocument()->file()) : json::null;
     if (v == "PlanModified")
-        return json::boolean(main->planModified());
+        return json::boolean(program.planDocument()->modified());
     if (v == "PlanSummary")
         return compactJson(summaryJson(*main));
     const std::pair<const char*, std::int16_t> flags[] = {{"LogDrvHUser", main->LogDrvHUser},

@@ -21,6 +21,7 @@
 
 #include "controlbinder.h"
 #include "iconfolder.h"
+#include "plans/plandocument.h"
 #include "recentplans.h"
 #include "runtime/program.h"
 #include "session.h"
@@ -390,7 +391,7 @@ void MainWindow::openRecentPlan(QString path) {
     if (!m)
         return;
     bool opened = false;
-    m_session.act(*m, [m, &opened, &path] { opened = m->OpenRecentPlan(path.toStdString()); });
+    m_session.act(*m, [m, &opened, &path] { opened = m->program.planDocument()->openRecent(path.toStdString()); });
     // A plan that is gone has shown its message; it leaves the list.
     if (!opened && !QFileInfo::exists(path)) {
         RecentPlans::remove(path);

@@ -179,9 +179,6 @@ void MainForm::createControls() {
     for (MenuItem* m : {&mnuOpenPlan, &mnuSavePlan, &mnuSavePlanAs, &mnuSave, &mnuDisplay, &mnuPlanSummary, &mnuPrint,
                         &mnuPrintSetup, &mnuClose})
         add(*m, &mnuFile);
-    mnuOpenPlan.onClick = [this] { mnuOpenPlan_Click(); };
-    mnuSavePlan.onClick = [this] { mnuSavePlan_Click(); };
-    mnuSavePlanAs.onClick = [this] { mnuSavePlanAs_Click(); };
     mnuSave.onClick = [this] { mnuSave_Click(); };
     mnuDisplay.onClick = [this] { mnuDisplay_Click(); };
     mnuPlanSummary.onClick = [this] { mnuPlanSummary_Click(); };
@@ -238,8 +235,6 @@ void MainForm::Form_Load() {
     CalcSlots();
     Calc_Logical();
     lblRule.caption = "Standard Rules";
-    // A new plan: modified from here on when it changes.
-    m_savedPlan = capturePlan(*this);
 }
 
 } // namespace spindex

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "outputs/outputforms.h"
+#include "plans/plandocument.h"
 #include "plans/planjson.h"
 #include "plans/planreader.h"
 #include "plans/planrebuild.h"
@@ -27,8 +28,8 @@ std::string planNow(test::Session& s) {
 Strings everything(test::Session& s) {
     MainForm& m = s.main();
     Strings all = s.snapshot();
-    for (const std::string& text : {planNow(s), m.planFile().value_or("no file"), m.caption,
-                                    std::string(m.planModified() ? "modified" : "not modified")})
+    for (const std::string& text : {planNow(s), s.program.planDocument()->file().value_or("no file"), m.caption,
+                                    std::string(s.program.planDocument()->modified() ? "modified" : "not modified")})
         all.push_back(text);
     for (const Form* form : s.program.loadedForms())
         all.push_back(form->name + (form->visible ? " shown" : " hidden"));
@@ -182,15 +183,15 @@ TEST(PlanFile, RoundTripForEveryController) {
         switchController(s, row.controller % 8 + 1);
         s.main().mnuRules[0].userClick();
         s.run("calc 1 2 - 18.2");
-        ASSERT_TRUE(s.main().planModified());
+        ASSERT_TRUE(s.program.planDocument()->modified());
         s.host.answers.push_back(MsgAnswer::No);
         s.host.openAnswers.push_back(path);
         s.main().mnuOpenPlan.userClick();
         EXPECT_EQ(s.take(), Strings{"Spindex (icon) (yes/no/cancel): Save the changes to " +
                                     std::to_string(row.controller) + ".spindex?"});
         EXPECT_EQ(planNow(s), saved);
-        EXPECT_EQ(s.main().planFile(), path);
-        EXPECT_FALSE(s.main().planModified());
+        EXPECT_EQ(s.program.planDocument()->file(), path);
+        EXPECT_FALSE(s.program.planDocument()->modified());
         EXPECT_EQ(s.main().caption, std::to_string(row.controller) + ".spindex - Spindex (Beta 1.1.7)");
         EXPECT_EQ(s.main().SSTab1.tab(), 0);
     }
@@ -208,7 +209,7 @@ TEST(PlanFile, SetTakenFromTheSetUpsDrivesList) {
 
     test::Session other(6);
     other.host.files = s.host.files;
-    EXPECT_TRUE(other.main().OpenPlan("/plans/finch.spindex"));
+    EXPECT_TRUE(other.program.planDocument()->open("/plans/finch.spindex"));
     EXPECT_EQ(planNow(other), saved);
 }
 
@@ -224,7 +225,7 @@ TEST(PlanFile, GlobalSparesOnWithNoSlotLeft) {
 
     test::Session other(2);
     other.host.files = s.host.files;
-    EXPECT_TRUE(other.main().OpenPlan("/plans/full.spindex"));
+    EXPECT_TRUE(other.program.planDocument()->open("/plans/full.spindex"));
     EXPECT_EQ(other.take(), Strings{});
     EXPECT_EQ(planNow(other), saved);
 }
@@ -251,7 +252,8 @@ TEST(PlanFile, EveryPlanAUserBuildsReopens) {
                 const std::string saved = planNow(s);
                 target.host.files["/plans/p.spindex"] = planFileText(savedPlanJson(s.main()));
                 target.take();
-                ASSERT_TRUE(target.main().OpenPlan("/plans/p.spindex")) << saved << "\n" << target.take().at(0);
+                ASSERT_TRUE(target.program.planDocument()->open("/plans/p.spindex")) << saved << "\n"
+                                                                                     << target.take().at(0);
                 ASSERT_EQ(planNow(target), saved);
                 ++plans;
             }
@@ -274,7 +276,7 @@ TEST(PlanFile, AHalfAppliedPlanIsTakenBack) {
     plan->sets.push_back(plan->sets.front());
     plan->sets.push_back(plan->sets.front()); // 48 slots of 48, then a fifth set of 12
     plan->sets.push_back(plan->sets.front());
-    EXPECT_EQ(applyPlan(s.main(), *plan),
+    EXPECT_EQ(replayPlan(s.main(), *plan),
               "logical drive 4 cannot be added: To many drives selected. You have 0 Low Profile drive spaces "
               "available, and have selected 12 total low profile drive slots to add.");
     EXPECT_EQ(planNow(s), before);
@@ -586,13 +588,13 @@ TEST(PlanFile, RandomMutationsOpenExactlyOrChangeNothing) {
                 target.host.files["/plans/m.spindex"] = bytes;
                 const Strings before = everything(target);
                 target.take();
-                if (target.main().OpenPlan("/plans/m.spindex")) {
+                if (target.program.planDocument()->open("/plans/m.spindex")) {
                     ++opened;
                     std::string reason;
                     const std::optional<Plan> file = readPlan(bytes, reason);
                     ASSERT_TRUE(file);
                     EXPECT_EQ(planDifference(*file, capturePlan(target.main())), "");
-                    EXPECT_FALSE(target.main().planModified());
+                    EXPECT_FALSE(target.program.planDocument()->modified());
                     EXPECT_EQ(target.take(), Strings{});
                 } else {
                     ++refused;
