@@ -6,6 +6,7 @@
 #include "plans/planfile.h"
 #include "plans/planjson.h"
 #include "plans/planrebuild.h"
+#include "runtime/controls.h"
 #include "runtime/program.h"
 
 namespace spindex {
@@ -54,6 +55,7 @@ std::string PlanDocument::adopt(const std::string& path, const Plan& rebuilt) {
     m_main.SSTab1.setTab(0);
     m_file = path;
     m_saved = capturePlan(m_main);
+    m_modifiedAt.reset();
     program.host.planFileUsed(path);
     showState();
     return {};
@@ -79,6 +81,7 @@ bool PlanDocument::saveTo(const std::string& path) {
     }
     m_file = path;
     m_saved = capturePlan(m_main);
+    m_modifiedAt.reset();
     host.planFileUsed(path);
     showState();
     return true;
@@ -100,7 +103,11 @@ bool PlanDocument::keepChanges(bool onlyWithFile) {
 }
 
 bool PlanDocument::modified() const {
-    return capturePlan(m_main) != m_saved;
+    if (m_modifiedAt != changeCount()) {
+        m_modified = capturePlan(m_main) != m_saved;
+        m_modifiedAt = changeCount();
+    }
+    return m_modified;
 }
 
 void PlanDocument::showState() {

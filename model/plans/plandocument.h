@@ -9,6 +9,7 @@
 // program) and replayed (into the running window); the document adopts a replayed plan as the plan
 // of its file; opening is all of these, as the user sees it.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -54,6 +55,9 @@ private:
     MainForm& m_main;
     std::optional<std::string> m_file;
     Plan m_saved; // what Save Plan wrote last, or would have written after the open or the load
+    // The modified flag as last computed, and the change count it was computed at.
+    mutable bool m_modified = false;
+    mutable std::optional<std::uint64_t> m_modifiedAt;
 };
 
 } // namespace spindex
