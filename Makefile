@@ -59,6 +59,7 @@ build-asan: deps
 
 bench: build
 	$(BUILD)/bin/spindex-bench
+	bench/mixed-actions.sh $(BUILD)/bin/spindex-batch
 
 install: build
 	cmake --install $(BUILD) --prefix $(or $(PREFIX),/usr/local)

@@ -7,6 +7,7 @@
 #include "json.h"
 #include "mainform/mainform.h"
 #include "outputs/outputforms.h"
+#include "plans/plandocument.h"
 #include "plans/planjson.h"
 #include "runtime/program.h"
 #include "summary/summary.h"
@@ -193,9 +194,9 @@ Value variableValue(const Program& program, const Reference& ref) {
     if (v == "Plan")
         return compactJson(savedPlanJson(*main));
     if (v == "PlanFile")
-        return main->planFile() ? json::string(*main->planFile()) : json::null;
+        return program.planDocument()->file() ? json::string(*program.planDocument()->file()) : json::null;
     if (v == "PlanModified")
-        return json::boolean(main->planModified());
+        return json::boolean(program.planDocument()->modified());
     if (v == "PlanSummary")
         return compactJson(summaryJson(*main));
     if (v == "PlanAnalysis")

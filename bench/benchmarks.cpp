@@ -7,6 +7,7 @@
 #include "forms/smallforms.h"
 #include "mainform/mainform.h"
 #include "plans/plan.h"
+#include "plans/plandocument.h"
 #include "plans/planrebuild.h"
 #include "runtime/program.h"
 #include "runtime/quiethost.h"
@@ -100,9 +101,9 @@ MainForm& eightSets(Program& program) {
 void BM_PlanModifiedCheck(benchmark::State& state) {
     QuietHost host;
     Program program(host);
-    MainForm& main = eightSets(program);
+    eightSets(program);
     for (auto _ : state)
-        benchmark::DoNotOptimize(main.planModified());
+        benchmark::DoNotOptimize(program.planDocument()->modified());
 }
 BENCHMARK(BM_PlanModifiedCheck);
 
@@ -154,7 +155,7 @@ void BM_PlanRebuildEightSets(benchmark::State& state) {
 }
 BENCHMARK(BM_PlanRebuildEightSets);
 
-// Applying the rebuilt plan to the running program: the controller set up afresh and the plan played
+// Replaying the rebuilt plan into the running program: the controller set up afresh and the plan played
 // again, quietly, then checked.
 void BM_PlanApplyEightSets(benchmark::State& state) {
     QuietHost host;
@@ -162,8 +163,8 @@ void BM_PlanApplyEightSets(benchmark::State& state) {
     MainForm& main = eightSets(program);
     const Plan plan = capturePlan(main);
     for (auto _ : state)
-        if (!applyPlan(main, plan).empty())
-            state.SkipWithError("the plan did not apply");
+        if (!replayPlan(main, plan).empty())
+            state.SkipWithError("the plan did not replay");
 }
 BENCHMARK(BM_PlanApplyEightSets);
 

@@ -22,6 +22,7 @@
 #include "analysis/analysis.h"
 #include "controlbinder.h"
 #include "iconfolder.h"
+#include "plans/plandocument.h"
 #include "recentplans.h"
 #include "runtime/program.h"
 #include "session.h"
@@ -397,7 +398,7 @@ void MainWindow::openRecentPlan(QString path) {
     if (!m)
         return;
     bool opened = false;
-    m_session.act(*m, [m, &opened, &path] { opened = m->OpenRecentPlan(path.toStdString()); });
+    m_session.act(*m, [m, &opened, &path] { opened = m->program.planDocument()->openRecent(path.toStdString()); });
     // A plan that is gone has shown its message; it leaves the list.
     if (!opened && !QFileInfo::exists(path)) {
         RecentPlans::remove(path);

@@ -182,9 +182,6 @@ void MainForm::createControls() {
     add(mnuPlan);
     add(mnuPlanSummary, &mnuPlan);
     add(mnuAssumptions, &mnuPlan).onClick = [this] { mnuAssumptions_Click(); };
-    mnuOpenPlan.onClick = [this] { mnuOpenPlan_Click(); };
-    mnuSavePlan.onClick = [this] { mnuSavePlan_Click(); };
-    mnuSavePlanAs.onClick = [this] { mnuSavePlanAs_Click(); };
     mnuSave.onClick = [this] { mnuSave_Click(); };
     mnuDisplay.onClick = [this] { mnuDisplay_Click(); };
     mnuPlanSummary.onClick = [this] { mnuPlanSummary_Click(); };
@@ -241,8 +238,6 @@ void MainForm::Form_Load() {
     CalcSlots();
     Calc_Logical();
     lblRule.caption = "Standard Rules";
-    // A new plan: modified from here on when it changes.
-    m_savedPlan = capturePlan(*this);
 }
 
 } // namespace spindex

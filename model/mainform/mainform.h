@@ -15,9 +15,10 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string>
 
-#include "plans/plan.h"
+#include "analysis/assumptions.h"
 #include "runtime/form.h"
 
 namespace spindex {
@@ -185,32 +186,12 @@ public:
 
     // Totals
     void CalcTotals();
+    // The hidden total of channels in use (ticked), which the report and the text export list.
+    void CountChannelsUsed();
 
-    // Plans as files (plans.cpp)
-    void mnuOpenPlan_Click();
-    void mnuSavePlan_Click();
-    void mnuSavePlanAs_Click();
-    // Opens the plan file, or shows why not and changes nothing.
-    bool OpenPlan(const std::string& path);
-    // A plan from the list of recent plans: asks before a modified plan is discarded, then opens it.
-    bool OpenRecentPlan(const std::string& path);
-    // Applies a plan that rebuilt in a scratch program as the plan of that file; empty on success,
-    // else the reason, with nothing changed.
-    std::string TakePlan(const std::string& path, const Plan& plan);
-    // Save Plan (Save Plan As for a plan without a file), Save Plan As, and the save itself; false
-    // when nothing was saved, after its message.
-    bool SavePlan();
-    bool SavePlanAs();
-    bool SavePlanTo(const std::string& path);
-    // Before an action discards a modified plan: asks whether to save it. False when the action must
-    // not go on (Cancel, or Yes and the save failed).
-    bool KeepChanges(bool onlyWithFile);
-    // The plan's file as the dialog gave it, none for a new plan never saved.
-    const std::optional<std::string>& planFile() const { return m_planFile; }
-    // Whether Save Plan would now write another plan than at the last save or open.
-    bool planModified() const { return capturePlan(*this) != m_savedPlan; }
-    // Shows the plan's file and modified flag in the caption.
-    void ShowPlanState();
+    // Asked before Exit ends the program; false keeps it running. The plan document asks here
+    // whether to save a modified plan.
+    std::function<bool()> mayClose;
     // The caption of a new plan: the program's name and version.
     static std::string programCaption();
 
@@ -254,8 +235,6 @@ private:
     // The global spare count against the free slots: false when it had to be lowered.
     bool checkGlobalSpareCount(double count);
     std::string m_lastGlobalCount = "0";
-    std::optional<std::string> m_planFile;
-    Plan m_savedPlan;                 // what Save Plan wrote last, or would have written after the open or the load
     bool m_movingSets = false;        // a delete is moving sets down with their spares
     std::deque<OptionGroup> m_groups; // stable addresses: the buttons point at their group
 };

@@ -87,8 +87,7 @@ void MainForm::mnuRules_Click(int index) {
 }
 
 void MainForm::mnuClose_Click() {
-    // A plan never saved exits as it always did; one with a file is not lost unasked.
-    if (!KeepChanges(true))
+    if (mayClose && !mayClose())
         return;
     Program& p = program;
     if (SummaryForm* summary = p.frmSummary())

@@ -34,6 +34,9 @@ void MainForm::CalcSlots() {
             program.LastStorageSel[i] = static_cast<std::int16_t>(cmbStorageSel[i].listIndex());
     }
     txtDisplayMaxDrives.setText("Maximum low profile drives slots = " + std::to_string(MaxSlots));
+    // Every tick, every controller set-up and the load end here, so the hidden count of channels in
+    // use that the report lists is never stale.
+    CountChannelsUsed();
 }
 
 void MainForm::cmbStorageSel_Click(int) {

@@ -1,4 +1,4 @@
-// The totals row: drives, usable capacity and slot units of the whole configuration.
+// The totals row: drives, usable capacity, channels in use and slot units of the whole configuration.
 
 #include "mainform/mainform.h"
 #include "rules/catalogue.h"
@@ -23,6 +23,13 @@ double MainForm::setSlotUnits() const {
     return slots;
 }
 
+void MainForm::CountChannelsUsed() {
+    int used = 0;
+    for (const CheckBox& box : ckChanUsed)
+        used += box.value() != 0 ? 1 : 0;
+    txtSumTotals[2].setText(std::to_string(used));
+}
+
 void MainForm::CalcTotals() {
     double drives = 0;
     double capacity = 0;
@@ -35,6 +42,7 @@ void MainForm::CalcTotals() {
     const double globalSpares = numberIn(Text2);
     txtSumTotals[0].setText(formatNumber(drives + globalSpares));
     txtSumTotals[1].setText(formatNumber(capacity));
+    CountChannelsUsed();
     txtSumTotals[3].setText(formatNumber(setSlotUnits() + slotUnits(globalHalfHeight()) * globalSpares));
     LPSlotsUsed = numberIn(txtSumTotals[3]);
 }

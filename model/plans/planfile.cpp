@@ -4,20 +4,16 @@
 
 #include "appinfo.h"
 #include "plans/planreader.h"
-#include "plans/planrebuild.h"
 #include "runtime/host.h"
 
 namespace spindex {
 
-std::optional<Plan> loadPlanFile(Host& host, const std::string& path, std::string& reason) {
+std::optional<Plan> readPlanFile(Host& host, const std::string& path, std::string& reason) {
     std::string bytes;
     reason = host.readFile(path, bytes, PlanFileLimit);
     if (!reason.empty())
         return std::nullopt;
-    const std::optional<Plan> plan = readPlan(bytes, reason);
-    if (!plan)
-        return std::nullopt;
-    return rebuildPlan(*plan, reason);
+    return readPlan(bytes, reason);
 }
 
 void showOpenFailure(Host& host, const std::string& path, const std::string& reason) {

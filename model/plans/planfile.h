@@ -1,6 +1,6 @@
 #pragma once
 
-// Plan files through the program's surroundings: read with a size limit, checked, rebuilt.
+// Plan files through the program's surroundings: read with a size limit and checked.
 
 #include <cstdint>
 #include <optional>
@@ -17,9 +17,8 @@ inline constexpr const char* PlanExtension = "spindex";
 // A plan is a few kilobytes; anything far larger is no plan.
 inline constexpr std::int64_t PlanFileLimit = 1024 * 1024;
 
-// Reads the file, checks it and rebuilds its plan in a scratch program: the rebuilt plan, ready to
-// be applied, or nothing with the reason.
-std::optional<Plan> loadPlanFile(Host& host, const std::string& path, std::string& reason);
+// Reads the file and checks it: the plan it holds, to be rebuilt, or nothing with the reason.
+std::optional<Plan> readPlanFile(Host& host, const std::string& path, std::string& reason);
 
 // The one message of a plan that cannot be opened.
 void showOpenFailure(Host& host, const std::string& path, const std::string& reason);

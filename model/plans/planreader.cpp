@@ -202,6 +202,10 @@ Plan readObject(const Json& json) {
         const std::string where = "channel " + std::to_string(i);
         const Fields channel(object(channels[i], where), where + ": ");
         plan.channels[i] = {channel.flag("used"), channel.text("storage")};
+        // An empty entry leaves the list as the set-up leaves it, which for a channel in use would open
+        // another plan than the file holds.
+        if (plan.channels[i].used && plan.channels[i].storage.empty())
+            channel.wrong("storage", channel.need("storage"), "a storage entry for a channel in use");
     }
 
     const Json& sets = file.need("sets");

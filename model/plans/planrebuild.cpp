@@ -374,7 +374,7 @@ std::optional<Plan> rebuildPlan(const Plan& plan, std::string& reason) {
     return capturePlan(*main);
 }
 
-std::string applyPlan(MainForm& main, const Plan& plan) {
+std::string replayPlan(MainForm& main, const Plan& plan) {
     const Plan before = capturePlan(main);
     const QuietScope quiet(main.program);
     std::string reason = switchAndReplay(main, plan, quiet.host());

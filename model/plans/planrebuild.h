@@ -24,7 +24,7 @@ std::optional<Plan> rebuildPlan(const Plan& plan, std::string& reason);
 // set up afresh and the plan replayed. Empty on success, the window then holds exactly the plan;
 // otherwise the window is brought back to the plan it held before and the reason is returned, so
 // that a plan is never left half applied.
-std::string applyPlan(MainForm& main, const Plan& plan);
+std::string replayPlan(MainForm& main, const Plan& plan);
 
 // The first field in which the rebuilt plan differs from the wanted one, in words; empty when none.
 // A storage entry "" and a missing calculator in the wanted plan take whatever was rebuilt; the

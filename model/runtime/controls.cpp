@@ -2,7 +2,20 @@
 
 namespace spindex {
 
+namespace {
+std::uint64_t changes = 0;
+}
+
+void countChange() {
+    ++changes;
+}
+
+std::uint64_t changeCount() {
+    return changes;
+}
+
 void raiseEvent(const Handler& handler) {
+    countChange();
     if (handler)
         handler();
 }
@@ -48,6 +61,7 @@ int ListBox::indexOf(const std::string& text) const {
 void ListBox::clear() {
     m_items.clear();
     m_listIndex = -1;
+    countChange();
 }
 
 void ListBox::setListIndex(int index) {
@@ -82,6 +96,7 @@ void OptionButton::setValue(bool value) {
         return;
     if (!value) {
         m_value = false;
+        countChange();
         return;
     }
     if (m_group)

@@ -10,6 +10,7 @@
 // raised through raiseEvent(), so the event chain has one entry point.
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -20,6 +21,12 @@ using Handler = std::function<void()>;
 
 // The one place that runs event handlers.
 void raiseEvent(const Handler& handler);
+// Counts the changes of control values and the user's actions: every event raised, and the few
+// changes that raise none (a list's items, an option switched off). A result computed from the
+// controls stays right while the count stands still, so the modified flag is computed again only
+// when it has moved.
+std::uint64_t changeCount();
+void countChange();
 
 enum class ControlKind { TextBox, List, Label, Frame, Button, CheckBox, Option, Menu, Image, Shape, Line, Tab };
 
@@ -100,7 +107,10 @@ public:
     std::string text() const { return m_listIndex >= 0 ? m_items[m_listIndex] : std::string(); }
     int indexOf(const std::string& text) const;
 
-    void addItem(const std::string& item) { m_items.push_back(item); }
+    void addItem(const std::string& item) {
+        m_items.push_back(item);
+        countChange();
+    }
     void clear(); // no event; the selection goes
     // Selection from code: raises the selection handler only when the index changes.
     void setListIndex(int index);

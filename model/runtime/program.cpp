@@ -4,7 +4,9 @@
 #include "forms/smallforms.h"
 #include "mainform/mainform.h"
 #include "outputs/outputforms.h"
+#include "plans/plandocument.h"
 #include "plans/planfile.h"
+#include "plans/planrebuild.h"
 #include "rules/catalogue.h"
 #include "summary/summaryform.h"
 
@@ -74,7 +76,11 @@ SelectControllerForm& Program::loadSelectController() {
     return load(m_select);
 }
 MainForm& Program::loadMain() {
-    return load(m_main);
+    MainForm& main = load(m_main);
+    // A new plan: modified from here on when it changes.
+    if (!m_plan)
+        m_plan = std::make_unique<PlanDocument>(main);
+    return main;
 }
 ReportForm& Program::loadReport() {
     return load(m_report);
@@ -108,6 +114,8 @@ void Program::unload(Form& form) {
     form.visible = false;
     if (m_focused == &form)
         m_focused = nullptr;
+    if (&form == m_main.get())
+        m_unloadedPlan = std::move(m_plan); // it may be asking from one of its own handlers
     release(m_splash) || release(m_select) || release(m_main) || release(m_report) || release(m_graphic) ||
         release(m_about) || release(m_summary) || release(m_assumptions);
 }
@@ -146,13 +154,16 @@ void Program::closeRequested(Form& form) {
 
 void Program::MainWithPlan(const std::string& path) {
     std::string reason;
-    if (const std::optional<Plan> plan = loadPlanFile(host, path, reason)) {
+    std::optional<Plan> plan = readPlanFile(host, path, reason);
+    if (plan)
+        plan = rebuildPlan(*plan, reason);
+    if (plan) {
         for (const ControllerRecord& controller : controllerCatalogue())
             if (controller.selectionText == plan->controller)
                 ControllerType = controller.id;
         MainForm& main = loadMain();
         show(main);
-        reason = main.TakePlan(path, *plan);
+        reason = m_plan->adopt(path, *plan);
         if (reason.empty())
             return;
         unload(main);
@@ -165,13 +176,14 @@ void Program::MainWithPlan(const std::string& path) {
 void Program::settle() {
     if (!m_ended && loadedForms().empty())
         End();
-    if (m_main)
-        m_main->ShowPlanState();
+    if (m_plan)
+        m_plan->showState();
     collectUnloaded();
 }
 
 void Program::collectUnloaded() {
     m_unloaded.clear();
+    m_unloadedPlan.reset();
 }
 
 void Program::End() {

@@ -23,6 +23,7 @@ class AboutForm;
 class SummaryForm;
 class AssumptionsForm;
 class Registry;
+class PlanDocument;
 
 class Program {
 public:
@@ -55,6 +56,9 @@ public:
     const SelectControllerForm* frmSelectController() const { return m_select.get(); }
     MainForm* frmSpindex() { return m_main.get(); }
     const MainForm* frmSpindex() const { return m_main.get(); }
+    // The main window's plan as a document (file, modified flag, open and save); null with the window.
+    PlanDocument* planDocument() { return m_plan.get(); }
+    const PlanDocument* planDocument() const { return m_plan.get(); }
     ReportForm* frmLogicalDriveDisplay() { return m_report.get(); }
     const ReportForm* frmLogicalDriveDisplay() const { return m_report.get(); }
     GraphicForm* frmGraphic() { return m_graphic.get(); }
@@ -111,6 +115,7 @@ private:
     std::unique_ptr<SplashForm> m_splash;
     std::unique_ptr<SelectControllerForm> m_select;
     std::unique_ptr<MainForm> m_main;
+    std::unique_ptr<PlanDocument> m_plan, m_unloadedPlan;
     std::unique_ptr<ReportForm> m_report;
     std::unique_ptr<GraphicForm> m_graphic;
     std::unique_ptr<AboutForm> m_about;

@@ -26,8 +26,9 @@ void write(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-const std::string Channels4 = R"("channels":[{"used":true,"storage":""},{"used":true,"storage":""},)"
-                              R"({"used":true,"storage":""},{"used":true,"storage":""}])";
+const std::string Channels4 =
+    R"("channels":[{"used":true,"storage":"Vault/12 - 12 drives"},{"used":true,"storage":"Vault/12 - 12 drives"},)"
+    R"({"used":true,"storage":"Vault/12 - 12 drives"},{"used":true,"storage":"Vault/12 - 12 drives"}])";
 std::string plan(const std::string& controller, const std::string& sets, const std::string& rest = "",
                  const std::string& channels = Channels4) {
     return spindex::test::planText(controller, channels, sets, rest);
@@ -83,27 +84,30 @@ TEST_F(BatchTest, BadPlanFilesChangeNothing) {
         {"unknown controller", file(plan("Arvex Albatross", "")),
          "controller \"Arvex Albatross\" is not in the controller list"},
         {"level the controller lacks",
-         file(plan("Arvex Finch", set("30", 3, 2, "18.2"), "",
-                   R"("channels":[{"used":true,"storage":""},{"used":true,"storage":""},)"
-                   R"({"used":false,"storage":""},{"used":false,"storage":""}])")),
+         file(plan(
+             "Arvex Finch", set("30", 3, 2, "18.2"), "",
+             R"("channels":[{"used":true,"storage":"Vault/12 - 12 drives"},{"used":true,"storage":"Vault/12 - 12 drives"},)"
+             R"({"used":false,"storage":""},{"used":false,"storage":""}])")),
          "logical drive 0: level \"30\" is not offered by the Arvex Finch"},
         {"set that does not fit the slots",
          file(plan("Arvex Osprey", set("0", 48, 1, "36.4") + "," + set("1", 2, 1, "9.1"))),
          "logical drive 1 cannot be added: To many drives selected. You have 0 Low Profile drive spaces "
          "available, and have selected 2 total low profile drive slots to add."},
         {"spans that need more logical drives than are free",
-         file(plan("Fibre Channel Vault/12FC",
-                   set("0", 1, 1, "9.1") + "," + set("0", 1, 1, "9.1") + "," + set("0", 1, 1, "9.1") + "," +
-                       set("0", 1, 1, "9.1") + "," + set("0", 1, 1, "9.1") + "," + set("0+1", 2, 4, "9.1"),
-                   "",
-                   R"("channels":[{"used":true,"storage":""},{"used":true,"storage":""},)"
-                   R"({"used":true,"storage":""},{"used":false,"storage":""}])")),
+         file(plan(
+             "Fibre Channel Vault/12FC",
+             set("0", 1, 1, "9.1") + "," + set("0", 1, 1, "9.1") + "," + set("0", 1, 1, "9.1") + "," +
+                 set("0", 1, 1, "9.1") + "," + set("0", 1, 1, "9.1") + "," + set("0+1", 2, 4, "9.1"),
+             "",
+             R"("channels":[{"used":true,"storage":"Vault/12 - 12 drives"},{"used":true,"storage":"Vault/12 - 12 drives"},)"
+             R"({"used":true,"storage":"Vault/12 - 12 drives"},{"used":false,"storage":""}])")),
          "logical drive 5 cannot be added: No more Logical Drives Free. You have 3 free logical drives, and you "
          "have selected 1 Raid sets and 4 Spans. This would require 4 free logical drives"},
         {"used channel the controller does not have",
-         file(plan("Keel Embedded", "", "",
-                   R"("channels":[{"used":true,"storage":""},{"used":true,"storage":""},)"
-                   R"({"used":false,"storage":""},{"used":true,"storage":""}])")),
+         file(plan(
+             "Keel Embedded", "", "",
+             R"("channels":[{"used":true,"storage":"Vault/12 - 12 drives"},{"used":true,"storage":"Vault/12 - 12 drives"},)"
+             R"({"used":false,"storage":""},{"used":true,"storage":"Vault/12 - 12 drives"}])")),
          "channel 3: used true, but the Keel Embedded has no channel 3"},
         {"global spare count 7",
          file(plan("Arvex Osprey", five, R"(,"globalSpares":{"count":7,"driveSize":"18.2","height":"low profile"})")),

@@ -169,7 +169,7 @@ TEST_F(BatchTest, GetPrintsEachKindOfValue) {
         {"frmLogicalDriveDisplay.lines",
          R"([{"x":1000,"y":0,"size":11,"emphasis":false,"text":"             Total Number of Drives        0"},)"
          R"({"x":1000,"y":253,"size":11,"emphasis":false,"text":" GigaBytes Total Usable Drive Space        0"},)"
-         R"({"x":1000,"y":506,"size":11,"emphasis":false,"text":"            Number of Channels Used        1"},)"
+         R"({"x":1000,"y":506,"size":11,"emphasis":false,"text":"            Number of Channels Used        4"},)"
          R"({"x":1000,"y":759,"size":11,"emphasis":false,"text":"Total Number Low Profile Drive Slot        0"},)"
          R"({"x":0,"y":1012,"size":11,"emphasis":false,"text":"\r\r\r"}])"},
         {"frmGraphic.caption", R"("Graphic Display")"},

@@ -636,7 +636,7 @@ void DesktopTest::reportTextSelectsAndCopies() {
     press(report, Qt::Key_C, Qt::ControlModifier);
     const QString whole = "             Total Number of Drives       12\n"
                           " GigaBytes Total Usable Drive Space    400.4\n"
-                          "            Number of Channels Used        1\n"
+                          "            Number of Channels Used        4\n"
                           "Total Number Low Profile Drive Slot       12\n"
                           "\n\n\n"
                           "Logical Drive 0\n"

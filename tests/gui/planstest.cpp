@@ -15,6 +15,7 @@
 
 #include "guitest.h"
 #include "mainform/mainform.h"
+#include "plans/plandocument.h"
 #include "plans/planjson.h"
 #include "recentplans.h"
 #include "runtime/program.h"
@@ -86,7 +87,7 @@ void PlansTest::roundTripThroughTheFileMenu() {
     QTest::keyClick(window("frmSpindex"), Qt::Key_S, Qt::ControlModifier);
     QVERIFY(QFile::exists(folder.filePath("round.spindex")));
     QCOMPARE(title(), QStringLiteral("round.spindex - Spindex (Beta 1.1.7)"));
-    QCOMPARE(QString::fromStdString(main()->planFile().value_or("")), folder.filePath("round.spindex"));
+    QCOMPARE(QString::fromStdString(program().planDocument()->file().value_or("")), folder.filePath("round.spindex"));
 
     dog->expect("Are you sure?", QMessageBox::Yes);
     click("cmdClearAll");

@@ -7,6 +7,7 @@
 
 #include "analysis/analysis.h"
 #include "analysis/assumptionsform.h"
+#include "plans/plandocument.h"
 #include "plans/planjson.h"
 #include "plans/planreader.h"
 #include "testsession.h"
@@ -199,7 +200,7 @@ TEST(AssumptionsWindow, ShowsThePlansValuesAndTakesThemAllAtOnce) {
     EXPECT_EQ(s.program.frmAssumptions(), nullptr);
     EXPECT_EQ(m.PlanAssumptions.bitErrorRate, 1e-16);
     EXPECT_EQ(m.PlanAssumptions.readPercent, 50);
-    EXPECT_TRUE(m.planModified());
+    EXPECT_TRUE(s.program.planDocument()->modified());
 
     // It opens again with the values now in force; Restore Defaults fills the boxes, Cancel keeps them out.
     m.mnuAssumptions.userClick();
@@ -237,14 +238,14 @@ TEST(AssumptionsWindow, NamesTheFirstBadBoxAndChangesNothing) {
         EXPECT_EQ(s.take(), Strings{std::string("Spindex (icon): ") + row.message}) << row.name;
         EXPECT_EQ(s.program.frmAssumptions(), &form) << row.name;
         EXPECT_EQ(m.PlanAssumptions, Assumptions{}) << row.name;
-        EXPECT_FALSE(m.planModified()) << row.name;
+        EXPECT_FALSE(s.program.planDocument()->modified()) << row.name;
     }
 }
 
 std::string osprey(const std::string& assumptions) {
     return R"({"format":"spindex-plan","version":1,"controller":"Arvex Osprey","channels":[)"
-           R"({"used":true,"storage":""},{"used":true,"storage":""},{"used":true,"storage":""},)"
-           R"({"used":true,"storage":""}],"sets":[])" +
+           R"({"used":true,"storage":"Vault/12 - 12 drives"},{"used":true,"storage":"Vault/12 - 12 drives"},{"used":true,"storage":"Vault/12 - 12 drives"},)"
+           R"({"used":true,"storage":"Vault/12 - 12 drives"}],"sets":[])" +
            assumptions + "}";
 }
 
@@ -281,16 +282,16 @@ TEST(PlanAssumptions, OpenedWithThePlan) {
     s.host.files["/plans/old.spindex"] = osprey("");
     s.host.files["/plans/new.spindex"] = osprey(R"(,"assumptions":{"replaceHours":0})");
     s.host.files["/plans/bad.spindex"] = osprey(R"(,"assumptions":{"replaceHours":-1})");
-    ASSERT_TRUE(m.OpenPlan("/plans/new.spindex"));
+    ASSERT_TRUE(s.program.planDocument()->open("/plans/new.spindex"));
     EXPECT_EQ(m.PlanAssumptions.replaceHours, 0);
-    EXPECT_FALSE(m.planModified());
-    EXPECT_FALSE(m.OpenPlan("/plans/bad.spindex"));
+    EXPECT_FALSE(s.program.planDocument()->modified());
+    EXPECT_FALSE(s.program.planDocument()->open("/plans/bad.spindex"));
     EXPECT_EQ(s.take(), Strings{"Spindex (critical): Could not open the plan /plans/bad.spindex: assumptions: "
                                 "\"replaceHours\" is -1, not a number from 0 to 8760"});
     EXPECT_EQ(m.PlanAssumptions.replaceHours, 0);
-    ASSERT_TRUE(m.OpenPlan("/plans/old.spindex"));
+    ASSERT_TRUE(s.program.planDocument()->open("/plans/old.spindex"));
     EXPECT_EQ(m.PlanAssumptions, Assumptions{});
-    EXPECT_FALSE(m.planModified());
+    EXPECT_FALSE(s.program.planDocument()->modified());
     EXPECT_EQ(s.host.files["/plans/old.spindex"], osprey(""));
 }
 

@@ -107,7 +107,10 @@ std::vector<std::string> brokenInvariants(Program& program) {
     check(spareSize != "72.8" || m.optGlobHotSpH[0].value(), "72.8 GB global spares at low profile");
     drives += number(count);
     units += number(count) * (m.optGlobHotSpH[0].value() ? 1.5 : 1);
-    const double expected[4] = {drives, capacity, 1, units};
+    double ticked = 0;
+    for (const CheckBox& channel : m.ckChanUsed)
+        ticked += channel.value() != 0 ? 1 : 0;
+    const double expected[4] = {drives, capacity, ticked, units};
     for (size_t k = 0; k < 4; ++k)
         check(std::fabs(parseNumber(m.txtSumTotals[k].text()).value_or(-1e9) - expected[k]) < 1e-6,
               "total " + std::to_string(k) + " shows " + m.txtSumTotals[k].text() + " for " +

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "outputs/outputforms.h"
+#include "plans/plandocument.h"
 #include "plans/planjson.h"
 #include "plans/planreader.h"
 #include "plans/planrebuild.h"
@@ -27,8 +28,8 @@ std::string planNow(test::Session& s) {
 Strings everything(test::Session& s) {
     MainForm& m = s.main();
     Strings all = s.snapshot();
-    for (const std::string& text : {planNow(s), m.planFile().value_or("no file"), m.caption,
-                                    std::string(m.planModified() ? "modified" : "not modified")})
+    for (const std::string& text : {planNow(s), s.program.planDocument()->file().value_or("no file"), m.caption,
+                                    std::string(s.program.planDocument()->modified() ? "modified" : "not modified")})
         all.push_back(text);
     for (const Form* form : s.program.loadedForms())
         all.push_back(form->name + (form->visible ? " shown" : " hidden"));
@@ -233,15 +234,15 @@ TEST(PlanFile, RoundTripForEveryController) {
         switchController(s, row.controller % 8 + 1);
         s.main().mnuRules[0].userClick();
         s.run("calc 1 2 - 18.2");
-        ASSERT_TRUE(s.main().planModified());
+        ASSERT_TRUE(s.program.planDocument()->modified());
         s.host.answers.push_back(MsgAnswer::No);
         s.host.openAnswers.push_back(path);
         s.main().mnuOpenPlan.userClick();
         EXPECT_EQ(s.take(), Strings{"Spindex (icon) (yes/no/cancel): Save the changes to " +
                                     std::to_string(row.controller) + ".spindex?"});
         EXPECT_EQ(planNow(s), saved);
-        EXPECT_EQ(s.main().planFile(), path);
-        EXPECT_FALSE(s.main().planModified());
+        EXPECT_EQ(s.program.planDocument()->file(), path);
+        EXPECT_FALSE(s.program.planDocument()->modified());
         EXPECT_EQ(s.main().caption, std::to_string(row.controller) + ".spindex - Spindex (Beta 1.1.7)");
         EXPECT_EQ(s.main().SSTab1.tab(), 0);
     }
@@ -259,7 +260,7 @@ TEST(PlanFile, SetTakenFromTheSetUpsDrivesList) {
 
     test::Session other(6);
     other.host.files = s.host.files;
-    EXPECT_TRUE(other.main().OpenPlan("/plans/finch.spindex"));
+    EXPECT_TRUE(other.program.planDocument()->open("/plans/finch.spindex"));
     EXPECT_EQ(planNow(other), saved);
 }
 
@@ -275,7 +276,7 @@ TEST(PlanFile, GlobalSparesOnWithNoSlotLeft) {
 
     test::Session other(2);
     other.host.files = s.host.files;
-    EXPECT_TRUE(other.main().OpenPlan("/plans/full.spindex"));
+    EXPECT_TRUE(other.program.planDocument()->open("/plans/full.spindex"));
     EXPECT_EQ(other.take(), Strings{});
     EXPECT_EQ(planNow(other), saved);
 }
@@ -302,7 +303,8 @@ TEST(PlanFile, EveryPlanAUserBuildsReopens) {
                 const std::string saved = planNow(s);
                 target.host.files["/plans/p.spindex"] = planFileText(savedPlanJson(s.main()));
                 target.take();
-                ASSERT_TRUE(target.main().OpenPlan("/plans/p.spindex")) << saved << "\n" << target.take().at(0);
+                ASSERT_TRUE(target.program.planDocument()->open("/plans/p.spindex")) << saved << "\n"
+                                                                                     << target.take().at(0);
                 ASSERT_EQ(planNow(target), saved);
                 ++plans;
             }
@@ -325,7 +327,7 @@ TEST(PlanFile, AHalfAppliedPlanIsTakenBack) {
     plan->sets.push_back(plan->sets.front());
     plan->sets.push_back(plan->sets.front()); // 48 slots of 48, then a fifth set of 12
     plan->sets.push_back(plan->sets.front());
-    EXPECT_EQ(applyPlan(s.main(), *plan),
+    EXPECT_EQ(replayPlan(s.main(), *plan),
               "logical drive 4 cannot be added: To many drives selected. You have 0 Low Profile drive spaces "
               "available, and have selected 12 total low profile drive slots to add.");
     EXPECT_EQ(planNow(s), before);
@@ -347,8 +349,9 @@ const std::string Channels = R"("channels":[{"used":true,"storage":"Vault/12 - 1
 const std::string LarkChannels =
     R"("channels":[{"used":true,"storage":"Vault/12 - 12 drives"},)"
     R"({"used":false,"storage":""},{"used":false,"storage":""},{"used":false,"storage":""}])";
-const std::string HeronChannels = R"("channels":[{"used":true,"storage":""},{"used":true,"storage":""},)"
-                                  R"({"used":true,"storage":""},{"used":false,"storage":""}])";
+const std::string HeronChannels =
+    R"("channels":[{"used":true,"storage":"Vault/12 - 12 drives"},{"used":true,"storage":"Vault/12 - 12 drives"},)"
+    R"({"used":true,"storage":"Vault/12 - 12 drives"},{"used":false,"storage":""}])";
 std::string plan(const std::string& controller, const std::string& sets, const std::string& rest = "",
                  const std::string& channels = Channels) {
     return test::planText(controller, channels, sets, rest);
@@ -411,8 +414,8 @@ TEST(PlanFile, BadInputIsRefusedAndChangesNothing) {
          "rules \"Strict\" is not an item of the Rules menu"},
         {"unknown storage",
          plan("Arvex Osprey", "", "",
-              R"("channels":[{"used":true,"storage":"Vault/24"},{"used":true,"storage":""},)"
-              R"({"used":true,"storage":""},{"used":true,"storage":""}])"),
+              R"("channels":[{"used":true,"storage":"Vault/24"},{"used":true,"storage":"Vault/12 - 12 drives"},)"
+              R"({"used":true,"storage":"Vault/12 - 12 drives"},{"used":true,"storage":"Vault/12 - 12 drives"}])"),
          "channel 0: storage \"Vault/24\" is not a storage entry"},
         {"level the controller lacks", plan("Arvex Osprey", repeated(five, 3) + "," + set("30", 3, 2, "18.2")),
          "logical drive 3: level \"30\" is not offered by the Arvex Osprey"},
@@ -435,8 +438,8 @@ TEST(PlanFile, BadInputIsRefusedAndChangesNothing) {
          "selected 1 Raid sets and 4 Spans. This would require 4 free logical drives"},
         {"used channel the controller lacks",
          plan("Arvex Lark", "", "",
-              R"("channels":[{"used":true,"storage":""},{"used":false,"storage":""},)"
-              R"({"used":true,"storage":""},{"used":false,"storage":""}])"),
+              R"("channels":[{"used":true,"storage":"Vault/12 - 12 drives"},{"used":false,"storage":""},)"
+              R"({"used":true,"storage":"Vault/12 - 12 drives"},{"used":false,"storage":""}])"),
          "channel 2: used true, but the Arvex Lark has no channel 2"},
         {"global spare count 7",
          plan("Arvex Osprey", five, R"(,"globalSpares":{"count":7,"driveSize":"18.2","height":"low profile"})"),
@@ -472,6 +475,42 @@ TEST(PlanFile, BadInputIsRefusedAndChangesNothing) {
                                      "Spindex (critical): Could not open the plan /plans/bad.spindex: " + row.reason}));
         EXPECT_EQ(everything(s), before);
     }
+}
+
+// A channel in use must name its storage: an empty entry would open with whatever the set-up leaves,
+// another plan than the file. An unused channel may leave it empty.
+TEST(PlanFile, UsedChannelWithoutStorageIsRefused) {
+    test::Session s(6);
+    s.run("add 5 4 - 36.4");
+    const Strings before = everything(s);
+    s.host.files["/plans/empty-storage.spindex"] =
+        plan("Arvex Osprey", "", "",
+             R"("channels":[{"used":true,"storage":"Vault/12 - 12 drives"},{"used":true,"storage":""},)"
+             R"({"used":false,"storage":""},{"used":true,"storage":"Vault/12 - 12 drives"}])");
+    s.host.answers.push_back(MsgAnswer::No);
+    s.host.openAnswers.push_back("/plans/empty-storage.spindex");
+    s.main().mnuOpenPlan.userClick();
+    EXPECT_EQ(s.take(), (Strings{"Spindex (icon) (yes/no/cancel): Save the changes to the new plan?",
+                                 "Spindex (critical): Could not open the plan /plans/empty-storage.spindex: channel 1: "
+                                 "\"storage\" is \"\", not a storage entry for a channel in use"}));
+    EXPECT_EQ(everything(s), before);
+}
+
+// "calculator": null is read as a plan without the key: both open to the same program.
+TEST(PlanFile, NullCalculatorReadsAsAbsent) {
+    const std::string sets = set("5", 3, 1, "18.2") + "," + set("1", 2, 1, "72.8", "half height");
+    Strings opened[2];
+    const std::string files[2] = {plan("Arvex Osprey", sets), plan("Arvex Osprey", sets, R"(,"calculator":null)")};
+    for (int k = 0; k < 2; ++k) {
+        test::Session s(6);
+        s.host.files["/plans/p.spindex"] = files[k];
+        s.host.openAnswers.push_back("/plans/p.spindex");
+        s.main().mnuOpenPlan.userClick();
+        EXPECT_EQ(s.take(), Strings{});
+        opened[k] = s.snapshot();
+        ASSERT_EQ(s.main().tabLevel(1).text(), "1");
+    }
+    EXPECT_EQ(opened[1], opened[0]);
 }
 
 TEST(PlanFile, MissingFileAndCancelledDialog) {
@@ -601,13 +640,13 @@ TEST(PlanFile, RandomMutationsOpenExactlyOrChangeNothing) {
                 target.host.files["/plans/m.spindex"] = bytes;
                 const Strings before = everything(target);
                 target.take();
-                if (target.main().OpenPlan("/plans/m.spindex")) {
+                if (target.program.planDocument()->open("/plans/m.spindex")) {
                     ++opened;
                     std::string reason;
                     const std::optional<Plan> file = readPlan(bytes, reason);
                     ASSERT_TRUE(file);
                     EXPECT_EQ(planDifference(*file, capturePlan(target.main())), "");
-                    EXPECT_FALSE(target.main().planModified());
+                    EXPECT_FALSE(target.program.planDocument()->modified());
                     EXPECT_EQ(target.take(), Strings{});
                 } else {
                     ++refused;

@@ -3,6 +3,7 @@
 // the plan's file and its modified flag; the program can start with a plan file.
 
 #include "outputs/outputforms.h"
+#include "plans/plandocument.h"
 #include "plans/planjson.h"
 #include "testsession.h"
 
@@ -34,10 +35,10 @@ TEST(PlanCaption, NamesTheFileAndStarsAModifiedPlan) {
         return s.main().caption;
     };
     EXPECT_EQ(caption(), "Spindex (Beta 1.1.7)");
-    EXPECT_FALSE(s.main().planModified());
+    EXPECT_FALSE(s.program.planDocument()->modified());
     s.run("add 5 4");
     EXPECT_EQ(caption(), "Spindex (Beta 1.1.7)"); // a new plan is never named, modified or not
-    EXPECT_TRUE(s.main().planModified());
+    EXPECT_TRUE(s.program.planDocument()->modified());
 
     s.host.saveAnswers.push_back("/p/first.spindex");
     s.main().mnuSavePlanAs.userClick();
@@ -64,7 +65,7 @@ TEST(PlanCaption, NamesTheFileAndStarsAModifiedPlan) {
     s.host.openAnswers.push_back("/p/second.spindex");
     s.main().mnuOpenPlan.userClick();
     EXPECT_EQ(caption(), "second.spindex - Spindex (Beta 1.1.7)");
-    EXPECT_EQ(s.main().planFile(), "/p/second.spindex");
+    EXPECT_EQ(s.program.planDocument()->file(), "/p/second.spindex");
     EXPECT_EQ(s.take(), Strings{});
 }
 
@@ -72,10 +73,10 @@ TEST(PlanCaption, ControllerSwitchModifiesANewPlan) {
     test::Session s(6);
     s.host.answers.push_back(MsgAnswer::Yes);
     s.main().mnuController[6].userClick(); // the same controller set up afresh: the same plan
-    EXPECT_FALSE(s.main().planModified());
+    EXPECT_FALSE(s.program.planDocument()->modified());
     s.host.answers.push_back(MsgAnswer::Yes);
     s.main().mnuController[3].userClick();
-    EXPECT_TRUE(s.main().planModified());
+    EXPECT_TRUE(s.program.planDocument()->modified());
 }
 
 // Before an action would discard a modified plan: Exit and the close box ask only for a plan with a
@@ -146,7 +147,7 @@ TEST(PlanQuestion, ThreeAnswersAtExitCloseBoxAndOpen) {
         const std::string file = row.withFile ? s.host.files.at("/p/a.spindex") : "";
         if (row.modified)
             s.run("add 1 2");
-        ASSERT_EQ(s.main().planModified(), row.modified);
+        ASSERT_EQ(s.program.planDocument()->modified(), row.modified);
         if (row.answer)
             s.host.answers.push_back(*row.answer);
         s.host.openAnswers.push_back(std::nullopt);
@@ -176,7 +177,7 @@ TEST(PlanQuestion, ThreeAnswersAtExitCloseBoxAndOpen) {
         else
             EXPECT_EQ(s.host.files.count("/p/a.spindex"), 0u);
         if (!s.program.ended()) {
-            EXPECT_EQ(main.planModified(), row.modified && !row.savedAgain);
+            EXPECT_EQ(s.program.planDocument()->modified(), row.modified && !row.savedAgain);
         }
     }
 }
@@ -195,8 +196,8 @@ TEST(PlanQuestion, YesForANewPlanSavesItFirst) {
     EXPECT_EQ(s.host.openDialogs.size(), 1u);
     EXPECT_EQ(s.host.saveDialogs,
               (Strings{"Spindex Plans (*.spindex)|*.spindex spindex", "Spindex Plans (*.spindex)|*.spindex spindex"}));
-    EXPECT_EQ(s.main().planFile(), "/p/new.spindex");
-    EXPECT_FALSE(s.main().planModified());
+    EXPECT_EQ(s.program.planDocument()->file(), "/p/new.spindex");
+    EXPECT_FALSE(s.program.planDocument()->modified());
 }
 
 // The old file keeps its content, the plan keeps its file (none for a new plan) and stays modified,
@@ -209,8 +210,8 @@ TEST(PlanSave, FailingSaveKeepsTheOldFileAndTheModifiedFlag) {
     s.main().mnuSavePlanAs.userClick();
     EXPECT_EQ(s.take(),
               Strings{"Spindex (critical): Could not save the plan to /gone/x.spindex: the folder does not exist"});
-    EXPECT_EQ(s.main().planFile(), std::nullopt);
-    EXPECT_TRUE(s.main().planModified());
+    EXPECT_EQ(s.program.planDocument()->file(), std::nullopt);
+    EXPECT_TRUE(s.program.planDocument()->modified());
 
     Saved saved(true);
     const std::string old = saved.host.files["/p/a.spindex"];
@@ -225,14 +226,14 @@ TEST(PlanSave, FailingSaveKeepsTheOldFileAndTheModifiedFlag) {
                        "Spindex (critical): Could not save the plan to /p/a.spindex: no permission to write it"}));
     EXPECT_FALSE(saved.program.ended());
     EXPECT_EQ(saved.host.files["/p/a.spindex"], old);
-    EXPECT_EQ(saved.main().planFile(), "/p/a.spindex");
+    EXPECT_EQ(saved.program.planDocument()->file(), "/p/a.spindex");
     EXPECT_EQ(saved.main().caption, "a.spindex* - Spindex (Beta 1.1.7)");
 
     // Save Plan As to another file that fails: the plan stays with its own file.
     saved.host.failingWrites["/p/b.spindex"] = "the disk is full";
     saved.host.saveAnswers.push_back("/p/b.spindex");
     saved.main().mnuSavePlanAs.userClick();
-    EXPECT_EQ(saved.main().planFile(), "/p/a.spindex");
+    EXPECT_EQ(saved.program.planDocument()->file(), "/p/a.spindex");
     EXPECT_EQ(saved.host.files.count("/p/b.spindex"), 0u);
 }
 
@@ -245,7 +246,7 @@ TEST(PlanOpen, ClosesTheOldPicturesAndShowsTabZero) {
     s.main().cmdDisplayGraphic.userClick();
     ASSERT_NE(s.program.frmGraphic(), nullptr);
     ASSERT_NE(s.program.frmLogicalDriveDisplay(), nullptr);
-    EXPECT_TRUE(s.main().OpenPlan("/p/a.spindex"));
+    EXPECT_TRUE(s.program.planDocument()->open("/p/a.spindex"));
     EXPECT_EQ(s.program.frmGraphic(), nullptr);
     EXPECT_EQ(s.program.frmLogicalDriveDisplay(), nullptr);
     EXPECT_EQ(s.main().SSTab1.tab(), 0);
@@ -272,7 +273,7 @@ TEST(PlanAtStart, OpensStraightInTheMainWindow) {
     EXPECT_EQ(program.ControllerType, 8);
     EXPECT_EQ(planNow(*program.frmSpindex()), plan);
     EXPECT_EQ(program.frmSpindex()->caption, "mast.spindex - Spindex (Beta 1.1.7)");
-    EXPECT_FALSE(program.frmSpindex()->planModified());
+    EXPECT_FALSE(program.planDocument()->modified());
     EXPECT_EQ(host.shown, Strings{});
 
     test::TestHost other;
@@ -287,7 +288,7 @@ TEST(PlanAtStart, OpensStraightInTheMainWindow) {
     fallback.advance(5000);
     fallback.frmSelectController()->Command1.userClick();
     EXPECT_EQ(fallback.ControllerType, 6);
-    EXPECT_EQ(fallback.frmSpindex()->planFile(), std::nullopt);
+    EXPECT_EQ(fallback.planDocument()->file(), std::nullopt);
 }
 
 } // namespace

@@ -52,7 +52,7 @@ std::string crlf(const Strings& lines) {
 
 const char* const ThreeSetConfiguration = "add 5 12 - 36.4 lp; add 10 2 3 72.8; add 0 3 - 9.1";
 const Strings ThreeSets{"5,12,1,36.4,400.4,LP", "10,2,3,72.8,218.4,HH", "0,3,1,9.1,27.3,LP"};
-const Strings ThreeSetTotals{"21", "646.1", "1", "24"};
+const Strings ThreeSetTotals{"21", "646.1", "4", "24"};
 const char* const EightSetConfiguration =
     "add 0 1 - 18.2 lp; add 0 2; add 0 3; add 0 4; add 0 5; add 0 6; add 0 7; add 0 8 - - hh";
 const Strings EightSets{"0,1,1,18.2,18.2,LP", "0,2,1,18.2,36.4,LP",  "0,3,1,18.2,54.6,LP",  "0,4,1,18.2,72.8,LP",
@@ -64,16 +64,16 @@ TEST(ReportFile, ByteForByte) {
         std::string configuration;
         Strings totals, sets;
         size_t lines;
-    } rows[] = {{"NoSet", "", {"0", "0", "1", "0"}, {}, 7},
+    } rows[] = {{"NoSet", "", {"0", "0", "4", "0"}, {}, 7},
                 {"ThreeSets", ThreeSetConfiguration, ThreeSetTotals, ThreeSets, 31},
-                {"EightSets", EightSetConfiguration, {"36", "655.2", "1", "40"}, EightSets, 71},
+                {"EightSets", EightSetConfiguration, {"36", "655.2", "4", "40"}, EightSets, 71},
                 // A set behind an empty tab is not listed (the program itself never leaves such a gap).
                 {"EmptyTabBeforeAFilledOne",
                  ThreeSetConfiguration + std::string("; add 0 4; empty 2"),
-                 {"25", "682.5", "1", "28"},
+                 {"25", "682.5", "4", "28"},
                  {ThreeSets[0], ThreeSets[1]},
                  23},
-                {"HalfHeightSet", "add 5 4 - 36.4 hh", {"4", "109.2", "1", "6"}, {"5,4,1,36.4,109.2,HH"}, 15}};
+                {"HalfHeightSet", "add 5 4 - 36.4 hh", {"4", "109.2", "4", "6"}, {"5,4,1,36.4,109.2,HH"}, 15}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         test::Session s(6);
@@ -160,7 +160,7 @@ TEST(TextExport, WritesTheReport) {
     s.run("add 5 12 - 36.4");
     s.host.saveAnswers = {"typical.txt", std::nullopt, "from-report.txt"};
     s.main().mnuSave.userClick();
-    EXPECT_EQ(s.host.files["typical.txt"], crlf(fileLines({"12", "400.4", "1", "12"}, {"5,12,1,36.4,400.4,LP"})));
+    EXPECT_EQ(s.host.files["typical.txt"], crlf(fileLines({"12", "400.4", "4", "12"}, {"5,12,1,36.4,400.4,LP"})));
     s.main().mnuSave.userClick();
     s.main().cmdDataReport.userClick();
     s.program.frmLogicalDriveDisplay()->mnuPtoFile.userClick();
@@ -168,6 +168,51 @@ TEST(TextExport, WritesTheReport) {
     EXPECT_EQ(s.host.saveDialogs, Strings(3, "Text Files (*.txt)|*.txt txt"));
     EXPECT_EQ(s.take(), Strings{});
     EXPECT_EQ(s.host.files.size(), 2u);
+}
+
+// The hidden count of channels in use follows every tick and every controller, and the report and the
+// text export list it as it is at that moment.
+TEST(ChannelsUsed, ListedInTheReportAndTheExport) {
+    const struct {
+        const char* name;
+        int controller;
+        const char* actions;
+        const char* line;
+    } rows[] = {
+        {"Lark", 1, "", "            Number of Channels Used        1"},
+        {"Keel", 7, "add 5 4 - 36.4", "            Number of Channels Used        2"},
+        {"OspreyTwoUnticked", 6, "untick 1; untick 3", "            Number of Channels Used        2"},
+        {"OspreyTickedAgain", 6, "untick 1; untick 3; untick 3", "            Number of Channels Used        3"},
+        {"Osprey", 6, "add 5 12 - 36.4", "            Number of Channels Used        4"},
+        // Unticking a channel whose slots are in use is rolled back: all four stay in use.
+        {"OspreyRolledBack", 6, "add 5 12 - 36.4; add 5 12; add 5 12; add 5 12; untick 2",
+         "            Number of Channels Used        4"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::Session s(row.controller);
+        s.play(row.actions);
+        s.take();
+        s.host.saveAnswers = {"report.txt"};
+        s.main().mnuSave.userClick();
+        const std::string file = s.host.files["report.txt"];
+        const std::size_t third = file.find("\r\n", file.find("\r\n") + 2) + 2;
+        EXPECT_EQ(file.substr(third, file.find("\r\n", third) - third), row.line);
+        s.main().cmdDataReport.userClick();
+        ASSERT_NE(s.program.frmLogicalDriveDisplay(), nullptr);
+        EXPECT_EQ(s.program.frmLogicalDriveDisplay()->lines.at(2).text, row.line);
+    }
+}
+
+// A controller with fewer channels counts only those; the count is right again at once.
+TEST(ChannelsUsed, FollowsTheController) {
+    test::Session s(6);
+    s.host.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
+    s.main().mnuController[7].userClick();
+    EXPECT_EQ(s.main().txtSumTotals[2].text(), "2");
+    s.main().mnuController[1].userClick();
+    EXPECT_EQ(s.main().txtSumTotals[2].text(), "1");
+    EXPECT_FALSE(s.main().txtSumTotals[2].visible);
 }
 
 // A failed export must not pass for a saved one: the user hears of it once, with the host's reason.

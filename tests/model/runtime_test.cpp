@@ -58,7 +58,7 @@ TEST(Numbers, GermanLocaleKeepsThePeriod) {
         EXPECT_FALSE(parseNumber("36,4").has_value());
         test::Session s(6);
         s.run("add 5 12 - 36.4");
-        EXPECT_EQ(s.totals(), (Strings{"12", "400.4", "1", "12"}));
+        EXPECT_EQ(s.totals(), (Strings{"12", "400.4", "4", "12"}));
     }
     std::setlocale(LC_NUMERIC, oldNumeric.c_str());
     std::locale::global(oldGlobal);

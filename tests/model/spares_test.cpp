@@ -23,7 +23,7 @@ TEST(LocalSpare, OneSpareOfTheSetsSizeAndAnEmptyTabSpringsBack) {
     EXPECT_TRUE(m.optLocHotSpr[5].value());
     s.run("spare 0");
     EXPECT_EQ(s.tab(0), "5,4,1,36.4,109.2,LP 1/36.4");
-    EXPECT_EQ(s.totals(), (Strings{"5", "109.2", "1", "5"}));
+    EXPECT_EQ(s.totals(), (Strings{"5", "109.2", "4", "5"}));
     m.optLocHotSpr[1].userClick();
     EXPECT_EQ(s.tab(0), "5,4,1,36.4,109.2,LP 0/");
     EXPECT_EQ(s.totals()[0], "4");

@@ -3,6 +3,8 @@
 // and a change that leaves fewer slots than the configured drives occupy is rolled back with one
 // message.
 
+#include <algorithm>
+
 #include "testsession.h"
 
 namespace spindex {
@@ -108,7 +110,9 @@ TEST(StartUp, EachControllerAfterTheLoad) {
         EXPECT_EQ(m.TxtLogicalCap.text(), row.capacity);
         EXPECT_EQ(m.TxtTotalCap.text(), row.capacity);
         EXPECT_EQ(m.txtTotalDrives.text(), std::to_string(row.drives));
-        EXPECT_EQ(s.totals(), (Strings{"0", "0", "1", "0"}));
+        // The channels in use are the ticked ones.
+        const std::string channels = std::to_string(std::count(row.ticked, row.ticked + 4, '1'));
+        EXPECT_EQ(s.totals(), (Strings{"0", "0", channels, "0"}));
         EXPECT_EQ(s.take(), Strings{});
     }
 }
@@ -126,7 +130,7 @@ TEST(StartUp, TypicalRequestOspreyFourVaultsRaidFiveOfTwelve) {
     m.cmdAddLogicals.userClick();
     EXPECT_EQ(s.take(), Strings{});
     EXPECT_EQ(s.tab(0), "5,12,1,36.4,400.4,LP 0/");
-    EXPECT_EQ(s.totals(), (Strings{"12", "400.4", "1", "12"}));
+    EXPECT_EQ(s.totals(), (Strings{"12", "400.4", "4", "12"}));
     EXPECT_EQ(m.LPSlotsUsed, 12);
 }
 

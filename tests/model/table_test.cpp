@@ -20,7 +20,7 @@ TEST(AddSet, FillsTheFirstFreeTabsAndShowsTheLast) {
     EXPECT_EQ(s.tab(2), "10,2,3,9.1,27.3,LP 0/");
     EXPECT_FALSE(m.tabHoldsSet(3) || m.tabHoldsSet(5));
     EXPECT_EQ(m.SSTab1.tab(), 2);
-    EXPECT_EQ(s.totals(), (Strings{"12", "209.3", "1", "13"})); // 4 + 2 x 1.5 + 6
+    EXPECT_EQ(s.totals(), (Strings{"12", "209.3", "4", "13"})); // 4 + 2 x 1.5 + 6
 }
 
 std::string noLogicalDrives(int free, const std::string& sets, const std::string& spans, int required) {
@@ -123,11 +123,11 @@ TEST(DeleteSet, MiddleSetOfAFullTable) {
         EXPECT_EQ(s.tab(t), expected[t]) << t;
     EXPECT_FALSE(s.main().optLocHotSpr[14].value());
     EXPECT_EQ(s.main().SSTab1.tab(), 3);
-    EXPECT_EQ(s.totals(), (Strings{"35", "1164.8", "1", "39.5"}));
+    EXPECT_EQ(s.totals(), (Strings{"35", "1164.8", "4", "39.5"}));
     s.play("delete 6 yes"); // the last set, with its spare
     EXPECT_EQ(s.tab(5), expected[5]);
     EXPECT_EQ(s.tab(6), ",,,,,LP 0/");
-    EXPECT_EQ(s.totals(), (Strings{"26", "873.6", "1", "30.5"}));
+    EXPECT_EQ(s.totals(), (Strings{"26", "873.6", "4", "30.5"}));
 }
 
 // A set that moves onto a tab whose spare already says "Yes" brings its own spare size, not the size
@@ -223,10 +223,10 @@ TEST(ClearAll, YesEmptiesTheTable) {
 
 TEST(Totals, DrivesCapacityAndSlotUnits) {
     for (const auto& [configuration, totals] :
-         {std::pair<const char*, Strings>{"add 5 4 - 36.4 hh; spare 0", {"5", "109.2", "1", "7.5"}},
-          {"add 50 3 2 18.2 lp", {"6", "72.8", "1", "6"}},
-          {"add 0 4 - 36.4 lp; global 2; globalsize 36.4; globalhh", {"6", "145.6", "1", "7"}},
-          {"add 5 4 - 36.4; add 1 2 - 36.4; add 0 3 - 9.1", {"9", "172.9", "1", "9"}}}) {
+         {std::pair<const char*, Strings>{"add 5 4 - 36.4 hh; spare 0", {"5", "109.2", "4", "7.5"}},
+          {"add 50 3 2 18.2 lp", {"6", "72.8", "4", "6"}},
+          {"add 0 4 - 36.4 lp; global 2; globalsize 36.4; globalhh", {"6", "145.6", "4", "7"}},
+          {"add 5 4 - 36.4; add 1 2 - 36.4; add 0 3 - 9.1", {"9", "172.9", "4", "9"}}}) {
         SCOPED_TRACE(configuration);
         test::Session s(6);
         s.run(configuration);

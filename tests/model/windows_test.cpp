@@ -147,7 +147,9 @@ TEST(ControllerSwitch, YesClearsAndSetsTheNewControllerUp) {
         EXPECT_EQ(m.MaxSlots, row.slots);
         EXPECT_EQ(m.cmbMaxDrives.text(), row.drives);
         EXPECT_EQ(m.TxtLogicalCap.text(), row.capacity);
-        EXPECT_EQ(s.totals(), (Strings{"0", "0", "1", "0"}));
+        // The channels in use are the ticked ones.
+        const std::string channels = std::to_string(std::count(row.ticked, row.ticked + 4, '1'));
+        EXPECT_EQ(s.totals(), (Strings{"0", "0", channels, "0"}));
         EXPECT_EQ(m.LogDrivesAvail, 8);
     }
 }

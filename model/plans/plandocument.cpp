@@ -1,0 +1,121 @@
+#include "plans/plandocument.h"
+
+#include "analysis/assumptionsform.h"
+#include "appinfo.h"
+#include "mainform/mainform.h"
+#include "outputs/outputforms.h"
+#include "plans/planfile.h"
+#include "plans/planjson.h"
+#include "plans/planrebuild.h"
+#include "runtime/controls.h"
+#include "runtime/program.h"
+
+namespace spindex {
+
+PlanDocument::PlanDocument(MainForm& main) : m_main(main), m_saved(capturePlan(main)) {
+    main.mnuOpenPlan.onClick = [this] { openFromDialog(); };
+    main.mnuSavePlan.onClick = [this] { save(); };
+    main.mnuSavePlanAs.onClick = [this] { saveAs(); };
+    // A plan never saved exits as it always did; one with a file is not lost unasked.
+    main.mayClose = [this] { return keepChanges(true); };
+}
+
+void PlanDocument::openFromDialog() {
+    if (!keepChanges(false))
+        return;
+    const std::optional<std::string> path = m_main.program.host.openFileName(PlanFilter);
+    if (path && !path->empty())
+        open(*path);
+}
+
+bool PlanDocument::open(const std::string& path) {
+    Host& host = m_main.program.host;
+    std::string reason;
+    if (const std::optional<Plan> plan = readPlanFile(host, path, reason))
+        if (const std::optional<Plan> rebuilt = rebuildPlan(*plan, reason))
+            reason = adopt(path, *rebuilt);
+    if (reason.empty())
+        return true;
+    showOpenFailure(host, path, reason);
+    return false;
+}
+
+bool PlanDocument::openRecent(const std::string& path) {
+    return keepChanges(false) && open(path);
+}
+
+std::string PlanDocument::adopt(const std::string& path, const Plan& rebuilt) {
+    if (std::string reason = replayPlan(m_main, rebuilt); !reason.empty())
+        return reason;
+    Program& program = m_main.program;
+    // Their pictures showed the plan that is gone.
+    if (GraphicForm* graphic = program.frmGraphic())
+        program.unload(*graphic);
+    if (ReportForm* report = program.frmLogicalDriveDisplay())
+        program.unload(*report);
+    if (AssumptionsForm* assumptions = program.frmAssumptions())
+        program.unload(*assumptions);
+    m_main.SSTab1.setTab(0);
+    m_file = path;
+    m_saved = capturePlan(m_main);
+    m_modifiedAt.reset();
+    program.host.planFileUsed(path);
+    showState();
+    return {};
+}
+
+bool PlanDocument::save() {
+    return m_file ? saveTo(*m_file) : saveAs();
+}
+
+bool PlanDocument::saveAs() {
+    const std::optional<std::string> path = m_main.program.host.saveFileName(PlanFilter, PlanExtension);
+    return path && !path->empty() && saveTo(*path);
+}
+
+bool PlanDocument::saveTo(const std::string& path) {
+    Host& host = m_main.program.host;
+    const std::string error = host.writeFile(path, planFileText(savedPlanJson(m_main)));
+    if (!error.empty()) {
+        // The old file keeps its content, the plan its file and its modified flag.
+        host.messageBox("Could not save the plan to " + path + ": " + error, MsgButtons::Ok, MsgIcon::Critical,
+                        appinfo::Title);
+        return false;
+    }
+    m_file = path;
+    m_saved = capturePlan(m_main);
+    m_modifiedAt.reset();
+    host.planFileUsed(path);
+    showState();
+    return true;
+}
+
+bool PlanDocument::keepChanges(bool onlyWithFile) {
+    if ((onlyWithFile && !m_file) || !modified())
+        return true;
+    const std::string name = m_file ? planFileName(*m_file) : "the new plan";
+    switch (m_main.program.host.messageBox("Save the changes to " + name + "?", MsgButtons::YesNoCancel,
+                                           MsgIcon::Exclamation, appinfo::Title)) {
+    case MsgAnswer::Yes:
+        return save();
+    case MsgAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool PlanDocument::modified() const {
+    if (m_modifiedAt != changeCount()) {
+        m_modified = capturePlan(m_main) != m_saved;
+        m_modifiedAt = changeCount();
+    }
+    return m_modified;
+}
+
+void PlanDocument::showState() {
+    m_main.caption = m_file ? planFileName(*m_file) + (modified() ? "*" : "") + " - " + MainForm::programCaption()
+                            : MainForm::programCaption();
+}
+
+} // namespace spindex
