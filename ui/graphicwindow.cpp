@@ -15,7 +15,7 @@
 #include "iconfolder.h"
 #include "mainform/mainform.h"
 #include "runtime/program.h"
-#include "session.h"
+#include "windowactions.h"
 
 namespace spindex::ui {
 
@@ -124,7 +124,7 @@ void SlotIcon::mouseMoveEvent(QMouseEvent* event) {
     m_pressedAt.reset();
     // The drag runs its own event loop inside this icon: a window let go of meanwhile (the graphic
     // closed by a focus change) must stay alive until it returns.
-    const Session::NestedLoop loop(m_window.session(), Session::NestedLoop::Drag);
+    const NestedLoop loop(m_window.actions().loops(), EventLoops::Drag);
     drag->exec(Qt::MoveAction);
 }
 
@@ -152,9 +152,9 @@ void SlotIcon::dropEvent(QDropEvent* event) {
     m_window.dropSlot(*source, m_index);
 }
 
-GraphicWindow::GraphicWindow(Session& session, spindex::GraphicForm& form, QWidget* owner)
-    : FormWindow(session, form, owner), m_serial(nextSerial()),
-      m_pictures(iconFolder(QString::fromStdString(session.program().programFolder))) {
+GraphicWindow::GraphicWindow(WindowActions& actions, spindex::GraphicForm& form, QWidget* owner)
+    : FormWindow(actions, form, owner), m_serial(nextSerial()),
+      m_pictures(iconFolder(QString::fromStdString(form.program.programFolder))) {
     m_area = new CageArea(*this);
     m_area->setFixedSize(twipsX(form.width), twipsY(form.height));
 
@@ -263,7 +263,7 @@ void GraphicWindow::dropSlot(int source, int target) {
     spindex::GraphicForm* graphic = this->graphic();
     if (!graphic)
         return;
-    m_session.act(*graphic, [graphic, source, target] {
+    m_actions.act(*graphic, [graphic, source, target] {
         spindex::Image& to = graphic->imgLgcDrv[static_cast<size_t>(target)];
         if (to.onDragDrop)
             to.onDragDrop(graphic->imgLgcDrv[static_cast<size_t>(source)]);

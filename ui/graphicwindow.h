@@ -68,7 +68,7 @@ private:
 class GraphicWindow : public FormWindow {
     Q_OBJECT
 public:
-    GraphicWindow(Session& session, spindex::GraphicForm& form, QWidget* owner = nullptr);
+    GraphicWindow(WindowActions& actions, spindex::GraphicForm& form, QWidget* owner = nullptr);
 
     void print(QPainter& painter) override;
 

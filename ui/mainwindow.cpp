@@ -23,8 +23,8 @@
 #include "iconfolder.h"
 #include "recentplans.h"
 #include "runtime/program.h"
-#include "session.h"
 #include "summary/summary.h"
+#include "windowactions.h"
 
 namespace spindex::ui {
 
@@ -64,8 +64,8 @@ QIcon noSetIcon() {
 
 } // namespace
 
-MainWindow::MainWindow(Session& session, spindex::MainForm& form)
-    : FormWindow(session, form), m_pictures(iconFolder(QString::fromStdString(form.program.programFolder))) {
+MainWindow::MainWindow(WindowActions& actions, spindex::MainForm& form)
+    : FormWindow(actions, form), m_pictures(iconFolder(QString::fromStdString(form.program.programFolder))) {
     menus(*menuBar());
 
     // In reading order: the channels beside the calculator, the commands, the logical-drive tabs,
@@ -390,7 +390,7 @@ void MainWindow::openRecentPlan(QString path) {
     if (!m)
         return;
     bool opened = false;
-    m_session.act(*m, [m, &opened, &path] { opened = m->OpenRecentPlan(path.toStdString()); });
+    m_actions.act(*m, [m, &opened, &path] { opened = m->OpenRecentPlan(path.toStdString()); });
     // A plan that is gone has shown its message; it leaves the list.
     if (!opened && !QFileInfo::exists(path)) {
         RecentPlans::remove(path);

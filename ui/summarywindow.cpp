@@ -17,8 +17,8 @@
 #include "mainform/mainform.h"
 #include "runtime/numbers.h"
 #include "runtime/program.h"
-#include "session.h"
 #include "summarytablemodel.h"
+#include "windowactions.h"
 
 namespace spindex::ui {
 
@@ -76,8 +76,8 @@ private:
 
 } // namespace
 
-SummaryWindow::SummaryWindow(Session& session, spindex::SummaryForm& form, QWidget* owner)
-    : FormWindow(session, form, owner), m_rows(new SummaryTableModel(this)), m_sorted(new SetsFirst(this)) {
+SummaryWindow::SummaryWindow(WindowActions& actions, spindex::SummaryForm& form, QWidget* owner)
+    : FormWindow(actions, form, owner), m_rows(new SummaryTableModel(this)), m_sorted(new SetsFirst(this)) {
     ControlBinder& bind = binder();
     QMenu* file = bind.menu(form.mnuFile, *menuBar());
     bind.menuItem(form.mnuSaveCsv, *file);
