@@ -181,9 +181,15 @@ void FormWindow::placeOnScreen() {
             size.rheight() += bar;
     }
     const Placement placement = placeWindow(area, frame, size);
-    resize(placement.size);
-    // A window's position is that of its frame.
-    move(placement.framePoint);
+    applyPlacement(*this, placement, frame);
+}
+
+bool FormWindow::event(QEvent* event) {
+    // The window manager tells the frame it draws once it has framed the window.
+    const QEvent::Type type = event->type();
+    if (!m_frameChecked && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::ActivationChange))
+        m_frameChecked = keepFrameOnScreen(*this);
+    return QMainWindow::event(event);
 }
 
 void FormWindow::changeEvent(QEvent* event) {

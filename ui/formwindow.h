@@ -78,6 +78,7 @@ protected:
     // The button Enter presses when no other button has the focus.
     void setDefaultButton(QPushButton* button);
 
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -89,6 +90,7 @@ private:
     ControlBinder* m_binder = nullptr;
     QScrollArea* m_scroll = nullptr;
     QPointer<QPushButton> m_defaultButton;
+    bool m_frameChecked = false; // against the true frame, once it is known
 };
 
 } // namespace spindex::ui

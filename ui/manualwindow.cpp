@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
@@ -53,9 +54,17 @@ void ManualWindow::placeOnScreen() {
     setScreen(screen);
     const QRect area = screen->availableGeometry();
     // Wide enough for the pictures of the main window, never larger than the screen.
-    const Placement placement = placeWindow(area, windowFrame(*this), QSize(1060, 780).boundedTo(area.size() * 9 / 10));
-    resize(placement.size);
-    move(placement.framePoint);
+    const QMargins frame = windowFrame(*this);
+    const Placement placement = placeWindow(area, frame, QSize(1060, 780).boundedTo(area.size() * 9 / 10));
+    applyPlacement(*this, placement, frame);
+}
+
+bool ManualWindow::event(QEvent* event) {
+    // The window manager tells the frame it draws once it has framed the window.
+    const QEvent::Type type = event->type();
+    if (!m_frameChecked && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::ActivationChange))
+        m_frameChecked = keepFrameOnScreen(*this);
+    return QMainWindow::event(event);
 }
 
 void ManualWindow::open(const QString& path) {

@@ -22,8 +22,12 @@ public:
     void placeOnScreen();
     QTextBrowser* browser() const { return m_browser; }
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     QTextBrowser* m_browser;
+    bool m_frameChecked = false; // against the true frame, once it is known
 };
 
 } // namespace spindex::ui
