@@ -184,19 +184,6 @@ GraphicWindow::GraphicWindow(WindowActions& actions, spindex::GraphicForm& form,
     setScrolledContent(m_area, true);
 }
 
-QString GraphicWindow::slotDescription(const spindex::GraphicForm& graphic, int k) const {
-    const std::optional<int> set = graphic.slotSet(k);
-    const spindex::MainForm* main = graphic.program.frmSpindex();
-    if (!set || !main)
-        return graphic.imgLgcDrv.at(static_cast<size_t>(k)).picture == spindex::EmptySlotIcon
-                   ? QStringLiteral("Empty slot")
-                   : QString();
-    return QStringLiteral("Logical Drive %1: RAID %2, %3 GB")
-        .arg(*set)
-        .arg(QString::fromStdString(main->tabLevel(*set).text()),
-             QString::fromStdString(main->tabDriveSize(*set).text()));
-}
-
 void GraphicWindow::showModel(spindex::Form& form) {
     auto& graphic = static_cast<spindex::GraphicForm&>(form);
     binder().refresh();
@@ -206,7 +193,7 @@ void GraphicWindow::showModel(spindex::Form& form) {
         icon->setGeometry(pixels(image.geometry));
         icon->setPicture(QString::fromStdString(image.picture),
                          image.picture.empty() ? nullptr : m_pictures.icon(image.picture));
-        const QString description = slotDescription(graphic, static_cast<int>(k));
+        const QString description = QString::fromStdString(graphic.slotDescription(static_cast<int>(k)));
         icon->setToolTip(description);
         icon->setAccessibleName(description);
         icon->setVisible(image.visible);

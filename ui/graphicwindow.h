@@ -88,8 +88,6 @@ protected:
 private:
     friend class CageArea;
     spindex::GraphicForm* graphic() const { return static_cast<spindex::GraphicForm*>(form()); }
-    // What the slot's drive is: its logical drive and set, or an empty slot.
-    QString slotDescription(const spindex::GraphicForm& graphic, int k) const;
     void paintArea(QPainter& painter);
 
     const int m_serial;
