@@ -11,7 +11,8 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES   := cmake g++ make qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev \
-              xvfb xauth poppler-utils clang-format dpkg-dev file lintian groff-base man-db ccache
+              xvfb xauth poppler-utils clang-format dpkg-dev file lintian groff-base man-db ccache \
+              openbox wmctrl x11-utils
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # The C++ files under version control (every one outside git, as in an unpacked source archive).

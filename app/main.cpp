@@ -1,9 +1,17 @@
 // spindex [--help] [--version] [PLAN]: plans the disk storage behind one RAID controller.
 //
-// The program is the model's Program; the session shows its windows and answers its questions
-// with real dialogs. The program ends only through the model (Exit, or the main window's close
-// box): the session then reports ended() and the application quits. PLAN is a plan file to open at
-// start, as a file manager passes it.
+// How the program runs, from one user action to the next:
+//   1. the user acts on a widget (ui/): its window hands the action over (WindowActions::act);
+//   2. the session gives that window the focus in the model and runs the model's handler (model/),
+//      which may raise further events and run nested handlers; every rule is there;
+//   3. what the handlers ask of the surroundings goes through the host interface (runtime/host.h),
+//      which the dialog host answers with message boxes, file dialogs, files, printing and the manual;
+//      the splash screen's timer is a real timer of the session;
+//   4. once the handler is done, the program settles (unloaded windows go, the caption follows the
+//      plan), and the session brings every window in line with the model's fields.
+// The program ends only through the model (Exit, or the main window's close box): the host then
+// reports ended() and the application quits. PLAN is a plan file to open at start, as a file manager
+// passes it.
 //
 // Exit status: 0 when the program ends through Exit or the close box, and after --help or --version;
 // 2 when the command line is wrong.

@@ -13,8 +13,8 @@
 
 namespace spindex::ui {
 
-AboutWindow::AboutWindow(Session& session, spindex::AboutForm& form, QWidget* owner)
-    : FormWindow(session, form, owner) {
+AboutWindow::AboutWindow(WindowActions& actions, spindex::AboutForm& form, QWidget* owner)
+    : FormWindow(actions, form, owner) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     ControlBinder& bind = binder();
     auto* central = new QWidget(this);

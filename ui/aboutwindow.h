@@ -10,7 +10,7 @@ namespace spindex::ui {
 class AboutWindow : public FormWindow {
     Q_OBJECT
 public:
-    AboutWindow(Session& session, spindex::AboutForm& form, QWidget* owner = nullptr);
+    AboutWindow(WindowActions& actions, spindex::AboutForm& form, QWidget* owner = nullptr);
 
 protected:
     void showModel(spindex::Form& form) override;

@@ -12,8 +12,8 @@
 
 namespace spindex::ui {
 
-AssumptionsWindow::AssumptionsWindow(Session& session, spindex::AssumptionsForm& form, QWidget* owner)
-    : FormWindow(session, form, owner) {
+AssumptionsWindow::AssumptionsWindow(WindowActions& actions, spindex::AssumptionsForm& form, QWidget* owner)
+    : FormWindow(actions, form, owner) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setWindowModality(Qt::WindowModal);
     ControlBinder& bind = binder();

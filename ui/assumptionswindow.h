@@ -11,7 +11,7 @@ namespace spindex::ui {
 class AssumptionsWindow : public FormWindow {
     Q_OBJECT
 public:
-    AssumptionsWindow(Session& session, spindex::AssumptionsForm& form, QWidget* owner = nullptr);
+    AssumptionsWindow(WindowActions& actions, spindex::AssumptionsForm& form, QWidget* owner = nullptr);
 
 protected:
     void showModel(spindex::Form& form) override;

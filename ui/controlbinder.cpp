@@ -19,7 +19,7 @@
 
 #include "formwindow.h"
 #include "runtime/form.h"
-#include "session.h"
+#include "windowactions.h"
 
 namespace spindex::ui {
 
@@ -71,8 +71,8 @@ void showItems(QComboBox& box, const std::vector<std::string>& items, int listIn
 
 } // namespace
 
-ControlBinder::ControlBinder(Session& session, spindex::Form& form, FormWindow& window)
-    : QObject(&window), m_session(session), m_form(&form), m_window(window) {}
+ControlBinder::ControlBinder(WindowActions& actions, spindex::Form& form, FormWindow& window)
+    : QObject(&window), m_actions(actions), m_form(&form), m_window(window) {}
 
 void ControlBinder::detach() {
     m_bindings.clear();
@@ -109,7 +109,7 @@ QString ControlBinder::labelText(const std::string& caption) {
 
 void ControlBinder::act(std::function<void()> action) {
     if (m_form)
-        m_session.act(*m_form, action);
+        m_actions.act(*m_form, action);
 }
 
 void ControlBinder::bind(spindex::Control& control, QWidget& widget, std::function<void()> show) {
@@ -272,7 +272,9 @@ QAction* ControlBinder::menuItem(spindex::MenuItem& control, QWidget& menu, QAct
     // No signal blocker: the marks of a group follow the checked item only through its signals, and
     // a mark set from code never triggers the item.
     m_bindings.push_back([&control, action] {
-        action->setText(qt(control.caption));
+        // A separator drawn with a text is a titled section in some styles: the "-" that makes it a
+        // separator is no title.
+        action->setText(action->isSeparator() ? QString() : qt(control.caption));
         action->setChecked(control.checked);
         action->setEnabled(control.enabled);
         action->setVisible(control.visible);

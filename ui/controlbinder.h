@@ -3,7 +3,7 @@
 // Ties the widgets of one window to the controls of its model window.
 //
 // Each bind call creates (or takes) the widget of one model control, names it after the control and
-// connects the user's action on it to the control's user action, run through Session::act(). The
+// connects the user's action on it to the control's user action, run through WindowActions::act(). The
 // binder remembers how to show the control, so that refresh() brings every widget of the window in
 // line with the model after each action: texts, list items and selection, values, enabled state,
 // visibility, captions. Widgets are updated under a QSignalBlocker, so a refresh never looks like a
@@ -46,12 +46,12 @@ class Form;
 namespace spindex::ui {
 
 class FormWindow;
-class Session;
+class WindowActions;
 
 class ControlBinder : public QObject {
     Q_OBJECT
 public:
-    ControlBinder(Session& session, spindex::Form& form, FormWindow& window);
+    ControlBinder(WindowActions& actions, spindex::Form& form, FormWindow& window);
 
     // A label; with a buddy it is that field's label.
     QLabel* label(spindex::Label& control, QWidget* buddy = nullptr);
@@ -92,7 +92,7 @@ private:
     void bind(spindex::Control& control, QWidget& widget, std::function<void()> show);
     void act(std::function<void()> action);
 
-    Session& m_session;
+    WindowActions& m_actions;
     spindex::Form* m_form;
     FormWindow& m_window;
     std::vector<std::function<void()>> m_bindings; // how to show each control

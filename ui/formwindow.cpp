@@ -15,7 +15,8 @@
 #include <QWindow>
 
 #include "controlbinder.h"
-#include "session.h"
+#include "placement.h"
+#include "windowactions.h"
 
 namespace spindex::ui {
 
@@ -78,8 +79,8 @@ bool isCloseKey(const QKeyEvent& event) {
 
 } // namespace
 
-FormWindow::FormWindow(Session& session, spindex::Form& form, QWidget* owner)
-    : QMainWindow(owner, Qt::Window), m_session(session), m_form(&form) {
+FormWindow::FormWindow(WindowActions& actions, spindex::Form& form, QWidget* owner)
+    : QMainWindow(owner, Qt::Window), m_actions(actions), m_form(&form) {
     setObjectName(QString::fromStdString(form.name));
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
@@ -89,7 +90,7 @@ FormWindow::~FormWindow() = default;
 ControlBinder& FormWindow::binder() {
     Q_ASSERT(m_form);
     if (!m_binder)
-        m_binder = new ControlBinder(m_session, *m_form, *this);
+        m_binder = new ControlBinder(m_actions, *m_form, *this);
     return *m_binder;
 }
 
@@ -155,16 +156,9 @@ void FormWindow::placeOnScreen() {
     if (!screen)
         return;
     setScreen(screen);
-    // The platform knows the window's frame once the window exists, or, with a window manager
-    // that frames it only when it is shown, not before; until then a framed window keeps room for
-    // a title bar.
-    create();
     const QRect area = screen->availableGeometry();
-    QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    const bool framed = !(windowFlags() & Qt::FramelessWindowHint) && windowType() != Qt::SplashScreen;
-    if (framed && frame.isNull())
-        frame = QMargins(0, style()->pixelMetric(QStyle::PM_TitleBarHeight), 0, 0);
-    const QSize room = area.size().shrunkBy(frame);
+    const QMargins frame = windowFrame(*this);
+    const QSize room = placeWindow(area, frame, area.size()).size;
     // The layouts of a window not yet shown keep the sizes they measured before its texts were
     // set; they measure again.
     for (QWidget* child : findChildren<QWidget*>())
@@ -186,19 +180,22 @@ void FormWindow::placeOnScreen() {
         if (size.width() > room.width())
             size.rheight() += bar;
     }
-    size = size.boundedTo(room);
-    resize(size);
-    const QSize outer = size.grownBy(frame);
-    const QPoint corner(area.left() + std::max(0, (area.width() - outer.width()) / 2),
-                        area.top() + std::max(0, (area.height() - outer.height()) / 2));
-    // A window's position is that of its frame.
-    move(corner);
+    const Placement placement = placeWindow(area, frame, size);
+    applyPlacement(*this, placement, frame);
+}
+
+bool FormWindow::event(QEvent* event) {
+    // The window manager tells the frame it draws once it has framed the window.
+    const QEvent::Type type = event->type();
+    if (!m_frameChecked && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::ActivationChange))
+        m_frameChecked = keepFrameOnScreen(*this);
+    return QMainWindow::event(event);
 }
 
 void FormWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (m_form && event->type() == QEvent::ActivationChange && isActiveWindow())
-        m_session.focusChanged(m_form);
+        m_actions.activated(*m_form);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
@@ -207,7 +204,7 @@ void FormWindow::closeEvent(QCloseEvent* event) {
     if (!m_form)
         return;
     event->ignore();
-    m_session.closeRequested(*m_form);
+    m_actions.closeRequested(*m_form);
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {
@@ -221,7 +218,7 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
         }
     }
     if (m_form && parentWidget() && isCloseKey(*event)) {
-        m_session.closeRequested(*m_form);
+        m_actions.closeRequested(*m_form);
         return;
     }
     QMainWindow::keyPressEvent(event);

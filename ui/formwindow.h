@@ -1,7 +1,7 @@
 #pragma once
 
 // A Qt window that shows one window of the model. It holds no rule of its own: refresh() shows
-// the model's fields, and every user action goes through Session::act(), which gives the window
+// the model's fields, and every user action goes through WindowActions::act(), which gives the window
 // the focus, runs the model's handler and then refreshes every window.
 //
 // What every window of the program does alike lives here, so that a new window gets it without
@@ -26,18 +26,18 @@ class QScrollArea;
 namespace spindex::ui {
 
 class ControlBinder;
-class Session;
+class WindowActions;
 
 class FormWindow : public QMainWindow {
     Q_OBJECT
 public:
     // A window with an owner stays with it: above it, on its screen, gone with it.
-    FormWindow(Session& session, spindex::Form& form, QWidget* owner = nullptr);
+    FormWindow(WindowActions& actions, spindex::Form& form, QWidget* owner = nullptr);
     ~FormWindow() override;
 
     // The model window shown; null once the window has let go of it.
     spindex::Form* form() const { return m_form; }
-    Session& session() const { return m_session; }
+    WindowActions& actions() const { return m_actions; }
     // Shows the model's current state in the widgets; nothing once detached.
     void refresh();
     // Paints the window's content for printing; by default an image of the window.
@@ -78,17 +78,19 @@ protected:
     // The button Enter presses when no other button has the focus.
     void setDefaultButton(QPushButton* button);
 
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-    Session& m_session;
+    WindowActions& m_actions;
 
 private:
     spindex::Form* m_form;
     ControlBinder* m_binder = nullptr;
     QScrollArea* m_scroll = nullptr;
     QPointer<QPushButton> m_defaultButton;
+    bool m_frameChecked = false; // against the true frame, once it is known
 };
 
 } // namespace spindex::ui

@@ -15,7 +15,7 @@
 #include "iconfolder.h"
 #include "mainform/mainform.h"
 #include "runtime/program.h"
-#include "session.h"
+#include "windowactions.h"
 
 namespace spindex::ui {
 
@@ -124,7 +124,7 @@ void SlotIcon::mouseMoveEvent(QMouseEvent* event) {
     m_pressedAt.reset();
     // The drag runs its own event loop inside this icon: a window let go of meanwhile (the graphic
     // closed by a focus change) must stay alive until it returns.
-    const Session::NestedLoop loop(m_window.session(), Session::NestedLoop::Drag);
+    const NestedLoop loop(m_window.actions().loops(), EventLoops::Drag);
     drag->exec(Qt::MoveAction);
 }
 
@@ -152,9 +152,9 @@ void SlotIcon::dropEvent(QDropEvent* event) {
     m_window.dropSlot(*source, m_index);
 }
 
-GraphicWindow::GraphicWindow(Session& session, spindex::GraphicForm& form, QWidget* owner)
-    : FormWindow(session, form, owner), m_serial(nextSerial()),
-      m_pictures(iconFolder(QString::fromStdString(session.program().programFolder))) {
+GraphicWindow::GraphicWindow(WindowActions& actions, spindex::GraphicForm& form, QWidget* owner)
+    : FormWindow(actions, form, owner), m_serial(nextSerial()),
+      m_pictures(iconFolder(QString::fromStdString(form.program.programFolder))) {
     m_area = new CageArea(*this);
     m_area->setFixedSize(twipsX(form.width), twipsY(form.height));
 
@@ -184,19 +184,6 @@ GraphicWindow::GraphicWindow(Session& session, spindex::GraphicForm& form, QWidg
     setScrolledContent(m_area, true);
 }
 
-QString GraphicWindow::slotDescription(const spindex::GraphicForm& graphic, int k) const {
-    const std::optional<int> set = graphic.slotSet(k);
-    const spindex::MainForm* main = graphic.program.frmSpindex();
-    if (!set || !main)
-        return graphic.imgLgcDrv.at(static_cast<size_t>(k)).picture == spindex::EmptySlotIcon
-                   ? QStringLiteral("Empty slot")
-                   : QString();
-    return QStringLiteral("Logical Drive %1: RAID %2, %3 GB")
-        .arg(*set)
-        .arg(QString::fromStdString(main->tabLevel(*set).text()),
-             QString::fromStdString(main->tabDriveSize(*set).text()));
-}
-
 void GraphicWindow::showModel(spindex::Form& form) {
     auto& graphic = static_cast<spindex::GraphicForm&>(form);
     binder().refresh();
@@ -206,7 +193,7 @@ void GraphicWindow::showModel(spindex::Form& form) {
         icon->setGeometry(pixels(image.geometry));
         icon->setPicture(QString::fromStdString(image.picture),
                          image.picture.empty() ? nullptr : m_pictures.icon(image.picture));
-        const QString description = slotDescription(graphic, static_cast<int>(k));
+        const QString description = QString::fromStdString(graphic.slotDescription(static_cast<int>(k)));
         icon->setToolTip(description);
         icon->setAccessibleName(description);
         icon->setVisible(image.visible);
@@ -263,7 +250,7 @@ void GraphicWindow::dropSlot(int source, int target) {
     spindex::GraphicForm* graphic = this->graphic();
     if (!graphic)
         return;
-    m_session.act(*graphic, [graphic, source, target] {
+    m_actions.act(*graphic, [graphic, source, target] {
         spindex::Image& to = graphic->imgLgcDrv[static_cast<size_t>(target)];
         if (to.onDragDrop)
             to.onDragDrop(graphic->imgLgcDrv[static_cast<size_t>(source)]);

@@ -68,7 +68,7 @@ private:
 class GraphicWindow : public FormWindow {
     Q_OBJECT
 public:
-    GraphicWindow(Session& session, spindex::GraphicForm& form, QWidget* owner = nullptr);
+    GraphicWindow(WindowActions& actions, spindex::GraphicForm& form, QWidget* owner = nullptr);
 
     void print(QPainter& painter) override;
 
@@ -88,8 +88,6 @@ protected:
 private:
     friend class CageArea;
     spindex::GraphicForm* graphic() const { return static_cast<spindex::GraphicForm*>(form()); }
-    // What the slot's drive is: its logical drive and set, or an empty slot.
-    QString slotDescription(const spindex::GraphicForm& graphic, int k) const;
     void paintArea(QPainter& painter);
 
     const int m_serial;

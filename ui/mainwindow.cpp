@@ -25,8 +25,8 @@
 #include "plans/plandocument.h"
 #include "recentplans.h"
 #include "runtime/program.h"
-#include "session.h"
 #include "summary/summary.h"
+#include "windowactions.h"
 
 namespace spindex::ui {
 
@@ -66,8 +66,8 @@ QIcon noSetIcon() {
 
 } // namespace
 
-MainWindow::MainWindow(Session& session, spindex::MainForm& form)
-    : FormWindow(session, form), m_pictures(iconFolder(QString::fromStdString(form.program.programFolder))) {
+MainWindow::MainWindow(WindowActions& actions, spindex::MainForm& form)
+    : FormWindow(actions, form), m_pictures(iconFolder(QString::fromStdString(form.program.programFolder))) {
     menus(*menuBar());
 
     // In reading order: the channels beside the calculator, the commands, the logical-drive tabs,
@@ -259,11 +259,11 @@ void MainWindow::logicalDrivePage(int t, QWidget& page) {
     auto* fields = new QGridLayout;
     fields->setVerticalSpacing(4);
     fields->setHorizontalSpacing(10);
-    for (int k = 0; k < 5; ++k) {
-        const auto i = static_cast<size_t>(5 * t + k);
-        QLineEdit* field = bind.textBox(m.Text1[i]);
+    for (int k = 0; k < spindex::MainForm::SetFields; ++k) {
+        const auto f = static_cast<spindex::MainForm::SetField>(k);
+        QLineEdit* field = bind.textBox(m.tabField(t, f));
         numberBox(*field, 90);
-        fields->addWidget(bind.label(m.Label8[i], field), k, 0);
+        fields->addWidget(bind.label(m.tabFieldLabel(t, f), field), k, 0);
         fields->addWidget(field, k, 1);
     }
     layout->addLayout(fields);
@@ -271,21 +271,22 @@ void MainWindow::logicalDrivePage(int t, QWidget& page) {
     QGroupBox* height = bind.frame(m.frameDH[u], false);
     auto* heights = new QVBoxLayout(height);
     heights->setContentsMargins(0, 0, 0, 0);
-    heights->addWidget(bind.option(m.optLogDriveH[2 * u]));
-    heights->addWidget(bind.option(m.optLogDriveH[2 * u + 1]));
+    heights->addWidget(bind.option(m.tabHeightOption(t, true)));
+    heights->addWidget(bind.option(m.tabHeightOption(t, false)));
     heights->addStretch();
     layout->addWidget(height);
 
     QGroupBox* spare = bind.frame(m.Frame2[u]);
     auto* grid = new QGridLayout(spare);
     grid->setVerticalSpacing(6);
-    grid->addWidget(row(spare, {bind.option(m.optLocHotSpr[2 * u]), bind.option(m.optLocHotSpr[2 * u + 1])}), 0, 0, 1,
-                    2);
+    grid->addWidget(row(spare, {bind.option(m.tabSpareOption(t, true)), bind.option(m.tabSpareOption(t, false))}), 0, 0,
+                    1, 2);
+    const std::pair<spindex::TextBox*, spindex::Label*> boxes[] = {{&m.tabSpareCount(t), &m.tabSpareCountLabel(t)},
+                                                                   {&m.tabSpareSize(t), &m.tabSpareSizeLabel(t)}};
     for (int k = 0; k < 2; ++k) {
-        const auto i = 2 * u + static_cast<size_t>(k);
-        QLineEdit* box = bind.textBox(m.txtLocSpr[i]);
+        QLineEdit* box = bind.textBox(*boxes[k].first);
         numberBox(*box, 70);
-        grid->addWidget(bind.label(m.Label9[2 + i], box), k + 1, 0);
+        grid->addWidget(bind.label(*boxes[k].second, box), k + 1, 0);
         grid->addWidget(box, k + 1, 1);
     }
     layout->addWidget(spare, 0, Qt::AlignTop);
@@ -398,7 +399,7 @@ void MainWindow::openRecentPlan(QString path) {
     if (!m)
         return;
     bool opened = false;
-    m_session.act(*m, [m, &opened, &path] { opened = m->program.planDocument()->openRecent(path.toStdString()); });
+    m_actions.act(*m, [m, &opened, &path] { opened = m->program.planDocument()->openRecent(path.toStdString()); });
     // A plan that is gone has shown its message; it leaves the list.
     if (!opened && !QFileInfo::exists(path)) {
         RecentPlans::remove(path);
@@ -422,15 +423,13 @@ void MainWindow::chainFocus(spindex::MainForm& m) {
                                                         &m.cmdAddLogicals,      &m.cmdClearOne,       &m.cmdClearAll,
                                                         &m.cmdDataReport,       &m.cmdDisplayGraphic, &m.SSTab1})
         order.push_back(c);
-    for (size_t t = 0; t < spindex::MainForm::Sets; ++t) {
-        for (size_t k = 0; k < 5; ++k)
-            order.push_back(&m.Text1[5 * t + k]);
-        for (size_t k = 0; k < 2; ++k)
-            order.push_back(&m.optLogDriveH[2 * t + k]);
-        for (size_t k = 0; k < 2; ++k)
-            order.push_back(&m.optLocHotSpr[2 * t + k]);
-        for (size_t k = 0; k < 2; ++k)
-            order.push_back(&m.txtLocSpr[2 * t + k]);
+    for (int t = 0; t < spindex::MainForm::Sets; ++t) {
+        for (int k = 0; k < spindex::MainForm::SetFields; ++k)
+            order.push_back(&m.tabField(t, static_cast<spindex::MainForm::SetField>(k)));
+        for (const spindex::Control* c : std::initializer_list<const spindex::Control*>{
+                 &m.tabHeightOption(t, true), &m.tabHeightOption(t, false), &m.tabSpareOption(t, true),
+                 &m.tabSpareOption(t, false), &m.tabSpareCount(t), &m.tabSpareSize(t)})
+            order.push_back(c);
     }
     for (const spindex::Control* c : std::initializer_list<const spindex::Control*>{
              &m.optGlobHotSpr[0], &m.optGlobHotSpr[1], &m.optGlobHotSpH[0], &m.optGlobHotSpH[1], &m.Text2,
@@ -470,11 +469,11 @@ void MainWindow::describe(spindex::MainForm& m) {
     tip(m.cmdDisplayGraphic, tr("Show the drives in their storage cages"));
     m_tabs->tabBar()->setToolTip(tr("The RAID set of each logical drive"));
     m_tabs->tabBar()->setAccessibleName(tr("Logical drives"));
-    for (size_t t = 0; t < spindex::MainForm::Sets; ++t) {
-        tip(m.optLogDriveH[2 * t], tr("This set's drives are half height"));
-        tip(m.optLogDriveH[2 * t + 1], tr("This set's drives are low profile"));
-        tip(m.optLocHotSpr[2 * t], tr("Give this set a local hot spare"));
-        tip(m.optLocHotSpr[2 * t + 1], tr("No local hot spare for this set"));
+    for (int t = 0; t < spindex::MainForm::Sets; ++t) {
+        tip(m.tabHeightOption(t, true), tr("This set's drives are half height"));
+        tip(m.tabHeightOption(t, false), tr("This set's drives are low profile"));
+        tip(m.tabSpareOption(t, true), tr("Give this set a local hot spare"));
+        tip(m.tabSpareOption(t, false), tr("No local hot spare for this set"));
     }
     tip(m.optGlobHotSpr[0], tr("Keep global hot spares"));
     tip(m.optGlobHotSpr[1], tr("No global hot spares"));

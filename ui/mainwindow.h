@@ -20,7 +20,7 @@ namespace spindex::ui {
 class MainWindow : public FormWindow {
     Q_OBJECT
 public:
-    MainWindow(Session& session, spindex::MainForm& form);
+    MainWindow(WindowActions& actions, spindex::MainForm& form);
 
 protected:
     void showModel(spindex::Form& form) override;

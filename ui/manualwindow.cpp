@@ -1,6 +1,8 @@
 #include "manualwindow.h"
 
 #include <QAction>
+#include <QCursor>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
@@ -8,6 +10,8 @@
 #include <QTextDocument>
 #include <QToolBar>
 #include <QUrl>
+
+#include "placement.h"
 
 namespace spindex::ui {
 
@@ -32,11 +36,35 @@ ManualWindow::ManualWindow(QWidget* parent) : QMainWindow(parent), m_browser(new
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
 
+    // Escape and Ctrl+W close it, as they close the program's other windows.
+    auto* close = new QAction(this);
+    close->setObjectName(QStringLiteral("closeManual"));
+    close->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    close->setShortcutContext(Qt::WindowShortcut);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
+}
+
+void ManualWindow::placeOnScreen() {
+    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    setScreen(screen);
+    const QRect area = screen->availableGeometry();
     // Wide enough for the pictures of the main window, never larger than the screen.
-    QSize size(1060, 780);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
-    resize(size);
+    const QMargins frame = windowFrame(*this);
+    const Placement placement = placeWindow(area, frame, QSize(1060, 780).boundedTo(area.size() * 9 / 10));
+    applyPlacement(*this, placement, frame);
+}
+
+bool ManualWindow::event(QEvent* event) {
+    // The window manager tells the frame it draws once it has framed the window.
+    const QEvent::Type type = event->type();
+    if (!m_frameChecked && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::ActivationChange))
+        m_frameChecked = keepFrameOnScreen(*this);
+    return QMainWindow::event(event);
 }
 
 void ManualWindow::open(const QString& path) {

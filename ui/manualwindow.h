@@ -1,7 +1,7 @@
 #pragma once
 
 // "Spindex Manual": the manual, a Markdown file with pictures beside it, shown in a window of its own.
-// It is not one of the program's windows: the model only asks the session to show the file, and the
+// It is not one of the program's windows: the model only asks the host to show the file, and the
 // window lives beside the others until the user closes it or the program ends. Links between the
 // manual and the batch tool's page are followed inside the window.
 
@@ -18,10 +18,16 @@ public:
 
     // Shows the Markdown file at path from its beginning, its pictures and links found beside it.
     void open(const QString& path);
+    // Sizes the window for the manual's pictures and centres it on the screen it opens on.
+    void placeOnScreen();
     QTextBrowser* browser() const { return m_browser; }
+
+protected:
+    bool event(QEvent* event) override;
 
 private:
     QTextBrowser* m_browser;
+    bool m_frameChecked = false; // against the true frame, once it is known
 };
 
 } // namespace spindex::ui

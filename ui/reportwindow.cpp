@@ -15,12 +15,14 @@
 
 #include "appinfo.h"
 #include "controlbinder.h"
-#include "session.h"
+#include "runtime/program.h"
+#include "runtime/savefile.h"
+#include "windowactions.h"
 
 namespace spindex::ui {
 
-ReportWindow::ReportWindow(Session& session, spindex::ReportForm& form, QWidget* owner)
-    : FormWindow(session, form, owner) {
+ReportWindow::ReportWindow(WindowActions& actions, spindex::ReportForm& form, QWidget* owner)
+    : FormWindow(actions, form, owner) {
     m_area = new QWidget(this);
     m_area->setObjectName("ReportArea");
     m_area->setFixedSize(twipsX(form.width), twipsY(form.height));
@@ -170,16 +172,11 @@ void ReportWindow::savePdf() {
     spindex::ReportForm* shown = report();
     if (!shown)
         return;
-    m_session.act(*shown, [this] {
-        const std::optional<std::string> path = m_session.saveFileName("PDF Files (*.pdf)|*.pdf", "pdf");
-        if (!path || path->empty())
-            return;
-        const QByteArray bytes = pdf();
-        const std::string error =
-            m_session.writeFile(*path, std::string(bytes.constData(), static_cast<size_t>(bytes.size())));
-        if (!error.empty())
-            m_session.messageBox("Could not save the report to " + *path + ": " + error, spindex::MsgButtons::Ok,
-                                 spindex::MsgIcon::Critical, spindex::appinfo::Title);
+    m_actions.act(*shown, [this, shown] {
+        saveChosenFile(shown->program.host, "PDF Files (*.pdf)|*.pdf", "pdf", "report", [this] {
+            const QByteArray bytes = pdf();
+            return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+        });
     });
 }
 

@@ -24,7 +24,7 @@ namespace spindex::ui {
 class ReportWindow : public FormWindow {
     Q_OBJECT
 public:
-    ReportWindow(Session& session, spindex::ReportForm& form, QWidget* owner = nullptr);
+    ReportWindow(WindowActions& actions, spindex::ReportForm& form, QWidget* owner = nullptr);
 
     // One line of the report as it is drawn: top-left corner in the device's pixels, the font and
     // the visible text (carriage returns, which only move the position, removed).

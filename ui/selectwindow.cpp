@@ -11,7 +11,7 @@
 
 namespace spindex::ui {
 
-SelectWindow::SelectWindow(Session& session, spindex::SelectControllerForm& form) : FormWindow(session, form) {
+SelectWindow::SelectWindow(WindowActions& actions, spindex::SelectControllerForm& form) : FormWindow(actions, form) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     ControlBinder& bind = binder();
     auto* central = new QWidget(this);

@@ -9,7 +9,7 @@ namespace spindex::ui {
 class SelectWindow : public FormWindow {
     Q_OBJECT
 public:
-    SelectWindow(Session& session, spindex::SelectControllerForm& form);
+    SelectWindow(WindowActions& actions, spindex::SelectControllerForm& form);
 
 protected:
     void showModel(spindex::Form& form) override;

@@ -8,7 +8,7 @@
 
 #include "appicon.h"
 #include "controlbinder.h"
-#include "session.h"
+#include "windowactions.h"
 
 namespace spindex::ui {
 
@@ -25,7 +25,7 @@ namespace {
 constexpr int LogoSize = 128;
 }
 
-SplashWindow::SplashWindow(Session& session, spindex::SplashForm& form) : FormWindow(session, form) {
+SplashWindow::SplashWindow(WindowActions& actions, spindex::SplashForm& form) : FormWindow(actions, form) {
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setFocusPolicy(Qt::StrongFocus);
 
@@ -91,7 +91,7 @@ void SplashWindow::showModel(spindex::Form&) {
 void SplashWindow::keyPressEvent(QKeyEvent* event) {
     event->accept();
     if (auto* splash = static_cast<spindex::SplashForm*>(form()))
-        m_session.act(*splash, [splash] { splash->Form_KeyPress(); });
+        m_actions.act(*splash, [splash] { splash->Form_KeyPress(); });
 }
 
 void SplashWindow::showEvent(QShowEvent* event) {

@@ -12,7 +12,7 @@ namespace spindex::ui {
 class SplashWindow : public FormWindow {
     Q_OBJECT
 public:
-    SplashWindow(Session& session, spindex::SplashForm& form);
+    SplashWindow(WindowActions& actions, spindex::SplashForm& form);
 
 protected:
     void showModel(spindex::Form& form) override;

@@ -1,32 +1,19 @@
 #pragma once
 
-// The plan summary as a table for a Qt item view: one row per RAID set in tab order, then the total
-// row. The model's summary is given whole after every action; the rows only show it.
+// The summary window's table for a Qt item view: the model's rows and headers (summarytable.h), given
+// whole after every action; the item model only shows them.
 
 #include <QAbstractTableModel>
+#include <string>
+#include <vector>
 
-#include "analysis/analysisrows.h"
-#include "summary/summary.h"
+#include "summary/summarytable.h"
 
 namespace spindex::ui {
 
 class SummaryTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column {
-        LogicalDrive,
-        Level,
-        Drives,
-        Spans,
-        DriveSize,
-        Height,
-        RawGB,
-        UsableGB,
-        Efficiency,
-        Survives,
-        LocalSpare,
-        Columns // the analysis's columns follow
-    };
     // The value a column sorts by: a number for the number columns, else the text.
     static constexpr int SortRole = Qt::UserRole;
     // True on the total row.
@@ -35,7 +22,6 @@ public:
     explicit SummaryTableModel(QObject* parent = nullptr);
 
     void setSummary(const spindex::PlanSummary& summary, const spindex::PlanAnalysis& analysis);
-    const spindex::PlanSummary& summary() const { return m_summary; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -43,12 +29,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
-    QString text(int row, int column) const;
-    QVariant sortValue(int row, int column) const;
-    QVariant analysisSortValue(int row, int column) const;
-    spindex::PlanSummary m_summary;
-    spindex::PlanAnalysis m_analysis;
-    std::vector<spindex::AnalysisColumn> m_analysisColumns = spindex::analysisColumns({});
+    QVariant alignment(int column) const;
+    std::vector<std::vector<spindex::SummaryCell>> m_rows;
+    std::vector<spindex::SummaryColumn> m_columns = spindex::summaryColumns({});
 };
 
 } // namespace spindex::ui

@@ -15,10 +15,10 @@
 
 #include "controlbinder.h"
 #include "mainform/mainform.h"
-#include "runtime/numbers.h"
 #include "runtime/program.h"
-#include "session.h"
+#include "summary/summarytable.h"
 #include "summarytablemodel.h"
+#include "windowactions.h"
 
 namespace spindex::ui {
 
@@ -76,8 +76,8 @@ private:
 
 } // namespace
 
-SummaryWindow::SummaryWindow(Session& session, spindex::SummaryForm& form, QWidget* owner)
-    : FormWindow(session, form, owner), m_rows(new SummaryTableModel(this)), m_sorted(new SetsFirst(this)) {
+SummaryWindow::SummaryWindow(WindowActions& actions, spindex::SummaryForm& form, QWidget* owner)
+    : FormWindow(actions, form, owner), m_rows(new SummaryTableModel(this)), m_sorted(new SetsFirst(this)) {
     ControlBinder& bind = binder();
     QMenu* file = bind.menu(form.mnuFile, *menuBar());
     bind.menuItem(form.mnuSaveCsv, *file);
@@ -103,7 +103,7 @@ SummaryWindow::SummaryWindow(Session& session, spindex::SummaryForm& form, QWidg
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setHighlightSections(false);
     m_table->setSortingEnabled(true);
-    m_table->sortByColumn(SummaryTableModel::LogicalDrive, Qt::AscendingOrder);
+    m_table->sortByColumn(0, Qt::AscendingOrder); // by logical drive
 
     auto* copy = new QAction(tr("&Copy"), m_table);
     copy->setObjectName("copyRows");
@@ -127,10 +127,7 @@ void SummaryWindow::showModel(spindex::Form& form) {
         return;
     const spindex::PlanSummary summary = spindex::planSummary(*main);
     m_rows->setSummary(summary, spindex::planAnalysis(*main));
-    const spindex::PlanTotal& t = summary.total;
-    m_slots->setText(QString::fromStdString("Drive slots: " + spindex::formatNumber(t.slotsUsed) + " of " +
-                                            spindex::formatNumber(t.maxSlots) + " in use, " +
-                                            spindex::formatNumber(t.slotsFree) + " free (low-profile slot units)"));
+    m_slots->setText(QString::fromStdString(spindex::summarySlotsLine(summary.total)));
 
     // Every column and every row (at most eight sets and the total) shown without scrolling where the
     // screen has the room.

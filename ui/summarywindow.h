@@ -20,7 +20,7 @@ class SummaryTableModel;
 class SummaryWindow : public FormWindow {
     Q_OBJECT
 public:
-    SummaryWindow(Session& session, spindex::SummaryForm& form, QWidget* owner = nullptr);
+    SummaryWindow(WindowActions& actions, spindex::SummaryForm& form, QWidget* owner = nullptr);
 
     QTableView* table() const { return m_table; }
     // The selected rows as the view shows them, cells separated by tabs, each row ending in a line feed.

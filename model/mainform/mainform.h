@@ -202,6 +202,7 @@ public:
     TextBox& tabField(int tab, SetField f) { return Text1[at(tab, SetFields, static_cast<int>(f))]; }
     const TextBox& tabField(int tab, SetField f) const { return Text1[at(tab, SetFields, static_cast<int>(f))]; }
     const Label& tabFieldLabel(int tab, SetField f) const { return Label8[at(tab, SetFields, static_cast<int>(f))]; }
+    Label& tabFieldLabel(int tab, SetField f) { return Label8[at(tab, SetFields, static_cast<int>(f))]; }
     TextBox& tabLevel(int tab) { return tabField(tab, SetField::Level); }
     const TextBox& tabLevel(int tab) const { return tabField(tab, SetField::Level); }
     TextBox& tabDrives(int tab) { return tabField(tab, SetField::Drives); }
@@ -218,6 +219,9 @@ public:
     const TextBox& tabSpareCount(int tab) const { return txtLocSpr[at(tab, 2, 0)]; }
     TextBox& tabSpareSize(int tab) { return txtLocSpr[at(tab, 2, 1)]; }
     const TextBox& tabSpareSize(int tab) const { return txtLocSpr[at(tab, 2, 1)]; }
+    // The captions of the spare's count and size boxes; the first two of Label9 are the global spare's.
+    Label& tabSpareCountLabel(int tab) { return Label9[2 + at(tab, 2, 0)]; }
+    Label& tabSpareSizeLabel(int tab) { return Label9[2 + at(tab, 2, 1)]; }
 
     bool tabHoldsSet(int tab) const { return !tabLevel(tab).text().empty(); }
     bool tabHalfHeight(int tab) const { return optLogDriveH[at(tab, 2, 0)].value(); }

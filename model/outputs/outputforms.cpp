@@ -147,6 +147,15 @@ std::optional<int> GraphicForm::slotSet(int k) const {
     return std::nullopt;
 }
 
+std::string GraphicForm::slotDescription(int k) const {
+    const std::optional<int> set = slotSet(k);
+    const MainForm* main = program.frmSpindex();
+    if (!set || !main)
+        return imgLgcDrv.at(static_cast<size_t>(k)).picture == EmptySlotIcon ? "Empty slot" : "";
+    return "Logical Drive " + std::to_string(*set) + ": RAID " + main->tabLevel(*set).text() + ", " +
+           main->tabDriveSize(*set).text() + " GB";
+}
+
 const Control* GraphicForm::coveredBy(const Control& control) const {
     if (control.kind != ControlKind::Image)
         return nullptr;

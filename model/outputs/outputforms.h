@@ -60,6 +60,9 @@ public:
 
     // The RAID set whose drive slot k shows (swaps included); none for an empty slot.
     std::optional<int> slotSet(int k) const;
+    // What drive slot k holds, for its tooltip and assistive tools: "Logical Drive 0: RAID 5, 36.4 GB",
+    // "Empty slot", or nothing for a slot without a drive picture.
+    std::string slotDescription(int k) const;
 };
 
 // Icon file of each set's colour and of the empty slot, as the program folder holds them.

@@ -1,8 +1,8 @@
 #include "outputs/savereport.h"
 
-#include "appinfo.h"
 #include "mainform/mainform.h"
 #include "runtime/program.h"
+#include "runtime/savefile.h"
 
 namespace spindex {
 
@@ -28,14 +28,8 @@ void SaveReportText(Program& program) {
     MainForm* main = program.frmSpindex();
     if (!main)
         return;
-    const std::optional<std::string> path = program.host.saveFileName("Text Files (*.txt)|*.txt", "txt");
-    if (!path || path->empty())
-        return;
-    // A failed export must not pass for a saved one: the user hears of it and the old file stays.
-    const std::string error = program.host.writeFile(*path, report::textFile(reportInput(*main)));
-    if (!error.empty())
-        program.host.messageBox("Could not save the report to " + *path + ": " + error, MsgButtons::Ok,
-                                MsgIcon::Critical, appinfo::Title);
+    saveChosenFile(program.host, "Text Files (*.txt)|*.txt", "txt", "report",
+                   [main] { return report::textFile(reportInput(*main)); });
 }
 
 } // namespace spindex

@@ -1,9 +1,9 @@
 #include "summary/summaryform.h"
 
 #include "analysis/analysis.h"
-#include "appinfo.h"
 #include "mainform/mainform.h"
 #include "runtime/program.h"
+#include "runtime/savefile.h"
 #include "summary/summary.h"
 #include "summary/summarycsv.h"
 
@@ -24,13 +24,8 @@ void SummaryForm::mnuSaveCsv_Click() {
     const MainForm* main = program.frmSpindex();
     if (!main)
         return;
-    const std::optional<std::string> path = program.host.saveFileName("CSV Files (*.csv)|*.csv", "csv");
-    if (!path || path->empty())
-        return;
-    const std::string error = program.host.writeFile(*path, summaryCsv(planSummary(*main), planAnalysis(*main)));
-    if (!error.empty())
-        program.host.messageBox("Could not save the summary to " + *path + ": " + error, MsgButtons::Ok,
-                                MsgIcon::Critical, appinfo::Title);
+    saveChosenFile(program.host, "CSV Files (*.csv)|*.csv", "csv", "summary",
+                   [main] { return summaryCsv(planSummary(*main), planAnalysis(*main)); });
 }
 
 void SummaryForm::mnuAssumptions_Click() {

@@ -1,0 +1,19 @@
+#pragma once
+
+// Saving one file the user chooses: the save dialog, the whole file written or nothing, and a failure
+// told to the user. Every "save as" of the program goes this way.
+
+#include <functional>
+#include <string>
+
+namespace spindex {
+
+class Host;
+
+// Asks for a file of the filter's kind and writes the content to it, made only once a file is
+// chosen. A write that fails says "Could not save the <what> to <path>: <reason>", and the old file
+// keeps its content. True once the file is written.
+bool saveChosenFile(Host& host, const std::string& filter, const std::string& defaultExt, const std::string& what,
+                    const std::function<std::string()>& content);
+
+} // namespace spindex
