@@ -143,9 +143,8 @@ void Program::closeRequested(Form& form) {
 void Program::MainWithPlan(const std::string& path) {
     std::string reason;
     if (const std::optional<Plan> plan = loadPlanFile(host, path, reason)) {
-        for (const ControllerRecord& controller : controllerCatalogue())
-            if (controller.selectionText == plan->controller)
-                ControllerType = controller.id;
+        if (const ControllerRecord* controller = findControllerNamed(plan->controller))
+            ControllerType = controller->id;
         MainForm& main = loadMain();
         show(main);
         reason = main.TakePlan(path, *plan);
