@@ -3,11 +3,16 @@
 #include <filesystem>
 
 #include "files.h"
-#include "json.h"
+#include "plans/planjson.h"
 
 namespace spindex::batch {
 
 namespace {
+// A dialog's answer: the name given, or null for a cancelled dialog.
+nlohmann::ordered_json dialogAnswer(const std::optional<std::string>& name) {
+    return name ? nlohmann::ordered_json(*name) : nlohmann::ordered_json(nullptr);
+}
+
 const char* iconName(MsgIcon icon) {
     switch (icon) {
     case MsgIcon::Critical:
@@ -73,11 +78,11 @@ MsgAnswer BatchHost::messageBox(const std::string& text, MsgButtons buttons, Msg
             answer = MsgAnswer::No; // a Yes/No question has no Cancel: it counts as No
         }
     }
-    m_out.line("msgbox " + json::object({{"title", json::string(title)},
-                                         {"icon", json::string(iconName(icon))},
-                                         {"buttons", json::string(buttonsName(buttons))},
-                                         {"text", json::string(text)},
-                                         {"answer", json::string(answerName(answer))}}));
+    m_out.line("msgbox " + compactJson({{"title", title},
+                                        {"icon", iconName(icon)},
+                                        {"buttons", buttonsName(buttons)},
+                                        {"text", text},
+                                        {"answer", answerName(answer)}}));
     if (problem)
         m_out.error(problem);
     return answer;
@@ -90,9 +95,8 @@ std::optional<std::string> BatchHost::saveFileName(const std::string& filter, co
         name = std::move(m_saveNames.front());
         m_saveNames.pop_front();
     }
-    m_out.line("savedialog " + json::object({{"filter", json::string(filter)},
-                                             {"defaultext", json::string(defaultExt)},
-                                             {"answer", name ? json::string(*name) : json::null}}));
+    m_out.line("savedialog " +
+               compactJson({{"filter", filter}, {"defaultext", defaultExt}, {"answer", dialogAnswer(name)}}));
     if (!queued)
         m_out.error("no save answer queued");
     if (!name || name->empty())
@@ -110,8 +114,7 @@ std::optional<std::string> BatchHost::openFileName(const std::string& filter) {
         name = std::move(m_openNames.front());
         m_openNames.pop_front();
     }
-    m_out.line("opendialog " +
-               json::object({{"filter", json::string(filter)}, {"answer", name ? json::string(*name) : json::null}}));
+    m_out.line("opendialog " + compactJson({{"filter", filter}, {"answer", dialogAnswer(name)}}));
     if (!queued)
         m_out.error("no open answer queued");
     if (name && name->empty())

@@ -6,6 +6,7 @@
 
 #include "mainform/mainform.h"
 #include "nameresolver.h"
+#include "plans/planjson.h"
 #include "propertyreader.h"
 #include "runtime/program.h"
 #include "scriptreader.h"
@@ -189,7 +190,7 @@ void CommandRunner::type(const Words& words) {
 void CommandRunner::tab(const Words& words) {
     const std::optional<long long> n = wholeNumber(words[1]);
     if (!n || *n < 0 || *n >= TabControl::Tabs)
-        return m_out.error("usage: tab N, with N from 0 to 7");
+        return m_out.error("usage: tab N, with N from 0 to " + std::to_string(TabControl::Tabs - 1));
     MainForm* main = m_program.frmSpindex();
     if (!main)
         return m_out.error("window frmSpindex is not loaded");
@@ -294,12 +295,12 @@ void CommandRunner::cancelopen(const Words&) {
 
 void CommandRunner::get(const Words& words) {
     std::string error;
-    std::optional<std::string> value;
+    std::optional<nlohmann::ordered_json> value;
     if (const std::optional<Reference> ref = resolve(m_program, words[1], error))
         value = readValue(m_program, *ref, error);
     if (!value)
         return m_out.error(error);
-    m_out.line(words[1] + " = " + *value);
+    m_out.line(words[1] + " = " + compactJson(*value));
 }
 
 } // namespace spindex::batch

@@ -4,18 +4,19 @@
 #include <cctype>
 
 #include "analysis/analysis.h"
-#include "json.h"
 #include "mainform/mainform.h"
 #include "outputs/outputforms.h"
 #include "plans/plandocument.h"
 #include "plans/planjson.h"
+#include "runtime/jsonnumber.h"
 #include "runtime/program.h"
 #include "summary/summary.h"
 
 namespace spindex::batch {
 
 namespace {
-using Value = std::optional<std::string>;
+using Json = nlohmann::ordered_json;
+using Value = std::optional<Json>;
 
 std::string lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -40,29 +41,29 @@ std::optional<int> indexedProperty(const std::string& property, const char* base
 
 Value geometryValue(const Geometry& g, const std::string& p) {
     if (p == "left")
-        return json::number(g.left);
+        return jsonNumber(g.left);
     if (p == "top")
-        return json::number(g.top);
+        return jsonNumber(g.top);
     if (p == "width")
-        return json::number(g.width);
+        return jsonNumber(g.width);
     if (p == "height")
-        return json::number(g.height);
+        return jsonNumber(g.height);
     return std::nullopt;
 }
 
 Value tabValue(const TabControl& tabs, const std::string& p, std::string& error) {
     if (p.empty() || p == "tab")
-        return json::number(tabs.tab());
+        return jsonNumber(tabs.tab());
     for (const char* base : {"tabenabled", "tabcaption"}) {
         const std::optional<int> n = indexedProperty(p, base);
         if (!n)
             continue;
         if (*n < 0 || *n >= TabControl::Tabs) {
-            error = std::string(base) + " needs a tab from 0 to 7";
+            error = std::string(base) + " needs a tab from 0 to " + std::to_string(TabControl::Tabs - 1);
             return std::nullopt;
         }
         const auto i = static_cast<size_t>(*n);
-        return p.starts_with("tabenabled") ? json::boolean(tabs.tabEnabled[i]) : json::string(tabs.tabCaption[i]);
+        return p.starts_with("tabenabled") ? Json(tabs.tabEnabled[i]) : Json(tabs.tabCaption[i]);
     }
     return std::nullopt;
 }
@@ -73,64 +74,64 @@ Value kindValue(const Control& c, const std::string& p, std::string& error) {
     case ControlKind::TextBox: {
         const auto& box = static_cast<const TextBox&>(c);
         if (p.empty() || p == "text")
-            return json::string(box.text());
+            return Json(box.text());
         if (p == "locked")
-            return json::boolean(box.locked);
+            return Json(box.locked);
         return std::nullopt;
     }
     case ControlKind::List: {
         const auto& list = static_cast<const ListBox&>(c);
         if (p.empty() || p == "text")
-            return json::string(list.text());
+            return Json(list.text());
         if (p == "items")
-            return json::stringArray(list.items());
+            return Json(list.items());
         if (p == "listindex")
-            return json::number(list.listIndex());
+            return jsonNumber(list.listIndex());
         if (p == "listcount")
-            return json::number(static_cast<double>(list.items().size()));
+            return jsonNumber(static_cast<double>(list.items().size()));
         return std::nullopt;
     }
     case ControlKind::Label:
     case ControlKind::Frame:
     case ControlKind::Button:
         if (p.empty() || p == "caption")
-            return json::string(c.caption);
+            return Json(c.caption);
         return std::nullopt;
     case ControlKind::CheckBox:
         if (p.empty() || p == "value")
-            return json::number(static_cast<const CheckBox&>(c).value());
+            return jsonNumber(static_cast<const CheckBox&>(c).value());
         if (p == "caption")
-            return json::string(c.caption);
+            return Json(c.caption);
         return std::nullopt;
     case ControlKind::Option:
         if (p.empty() || p == "value")
-            return json::boolean(static_cast<const OptionButton&>(c).value());
+            return Json(static_cast<const OptionButton&>(c).value());
         if (p == "caption")
-            return json::string(c.caption);
+            return Json(c.caption);
         return std::nullopt;
     case ControlKind::Menu:
         if (p.empty() || p == "caption")
-            return json::string(c.caption);
+            return Json(c.caption);
         if (p == "checked")
-            return json::boolean(static_cast<const MenuItem&>(c).checked);
+            return Json(static_cast<const MenuItem&>(c).checked);
         return std::nullopt;
     case ControlKind::Image: {
         const auto& image = static_cast<const Image&>(c);
         if (p.empty() || p == "picture")
-            return json::string(fileName(image.picture));
+            return Json(fileName(image.picture));
         return geometryValue(image.geometry, p);
     }
     case ControlKind::Shape: {
         const auto& shape = static_cast<const Shape&>(c);
         if (p.empty())
-            return json::boolean(c.visible);
+            return Json(c.visible);
         if (p == "opaque")
-            return json::boolean(shape.opaque);
+            return Json(shape.opaque);
         return geometryValue(shape.geometry, p);
     }
     case ControlKind::Line:
         if (p.empty())
-            return json::boolean(c.visible);
+            return Json(c.visible);
         return geometryValue(static_cast<const LineShape&>(c).geometry(), p);
     case ControlKind::Tab:
         return tabValue(static_cast<const TabControl&>(c), p, error);
@@ -144,35 +145,34 @@ Value controlValue(const Control& c, const std::string& p, std::string& error) {
     if (!error.empty())
         return std::nullopt;
     if (p == "enabled")
-        return json::boolean(c.enabled);
+        return Json(c.enabled);
     if (p == "visible")
-        return json::boolean(c.visible);
+        return Json(c.visible);
     return std::nullopt;
 }
 
-std::string reportLines(const ReportForm& report) {
-    std::vector<std::string> lines;
-    lines.reserve(report.lines.size());
+Json reportLines(const ReportForm& report) {
+    Json lines = Json::array();
     for (const report::PrintedLine& line : report.lines)
-        lines.push_back(json::object({{"x", json::number(line.x)},
-                                      {"y", json::number(line.y)},
-                                      {"size", json::number(line.size)},
-                                      {"emphasis", json::boolean(line.emphasis)},
-                                      {"text", json::string(line.text)}}));
-    return json::array(lines);
+        lines.push_back({{"x", jsonNumber(line.x)},
+                         {"y", jsonNumber(line.y)},
+                         {"size", jsonNumber(line.size)},
+                         {"emphasis", line.emphasis},
+                         {"text", line.text}});
+    return lines;
 }
 
 Value windowValue(const Reference& ref, const std::string& p, std::string& error) {
     if (p.empty() || p == "loaded")
-        return json::boolean(ref.form != nullptr);
+        return Json(ref.form != nullptr);
     if (p == "visible")
-        return json::boolean(ref.form && ref.form->visible);
+        return Json(ref.form && ref.form->visible);
     if (!ref.form) {
         error = "window " + ref.window + " is not loaded";
         return std::nullopt;
     }
     if (p == "caption")
-        return json::string(ref.form->caption);
+        return Json(ref.form->caption);
     if (p == "lines")
         if (const auto* report = dynamic_cast<const ReportForm*>(ref.form))
             return reportLines(*report);
@@ -182,25 +182,25 @@ Value windowValue(const Reference& ref, const std::string& p, std::string& error
 Value variableValue(const Program& program, const Reference& ref) {
     const std::string& v = ref.variable;
     if (v == "ControllerType")
-        return json::number(program.ControllerType);
+        return jsonNumber(program.ControllerType);
     if (v == "ChannelSlots")
-        return json::number(program.ChannelSlots[static_cast<size_t>(ref.index)]);
+        return jsonNumber(program.ChannelSlots[static_cast<size_t>(ref.index)]);
     if (v == "LastStorageSel")
-        return json::number(program.LastStorageSel[static_cast<size_t>(ref.index)]);
+        return jsonNumber(program.LastStorageSel[static_cast<size_t>(ref.index)]);
     const MainForm* main = program.frmSpindex();
     if (!main)
         return std::nullopt;
     // The plan: what Save Plan would write now, its file, whether it is modified, and its summary.
     if (v == "Plan")
-        return compactJson(savedPlanJson(*main));
+        return savedPlanJson(*main);
     if (v == "PlanFile")
-        return program.planDocument()->file() ? json::string(*program.planDocument()->file()) : json::null;
+        return program.planDocument()->file() ? Json(*program.planDocument()->file()) : Json(nullptr);
     if (v == "PlanModified")
-        return json::boolean(program.planDocument()->modified());
+        return Json(program.planDocument()->modified());
     if (v == "PlanSummary")
-        return compactJson(summaryJson(*main));
+        return summaryJson(*main);
     if (v == "PlanAnalysis")
-        return compactJson(analysisJson(planAnalysis(*main)));
+        return analysisJson(planAnalysis(*main));
     const std::pair<const char*, std::int16_t> flags[] = {{"LogDrvHUser", main->LogDrvHUser},
                                                           {"SuppressCalc", main->SuppressCalc},
                                                           {"FormLoading", main->FormLoading},
@@ -208,19 +208,19 @@ Value variableValue(const Program& program, const Reference& ref) {
                                                           {"ClearAllNoAsk", main->ClearAllNoAsk}};
     for (const auto& [name, flag] : flags)
         if (v == name)
-            return json::boolean(flag != False);
+            return Json(flag != False);
     const std::pair<const char*, double> numbers[] = {{"MaxSlots", main->MaxSlots},
                                                       {"LogDrivesAvail", main->LogDrivesAvail},
                                                       {"LPSlotsUsed", main->LPSlotsUsed},
                                                       {"RuleSet", main->RuleSet}};
     for (const auto& [name, number] : numbers)
         if (v == name)
-            return json::number(number);
+            return jsonNumber(number);
     return std::nullopt;
 }
 } // namespace
 
-std::optional<std::string> readValue(const Program& program, const Reference& ref, std::string& error) {
+std::optional<nlohmann::ordered_json> readValue(const Program& program, const Reference& ref, std::string& error) {
     const std::string p = lower(ref.property);
     Value value;
     switch (ref.kind) {

@@ -92,8 +92,8 @@ private:
 
     const int m_serial;
     QWidget* m_area = nullptr;
-    std::array<SlotIcon*, 4 * spindex::GraphicForm::SlotsPerChannel> m_icons{};
-    std::array<QWidget*, 4> m_cages{};
+    std::array<SlotIcon*, spindex::Channels * spindex::GraphicForm::SlotsPerChannel> m_icons{};
+    std::array<QWidget*, spindex::Channels> m_cages{};
     DrivePictures m_pictures;
 };
 

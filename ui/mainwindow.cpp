@@ -163,7 +163,7 @@ QWidget* MainWindow::totals() {
     auto* grid = new QGridLayout(area);
     grid->setContentsMargins(0, 4, 0, 4);
     grid->setVerticalSpacing(4);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < spindex::MainForm::Totals; ++i) {
         QLineEdit* box = binder().textBox(m.txtSumTotals[i]);
         numberBox(*box, 64);
         QLabel* caption = binder().label(m.Label11[i], box);
@@ -358,7 +358,7 @@ void MainWindow::menus(QMenuBar& bar) {
     bind.menuItem(m.mnuAssumptions, *plan);
 
     QMenu* controller = bind.menu(m.mnuControllerTop, bar);
-    for (int id = 1; id <= 8; ++id)
+    for (int id = 1; id <= spindex::ControllerModels; ++id)
         bind.menuItem(m.mnuController[static_cast<size_t>(id)], *controller);
 
     // One rule set is in force at a time: the items are radio items of one exclusive group.

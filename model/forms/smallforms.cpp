@@ -33,7 +33,7 @@ void SplashForm::Form_Load() {
     lblLicenseTo.caption = "";
     lblPlatform.caption = "";
     program.loadSelectController();
-    Timer1.interval = 5000;
+    Timer1.interval = ShownMs;
     Timer1.enabled = true;
     Timer1.elapsed = 0;
 }

@@ -19,6 +19,8 @@ struct WindowTimer {
 class SplashForm : public Form {
 public:
     explicit SplashForm(Program& program);
+    // The splash hands over to the controller selection after five seconds without a key or click.
+    static constexpr int ShownMs = 5000;
     Label lblProductName{"lblProductName"};
     Label lblVersion{"lblVersion"};
     Label lblCompany{"lblCompany"};

@@ -9,8 +9,9 @@
 namespace spindex {
 
 namespace {
-const std::array<const char*, 4> TotalCaptions{"Total Number of Drives", "GigaBytes Total Usable Drive Space",
-                                               "Number of Channels Used", "Total Number Low Profile Drive Slots Used"};
+const std::array<const char*, MainForm::Totals> TotalCaptions{
+    "Total Number of Drives", "GigaBytes Total Usable Drive Space", "Number of Channels Used",
+    "Total Number Low Profile Drive Slots Used"};
 const std::array<const char*, 5> FieldCaptions{"Raid Level", "Number of Drives", "Number of Spans", "Drive Capacity",
                                                "Total Capacity"};
 const std::array<const char*, 4> RuleCaptions{"Standard", "Marathon", "Netware Cluster Services",
@@ -63,7 +64,7 @@ void MainForm::createControls() {
     add(lblRule).visible = false;
 
     // Totals
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < Totals; ++i) {
         add(Label11[i]).caption = TotalCaptions[i];
         add(txtSumTotals[i]).locked = true;
         txtSumTotals[i].setText(i == 2 ? "1" : "0");
@@ -189,7 +190,7 @@ void MainForm::createControls() {
     mnuPrintSetup.onClick = [this] { mnuPrintSetup_Click(); };
     mnuClose.onClick = [this] { mnuClose_Click(); };
     add(mnuControllerTop);
-    for (int id = 1; id <= 8; ++id) {
+    for (int id = 1; id <= ControllerModels; ++id) {
         add(mnuController[id], &mnuControllerTop).caption = findController(id)->menuCaption;
         mnuController[id].onClick = [this, id] { mnuController_Click(id); };
     }
@@ -208,7 +209,7 @@ void MainForm::createControls() {
 void MainForm::Form_Load() {
     helpFile = program.programFolder + "\\Spindex.hlp";
     FormLoading = SuppressCalc = True;
-    LogDrivesAvail = 8;
+    LogDrivesAvail = Sets;
     LPSlotsUsed = 0;
     LogDrvHUser = True;
     MaxSlots = 36;

@@ -19,6 +19,7 @@
 #include <string>
 
 #include "analysis/assumptions.h"
+#include "rules/limits.h"
 #include "runtime/form.h"
 
 namespace spindex {
@@ -33,8 +34,9 @@ class MainForm : public Form {
 public:
     explicit MainForm(Program& program);
 
-    static constexpr int Channels = 4;
-    static constexpr int Sets = 8;
+    static constexpr int Channels = spindex::Channels;
+    static constexpr int Sets = LogicalDrives;
+    static constexpr int Totals = 4; // drives, usable gigabytes, channels used, slots used
 
     // Channels
     Frame Frame5{"Frame5", "RAID Channel Connected"};
@@ -45,8 +47,8 @@ public:
     Label lblRule{"lblRule"};
 
     // Totals
-    std::array<Label, 4> Label11;
-    std::array<TextBox, 4> txtSumTotals;
+    std::array<Label, Totals> Label11;
+    std::array<TextBox, Totals> txtSumTotals;
     Label lblController{"lblController"};
 
     // Calculator
@@ -113,7 +115,7 @@ public:
     MenuItem mnuPlanSummary{"mnuPlanSummary", "S&ummary"};
     MenuItem mnuAssumptions{"mnuAssumptions", "&Assumptions..."};
     MenuItem mnuControllerTop{"mnuControllerTop", "Con&troller"};
-    std::array<MenuItem, 9> mnuController; // items 1 to 8; 0 is not on the menu
+    std::array<MenuItem, ControllerModels + 1> mnuController; // items 1 to 8; 0 is not on the menu
     MenuItem mnuRule{"mnuRule", "Rules"};
     std::array<MenuItem, 4> mnuRules;
     MenuItem mnuHelp{"mnuHelp", "&Help"};
@@ -123,7 +125,7 @@ public:
 
     // Window-level variables
     std::int16_t MaxSlots = 36;
-    double LogDrivesAvail = 8;
+    double LogDrivesAvail = Sets;
     double LPSlotsUsed = 0;
     std::int16_t LogDrvHUser = True;
     std::int16_t SuppressCalc = False;

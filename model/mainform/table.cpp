@@ -94,8 +94,8 @@ void MainForm::ReserveSpanLogDrives() {
     if (!controller || !controller->spannedSetsReserveLogicalDrives)
         return;
     LogDrivesAvail -= extraLogicalDrives(cmbRaidLevel.text(), cmbNumSpans.text());
-    if (LogDrivesAvail != 8)
-        for (int t = 7; t >= static_cast<int>(LogDrivesAvail) && t >= 0; --t)
+    if (LogDrivesAvail != Sets)
+        for (int t = Sets - 1; t >= static_cast<int>(LogDrivesAvail) && t >= 0; --t)
             SSTab1.tabEnabled[t] = false;
 }
 
@@ -146,10 +146,10 @@ void MainForm::cmdClearOne_Click() {
     if (!tabHoldsSet(c))
         return;
     for (int j = c + 1; j <= static_cast<int>(LogDrivesAvail); ++j) {
-        if (j <= 7)
+        if (j < Sets)
             moveSet(j, j - 1);
         else
-            emptyTab(7);
+            emptyTab(Sets - 1);
     }
     CalcTotals();
 }
@@ -167,7 +167,7 @@ void MainForm::cmdClearAll_Click() {
         optGlobHotSpr[1].setValue(true);
         CalcTotals();
         SSTab1.setTab(0);
-        LogDrivesAvail = 8;
+        LogDrivesAvail = Sets;
         SSTab1.tabEnabled.fill(true);
     }
     ClearAllNoAsk = False;

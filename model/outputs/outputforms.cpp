@@ -6,10 +6,10 @@
 
 namespace spindex {
 
-const std::array<const char*, 8>& setIconFiles() {
-    static const std::array<const char*, 8> files{"diskblue.ico",  "diskred.ico",     "diskdkturk.ico",
-                                                  "diskgreen.ico", "diskpurple.ico",  "diskdkblue.ico",
-                                                  "diskdkred.ico", "diskdkpurple.ico"};
+const std::array<const char*, LogicalDrives>& setIconFiles() {
+    static const std::array<const char*, LogicalDrives> files{"diskblue.ico",  "diskred.ico",     "diskdkturk.ico",
+                                                              "diskgreen.ico", "diskpurple.ico",  "diskdkblue.ico",
+                                                              "diskdkred.ico", "diskdkpurple.ico"};
     return files;
 }
 
@@ -53,7 +53,7 @@ void ReportForm::mnuClose_Click() {
 GraphicForm::GraphicForm(Program& program) : Form(program, "frmGraphic", "Graphic Display", 6825, 6915) {
     add(Controller).geometry = {600, 240, 4455, 495};
     add(lblController).geometry = {720, 240, 4335, 555};
-    for (int c = 0; c < 4; ++c) {
+    for (int c = 0; c < Channels; ++c) {
         lnChannel[c].name = indexedName("lnChannel", c);
         LineShape& line = add(lnChannel[c]);
         line.x1 = line.x2 = 720 + 1320 * c;
@@ -87,7 +87,7 @@ GraphicForm::GraphicForm(Program& program) : Form(program, "frmGraphic", "Graphi
 }
 
 void GraphicForm::Form_Load() {
-    for (int c = 0; c < 4; ++c) {
+    for (int c = 0; c < Channels; ++c) {
         const auto cu = static_cast<size_t>(c);
         const MainForm* main = program.frmSpindex();
         const bool used = main && main->ckChanUsed[cu].value() != 0;
@@ -112,19 +112,19 @@ void GraphicForm::Form_Load() {
     }
 }
 
-void GraphicForm::place(const std::array<int, 8>& drivesPerSet) {
-    std::array<int, 8> remaining = drivesPerSet;
-    std::array<int, 4> slotsLeft{};
-    for (size_t c = 0; c < 4; ++c)
+void GraphicForm::place(const std::array<int, LogicalDrives>& drivesPerSet) {
+    std::array<int, LogicalDrives> remaining = drivesPerSet;
+    std::array<int, Channels> slotsLeft{};
+    for (size_t c = 0; c < Channels; ++c)
         slotsLeft[c] = program.ChannelSlots[c];
     size_t set = 0;
-    for (size_t c = 0; c < 4; ++c)
+    for (size_t c = 0; c < Channels; ++c)
         for (size_t j = 0; j < SlotsPerChannel; ++j) {
             if (slotsLeft[c] < 1)
                 continue;
             if (remaining[set] >= 1) {
                 imgLgcDrv[SlotsPerChannel * c + j].picture = setIconFiles()[set];
-                if (--remaining[set] == 0 && set < 7)
+                if (--remaining[set] == 0 && set + 1 < LogicalDrives)
                     ++set;
             }
             --slotsLeft[c];

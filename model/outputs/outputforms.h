@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "reportlayout.h"
+#include "rules/limits.h"
 #include "runtime/form.h"
 
 namespace spindex {
@@ -42,17 +43,17 @@ public:
 
     Shape Controller{"Controller"};
     Label lblController{"lblController"};
-    std::array<LineShape, 4> lnChannel;
-    std::array<Label, 4> txtChannel;
-    std::array<Shape, 4> StorageCage;
-    std::array<Image, 4 * SlotsPerChannel> imgLgcDrv;
-    std::array<LineShape, 4 * (SlotsPerChannel - 1)> Line2;
+    std::array<LineShape, Channels> lnChannel;
+    std::array<Label, Channels> txtChannel;
+    std::array<Shape, Channels> StorageCage;
+    std::array<Image, Channels * SlotsPerChannel> imgLgcDrv;
+    std::array<LineShape, Channels*(SlotsPerChannel - 1)> Line2;
     Image imgHold{"imgHold"};
     MenuItem mnuPrintGraphics{"mnuPrintGraphics", "Print"};
 
     void Form_Load();
     // Fills the slots with the drives of the sets, channel after channel.
-    void place(const std::array<int, 8>& drivesPerSet);
+    void place(const std::array<int, LogicalDrives>& drivesPerSet);
     void imgLgcDrv_DragDrop(int index, Image& source);
     // A cage of an unused channel is opaque and lies over the icons of its slots.
     const Control* coveredBy(const Control& control) const override;
@@ -66,7 +67,7 @@ public:
 };
 
 // Icon file of each set's colour and of the empty slot, as the program folder holds them.
-const std::array<const char*, 8>& setIconFiles();
+const std::array<const char*, LogicalDrives>& setIconFiles();
 inline constexpr const char* EmptySlotIcon = "diskredline.ico";
 
 } // namespace spindex

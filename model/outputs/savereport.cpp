@@ -8,7 +8,7 @@ namespace spindex {
 
 report::ReportInput reportInput(const MainForm& main) {
     report::ReportInput input;
-    for (size_t k = 0; k < 4; ++k) {
+    for (size_t k = 0; k < MainForm::Totals; ++k) {
         input.totalLabels[k] = main.Label11[k].caption;
         input.totalValues[k] = main.txtSumTotals[k].text();
     }

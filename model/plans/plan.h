@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "analysis/assumptions.h"
+#include "rules/limits.h"
 
 namespace spindex {
 
@@ -19,6 +20,11 @@ class MainForm;
 
 inline constexpr const char* HalfHeight = "half height";
 inline constexpr const char* LowProfile = "low profile";
+
+// A key or a value as the reasons for refusing a plan name it: "driveSize", "Arvex Lark".
+inline std::string quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
 
 struct PlanChannel {
     bool used = false;
@@ -55,8 +61,8 @@ struct PlanCalculator {
 };
 
 struct Plan {
-    static constexpr int Channels = 4;
-    static constexpr int MaxSets = 8;
+    static constexpr int Channels = spindex::Channels;
+    static constexpr int MaxSets = LogicalDrives;
 
     std::string controller; // an entry of the controller selection list
     std::string rules = "Standard";

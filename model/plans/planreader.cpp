@@ -91,10 +91,6 @@ std::string shown(const Json& value) {
     return text;
 }
 
-std::string quoted(const std::string& key) {
-    return "\"" + key + "\"";
-}
-
 // The keys of one object of the file; where names the object in the reasons ("logical drive 2: ").
 class Fields {
 public:
@@ -197,7 +193,7 @@ Plan readObject(const Json& json) {
 
     const Json& channels = file.need("channels");
     if (!channels.is_array() || channels.size() != Plan::Channels)
-        file.wrong("channels", channels, "a list of 4 channels");
+        file.wrong("channels", channels, "a list of " + std::to_string(Plan::Channels) + " channels");
     for (size_t i = 0; i < plan.channels.size(); ++i) {
         const std::string where = "channel " + std::to_string(i);
         const Fields channel(object(channels[i], where), where + ": ");

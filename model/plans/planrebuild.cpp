@@ -14,10 +14,6 @@ namespace spindex {
 
 namespace {
 
-std::string quoted(const std::string& text) {
-    return "\"" + text + "\"";
-}
-
 std::string yesNo(bool value) {
     return value ? "true" : "false";
 }
@@ -33,14 +29,6 @@ std::string oneLine(const std::string& text) {
     while (!line.empty() && line.back() == ' ')
         line.pop_back();
     return line;
-}
-
-// The controller of a selection list entry; null for a text that is no entry.
-const ControllerRecord* controllerNamed(const std::string& name) {
-    for (const ControllerRecord& record : controllerCatalogue())
-        if (record.selectionText == name)
-            return &record;
-    return nullptr;
 }
 
 // A field of the wanted plan against the rebuilt one, in words; empty when they agree.
@@ -339,7 +327,7 @@ private:
 
 // Sets the running window's controller up afresh and replays the plan in it.
 std::string switchAndReplay(MainForm& main, const Plan& plan, const QuietHost& shown) {
-    const ControllerRecord* controller = controllerNamed(plan.controller);
+    const ControllerRecord* controller = findControllerNamed(plan.controller);
     if (!controller)
         return "controller " + quoted(plan.controller) + " is not in the controller list";
     if (!Replay::switchController(main, controller->id))
@@ -354,7 +342,7 @@ std::optional<Plan> rebuildPlan(const Plan& plan, std::string& reason) {
     Program scratch(host);
     scratch.Main();
     // The splash hands over; the user picks the plan's controller and configures it.
-    scratch.advance(5000);
+    scratch.advance(SplashForm::ShownMs);
     SelectControllerForm* select = scratch.frmSelectController();
     const int entry = select ? select->cmbSelectCont.indexOf(plan.controller) : -1;
     if (entry < 0) {

@@ -133,6 +133,13 @@ const ControllerRecord* findController(int id) {
     return &catalogue[id - 1];
 }
 
+const ControllerRecord* findControllerNamed(const std::string& selectionText) {
+    for (const ControllerRecord& record : controllerCatalogue())
+        if (record.selectionText == selectionText)
+            return &record;
+    return nullptr;
+}
+
 const std::vector<DriveSize>& driveSizes() {
     static const std::vector<DriveSize> sizes{
         {"9.1", false, true},

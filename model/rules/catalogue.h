@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "rules/limits.h"
+
 namespace spindex {
 
 // The groups by which the span and drive-count rules differ.
@@ -20,7 +22,7 @@ struct ControllerRecord {
     std::string label;         // caption of lblController
     int channels;              // usable channel rows, always the first ones
     // Storage entry the set-up selects per usable channel; nothing keeps the channel's entry.
-    std::array<std::optional<int>, 4> storagePreset;
+    std::array<std::optional<int>, Channels> storagePreset;
     bool presetAfterChannels; // the preset is selected after all usable channels are ticked
     std::vector<std::string> raidLevels;
     std::optional<int> maxDrivesTop; // cmbMaxDrives "1".."top" after the set-up; none leaves the rules' list
@@ -33,8 +35,10 @@ struct ControllerRecord {
 };
 
 const std::vector<ControllerRecord>& controllerCatalogue();
-// id 1 to 8; anything else gives nothing.
+// id 1 to ControllerModels; anything else gives nothing.
 const ControllerRecord* findController(int id);
+// The controller of a selection list entry; nothing for a text that is no entry.
+const ControllerRecord* findControllerNamed(const std::string& selectionText);
 
 // The drive sizes a set or a spare can have, smallest first, and the heights each is made in: the
 // smallest only as a low-profile drive, the largest only as a half-height one.

@@ -158,9 +158,8 @@ void Program::MainWithPlan(const std::string& path) {
     if (plan)
         plan = rebuildPlan(*plan, reason);
     if (plan) {
-        for (const ControllerRecord& controller : controllerCatalogue())
-            if (controller.selectionText == plan->controller)
-                ControllerType = controller.id;
+        if (const ControllerRecord* controller = findControllerNamed(plan->controller))
+            ControllerType = controller->id;
         MainForm& main = loadMain();
         show(main);
         reason = m_plan->adopt(path, *plan);

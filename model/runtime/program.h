@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "rules/limits.h"
 #include "runtime/host.h"
 
 namespace spindex {
@@ -39,8 +40,8 @@ public:
 
     // Global variables
     std::int16_t ControllerType = 0;
-    std::array<std::int16_t, 4> ChannelSlots{};
-    std::array<std::int16_t, 4> LastStorageSel{};
+    std::array<std::int16_t, Channels> ChannelSlots{};
+    std::array<std::int16_t, Channels> LastStorageSel{};
 
     // The start-up procedure: the splash screen, with the selection window behind it.
     void Main();
