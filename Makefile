@@ -1,4 +1,6 @@
 # make run            installs what is missing, builds and starts Spindex
+# make check          installs what is missing, builds and runs every test once: the quick check while
+#                     working (no formatting, package or sanitizer pass)
 # make test           installs what is missing, checks the formatting, builds and runs every test,
 #                     checks the Debian package, then runs every test again, the window tests on the
 #                     offscreen platform included, in a build with AddressSanitizer and
@@ -12,14 +14,15 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES   := cmake g++ make qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev \
               xvfb xauth poppler-utils clang-format dpkg-dev file lintian groff-base man-db ccache \
-              openbox wmctrl x11-utils
+              openbox wmctrl x11-utils \
+              appstream desktop-file-utils
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # The C++ files under version control (every one outside git, as in an unpacked source archive).
 CXX_FILES  := $(shell git ls-files -- '*.cpp' '*.h' '*.hpp' '*.cc' 2>/dev/null || \
                 find app batch bench files model report tests tools ui -name '*.cpp' -o -name '*.h' -o -name '*.hpp' -o -name '*.cc')
 
-.PHONY: run test deps build build-asan bench install package-check format format-check clean
+.PHONY: run test check deps build pictures build-asan bench install package-check format format-check clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
@@ -38,7 +41,7 @@ $(BUILD)/CMakeCache.txt:
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: pictures
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	  echo "Spindex is a window program and there is no display here."; \
 	  echo "Start it under a virtual display with:  xvfb-run make run"; \
@@ -46,6 +49,9 @@ run: build
 	  exit 1; \
 	fi
 	$(BUILD)/bin/spindex
+
+check: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 test: format-check build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -62,11 +68,15 @@ bench: build
 	$(BUILD)/bin/spindex-bench
 	bench/mixed-actions.sh $(BUILD)/bin/spindex-batch
 
-install: build
+# The manual's pictures are taken from the windows by a target of their own, not by every build.
+pictures: build
+	QT_QPA_PLATFORM=offscreen cmake --build $(BUILD) --target spindex_manual_pictures
+
+install: pictures
 	cmake --install $(BUILD) --prefix $(or $(PREFIX),/usr/local)
 
 # lintian's warnings and notes are printed too; only an error fails the check.
-package-check: build
+package-check: pictures
 	rm -f $(BUILD)/spindex_*.deb
 	cd $(BUILD) && cpack -G DEB
 	lintian --fail-on error $(BUILD)/spindex_*.deb

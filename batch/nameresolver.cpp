@@ -5,6 +5,8 @@
 #include <cctype>
 #include <charconv>
 
+#include "mainform/variables.h"
+#include "rules/limits.h"
 #include "runtime/form.h"
 #include "runtime/program.h"
 
@@ -14,13 +16,6 @@ namespace {
 constexpr const char* MainWindow = "frmSpindex";
 constexpr const char* SelectWindow = "frmSelectController";
 
-// Variables of the program (always there) and of the main window (while it is loaded).
-const std::array<const char*, 3> GlobalVariables{"ControllerType", "ChannelSlots", "LastStorageSel"};
-const std::array<const char*, 9> MainVariables{"MaxSlots",          "LogDrivesAvail", "LPSlotsUsed",
-                                               "LogDrvHUser",       "SuppressCalc",   "FormLoading",
-                                               "RaidLevelChanging", "ClearAllNoAsk",  "RuleSet"};
-// Values of the whole plan (while the main window is loaded), computed when asked for.
-const std::array<const char*, 5> PlanValues{"Plan", "PlanFile", "PlanModified", "PlanSummary", "PlanAnalysis"};
 const std::array<const char*, 4> WindowProperties{"loaded", "visible", "caption", "lines"};
 
 bool isWindowName(const std::string& name) {
@@ -41,20 +36,20 @@ std::optional<Reference> variable(Program& program, const std::string& text, boo
     std::string base = text;
     int index = -1;
     const bool indexed = splitIndex(text, base, index);
-    const bool global = std::find(GlobalVariables.begin(), GlobalVariables.end(), base) != GlobalVariables.end();
-    const bool plan = std::find(PlanValues.begin(), PlanValues.end(), base) != PlanValues.end();
-    const bool local = plan || std::find(MainVariables.begin(), MainVariables.end(), base) != MainVariables.end();
-    if (!global && !local)
+    const ProgramVariable* found = findVariable(base);
+    if (!found)
         return std::nullopt;
-    if ((global || plan) && mainPrefix)
+    const bool global = found->scope == ProgramVariable::Scope::Program;
+    const bool local = !global;
+    if (found->scope != ProgramVariable::Scope::MainWindow && mainPrefix)
         return std::nullopt; // the globals and the plan's values belong to no window
     Reference ref;
     ref.kind = Reference::Kind::Variable;
     ref.variable = base;
     ref.index = index;
-    const bool isArray = base != "ControllerType" && global;
-    if (isArray != indexed || (isArray && (index < 0 || index > 3))) {
-        error = isArray ? base + " needs an index from 0 to 3" : base + " has no index";
+    const bool isArray = found->perChannel;
+    if (isArray != indexed || (isArray && (index < 0 || index >= Channels))) {
+        error = isArray ? base + " needs an index from 0 to " + std::to_string(Channels - 1) : base + " has no index";
         return ref;
     }
     if (local) {

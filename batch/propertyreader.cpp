@@ -3,14 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
-#include "analysis/analysis.h"
 #include "mainform/mainform.h"
+#include "mainform/variables.h"
 #include "outputs/outputforms.h"
-#include "plans/plandocument.h"
-#include "plans/planjson.h"
 #include "runtime/jsonnumber.h"
 #include "runtime/program.h"
-#include "summary/summary.h"
 
 namespace spindex::batch {
 
@@ -180,43 +177,10 @@ Value windowValue(const Reference& ref, const std::string& p, std::string& error
 }
 
 Value variableValue(const Program& program, const Reference& ref) {
-    const std::string& v = ref.variable;
-    if (v == "ControllerType")
-        return jsonNumber(program.ControllerType);
-    if (v == "ChannelSlots")
-        return jsonNumber(program.ChannelSlots[static_cast<size_t>(ref.index)]);
-    if (v == "LastStorageSel")
-        return jsonNumber(program.LastStorageSel[static_cast<size_t>(ref.index)]);
-    const MainForm* main = program.frmSpindex();
-    if (!main)
+    const ProgramVariable* variable = findVariable(ref.variable);
+    if (!variable || (variable->scope != ProgramVariable::Scope::Program && !program.frmSpindex()))
         return std::nullopt;
-    // The plan: what Save Plan would write now, its file, whether it is modified, and its summary.
-    if (v == "Plan")
-        return savedPlanJson(*main);
-    if (v == "PlanFile")
-        return program.planDocument()->file() ? Json(*program.planDocument()->file()) : Json(nullptr);
-    if (v == "PlanModified")
-        return Json(program.planDocument()->modified());
-    if (v == "PlanSummary")
-        return summaryJson(*main);
-    if (v == "PlanAnalysis")
-        return analysisJson(planAnalysis(*main));
-    const std::pair<const char*, std::int16_t> flags[] = {{"LogDrvHUser", main->LogDrvHUser},
-                                                          {"SuppressCalc", main->SuppressCalc},
-                                                          {"FormLoading", main->FormLoading},
-                                                          {"RaidLevelChanging", main->RaidLevelChanging},
-                                                          {"ClearAllNoAsk", main->ClearAllNoAsk}};
-    for (const auto& [name, flag] : flags)
-        if (v == name)
-            return Json(flag != False);
-    const std::pair<const char*, double> numbers[] = {{"MaxSlots", main->MaxSlots},
-                                                      {"LogDrivesAvail", main->LogDrivesAvail},
-                                                      {"LPSlotsUsed", main->LPSlotsUsed},
-                                                      {"RuleSet", main->RuleSet}};
-    for (const auto& [name, number] : numbers)
-        if (v == name)
-            return jsonNumber(number);
-    return std::nullopt;
+    return variable->read(program, static_cast<size_t>(std::max(ref.index, 0)));
 }
 } // namespace
 
