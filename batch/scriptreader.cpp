@@ -19,6 +19,7 @@ bool isSkipped(std::string_view line) {
 
 std::optional<std::vector<std::string>> splitWords(std::string_view line, std::string& error) {
     std::vector<std::string> words;
+    words.reserve(4);
     size_t i = 0;
     const size_t n = line.size();
     while (true) {
@@ -29,7 +30,12 @@ std::optional<std::vector<std::string>> splitWords(std::string_view line, std::s
         std::string word;
         while (i < n && !isBlank(line[i])) {
             if (line[i] != '"') {
-                word += line[i++];
+                // The unquoted run up to the next blank or quote, at once.
+                size_t end = i;
+                while (end < n && !isBlank(line[end]) && line[end] != '"')
+                    ++end;
+                word.append(line.substr(i, end - i));
+                i = end;
                 continue;
             }
             ++i; // the opening quote

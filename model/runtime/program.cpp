@@ -29,21 +29,21 @@ const std::vector<std::string>& Program::formNames() {
     return names;
 }
 
-std::vector<Form*> Program::windowSlots() const {
+std::array<Form*, Program::WindowKinds> Program::windowSlots() const {
     return {m_splash.get(),  m_select.get(), m_main.get(),    m_report.get(),
             m_graphic.get(), m_about.get(),  m_summary.get(), m_assumptions.get()};
 }
 
 Form* Program::form(const std::string& name) {
-    for (Form* f : loadedForms())
-        if (f->name == name)
+    for (Form* f : windowSlots())
+        if (f && f->name == name)
             return f;
     return nullptr;
 }
 
 const Form* Program::form(const std::string& name) const {
-    for (const Form* f : loadedForms())
-        if (f->name == name)
+    for (const Form* f : windowSlots())
+        if (f && f->name == name)
             return f;
     return nullptr;
 }

@@ -124,7 +124,9 @@ private:
     std::unique_ptr<AssumptionsForm> m_assumptions;
     std::vector<std::unique_ptr<Form>> m_unloaded;
     // Every window slot, loaded or not, in the order of formNames().
-    std::vector<Form*> windowSlots() const;
+    // One slot per kind of window, empty while it is not loaded; the spare slots stay empty.
+    static constexpr std::size_t WindowKinds = 16;
+    std::array<Form*, WindowKinds> windowSlots() const;
     Form* m_focused = nullptr;
     bool m_ended = false;
 };

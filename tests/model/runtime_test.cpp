@@ -31,12 +31,21 @@ TEST(Numbers, WritingRoundingAndReading) {
                                       {0.1 + 0.2, "0.3"},
                                       {-0.0, "0"},
                                       {-4.5, "-4.5"},
-                                      {1.0 / 3, "0.333333333333333"}})
+                                      {1.0 / 3, "0.333333333333333"},
+                                      {0.0001, "0.0001"},
+                                      {-0.05, "-0.05"},
+                                      {0.00001234, "1.234e-05"},
+                                      {123456789012345.0, "123456789012345"},
+                                      {1234567890123456.0, "1.23456789012346e+15"},
+                                      {90174058036063.8125, "90174058036063.8"},
+                                      {2.0 / 3 * 1e20, "6.66666666666667e+19"}})
         EXPECT_EQ(formatNumber(value), text) << text;
     for (const auto& [value, rounded] : {std::pair{36.5, 36}, {37.5, 38}, {2.5, 2}, {0.5, 0}, {72.8, 73}, {-2.5, -2}})
         EXPECT_EQ(roundHalfEven(value), rounded) << value;
     EXPECT_EQ(parseNumber(" 7.5 "), 7.5);
     EXPECT_EQ(parseNumber("-3"), -3.0);
+    EXPECT_EQ(parseNumber("+0012"), 12.0);
+    EXPECT_EQ(parseNumber("1234567890123456789"), 1234567890123456789.0);
     for (const char* text : {"", " ", "abc", "12abc", "1,5", "-", ".", "inf", "nan", "1.2.3"})
         EXPECT_FALSE(parseNumber(text).has_value()) << '"' << text << '"';
 }
