@@ -107,7 +107,13 @@ void OptionButton::setValue(bool value) {
 }
 
 std::string indexedName(const std::string& base, int index) {
-    return base + "(" + std::to_string(index) + ")";
+    std::string name;
+    name.reserve(base.size() + 5);
+    name += base;
+    name += '(';
+    name += std::to_string(index);
+    name += ')';
+    return name;
 }
 
 } // namespace spindex

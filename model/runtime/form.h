@@ -1,8 +1,8 @@
 #pragma once
 
-#include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "runtime/controls.h"
@@ -43,15 +43,18 @@ protected:
     template <class C> C& add(C& control, Control* container = nullptr, int tabPage = -1) {
         control.container = container;
         control.tabPage = tabPage;
-        m_byName.emplace(control.name, &control);
         m_order.push_back(&control);
+        m_byName.clear(); // the index is built again at the next look-up
         return control;
     }
     // The tab control whose pages hold controls with a tabPage, if the window has one.
     const TabControl* m_pages = nullptr;
 
 private:
-    std::map<std::string, Control*, std::less<>> m_byName;
+    // The controls sorted by name, built at the first look-up by name: a window loads without it,
+    // and most windows are never asked for a control by name.
+    const std::vector<std::pair<std::string_view, Control*>>& byName() const;
+    mutable std::vector<std::pair<std::string_view, Control*>> m_byName;
     std::vector<Control*> m_order;
 };
 
