@@ -67,6 +67,7 @@ build-asan: deps
 bench: build
 	$(BUILD)/bin/spindex-bench
 	bench/mixed-actions.sh $(BUILD)/bin/spindex-batch
+	bench/first-window.sh $(BUILD)
 
 # The manual's pictures are taken from the windows by a target of their own, not by every build.
 pictures: build

@@ -23,8 +23,8 @@
 #include <optional>
 #include <string>
 
-#include "appicon.h"
 #include "appinfo.h"
+#include "firstwindowclock.h"
 #include "session.h"
 
 #ifdef _WIN32
@@ -124,10 +124,10 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QString::fromUtf8(spindex::appinfo::CompanyName));
     if (const std::optional<int> status = read(line, QCoreApplication::arguments(), plan))
         return *status;
-    QApplication::setWindowIcon(spindex::ui::applicationIcon());
     // Windows come and go as the model loads and unloads them; between the splash and the
     // selection window none may be shown for a moment.
     QApplication::setQuitOnLastWindowClosed(false);
+    spindex::ui::FirstWindowClock::installIfAsked(app);
 
     spindex::ui::Session session(QCoreApplication::applicationDirPath());
 #ifdef _WIN32

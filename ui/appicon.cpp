@@ -1,9 +1,11 @@
 #include "appicon.h"
 
+#include <QHash>
 #include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPair>
 
 namespace spindex::ui {
 
@@ -47,15 +49,23 @@ void drawStack(QPainter& painter, const QRectF& square) {
     painter.restore();
 }
 
-// Draws the stack afresh for every size and pixel ratio asked for.
+// Draws the stack for every size and pixel ratio asked for, once per size: the window system asks
+// for seven sizes for every window.
 class DiskStackEngine : public QIconEngine {
 public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override { drawStack(*painter, rect); }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        static QHash<QPair<int, int>, QPixmap> drawn;
+        const QPair<int, int> key(size.width(), size.height());
+        if (const auto it = drawn.constFind(key); it != drawn.constEnd())
+            return *it;
         QPixmap pixmap(size);
         pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        {
+            QPainter painter(&pixmap);
+            paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        }
+        drawn.insert(key, pixmap);
         return pixmap;
     }
     QIconEngine* clone() const override { return new DiskStackEngine; }

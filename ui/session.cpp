@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QTimer>
 
+#include "appicon.h"
 #include "forms/smallforms.h"
 #include "formwindow.h"
 #include "mainform/mainform.h"
@@ -122,6 +124,12 @@ void Session::userFocus(spindex::Form& form) {
 
 bool Session::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (!m_iconSet && type == QEvent::Expose) {
+        // The program's icon, drawn at seven sizes for the window system, is set once the first window
+        // is on screen: the windows made at start get it then, and the first one shows sooner.
+        m_iconSet = true;
+        QTimer::singleShot(0, this, [] { QApplication::setWindowIcon(applicationIcon()); });
+    }
     if (m_activating && (type == QEvent::MouseButtonPress || type == QEvent::KeyPress) && watched->isWidgetType()) {
         // The user works in another window than the one the program asked for: that is settled now.
         auto* window = qobject_cast<FormWindow*>(static_cast<QWidget*>(watched)->window());

@@ -71,6 +71,7 @@ private:
     QPointer<QWidget> m_handBack; // the owner of a closed window that had the keyboard
     QTimer m_splashTimer;
     bool m_syncing = false;
+    bool m_iconSet = false; // the program's icon, set once the first window is on screen
     // The window the program asked the window system to activate, until the window system has
     // activated it or the user has clicked or typed elsewhere: activations of other windows that
     // arrive meanwhile were decided before the request, not by the user.
