@@ -32,7 +32,8 @@ protected:
                     std::chrono::system_clock::now().time_since_epoch());
                 std::fprintf(stderr, "first window %lld\n", static_cast<long long>(now.count()));
                 std::fflush(stderr);
-                QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
             }
         }
         return QObject::eventFilter(watched, event);

@@ -9,6 +9,7 @@
 #include "plans/planrebuild.h"
 #include "runtime/controls.h"
 #include "runtime/program.h"
+#include "runtime/savefile.h"
 
 namespace spindex {
 
@@ -75,13 +76,9 @@ bool PlanDocument::saveAs() {
 
 bool PlanDocument::saveTo(const std::string& path) {
     Host& host = m_main.program.host;
-    const std::string error = host.writeFile(path, planFileText(savedPlanJson(m_main)));
-    if (!error.empty()) {
-        // The old file keeps its content, the plan its file and its modified flag.
-        host.messageBox("Could not save the plan to " + path + ": " + error, MsgButtons::Ok, MsgIcon::Critical,
-                        appinfo::Title);
+    // A failed save leaves the old file as it was, and the plan its file and its modified flag.
+    if (!writeOrTell(host, path, "plan", planFileText(savedPlanJson(m_main))))
         return false;
-    }
     m_file = path;
     m_saved = capturePlan(m_main);
     m_modifiedAt.reset();
