@@ -195,7 +195,7 @@ void MainForm::createControls() {
         mnuController[id].onClick = [this, id] { mnuController_Click(id); };
     }
     add(mnuRule);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < static_cast<int>(std::size(RuleCaptions)); ++i) {
         add(mnuRules[i], &mnuRule).caption = RuleCaptions[i];
         mnuRules[i].onClick = [this, i] { mnuRules_Click(i); };
     }
