@@ -26,8 +26,9 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    QTextBrowser* m_browser;
+    // Set before the browser is made: making it already sends this window events.
     bool m_frameChecked = false; // against the true frame, once it is known
+    QTextBrowser* m_browser;
 };
 
 } // namespace spindex::ui
