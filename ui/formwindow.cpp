@@ -150,12 +150,9 @@ void FormWindow::setDefaultButton(QPushButton* button) {
 }
 
 void FormWindow::placeOnScreen() {
-    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::screenAt(QCursor::pos());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
+    QScreen* screen = openOnScreen(*this, parentWidget());
     if (!screen)
         return;
-    setScreen(screen);
     const QRect area = screen->availableGeometry();
     const QMargins frame = windowFrame(*this);
     const QSize room = placeWindow(area, frame, area.size()).size;

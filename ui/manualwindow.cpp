@@ -46,12 +46,9 @@ ManualWindow::ManualWindow(QWidget* parent) : QMainWindow(parent), m_browser(new
 }
 
 void ManualWindow::placeOnScreen() {
-    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
+    QScreen* screen = openOnScreen(*this, nullptr);
     if (!screen)
         return;
-    setScreen(screen);
     const QRect area = screen->availableGeometry();
     // Wide enough for the pictures of the main window, never larger than the screen.
     const QMargins frame = windowFrame(*this);

@@ -1,5 +1,7 @@
 #include "placement.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
@@ -44,6 +46,15 @@ bool keepFrameOnScreen(QWidget& window) {
     if (!area.contains(window.geometry().marginsAdded(frame)))
         applyPlacement(window, placeWindow(area, frame, window.size()), frame);
     return true;
+}
+
+QScreen* openOnScreen(QWidget& window, const QWidget* owner) {
+    QScreen* screen = owner ? owner->screen() : QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen)
+        window.setScreen(screen);
+    return screen;
 }
 
 } // namespace spindex::ui

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QSize>
 
+class QScreen;
 class QWidget;
 
 namespace spindex::ui {
@@ -25,6 +26,10 @@ Placement placeWindow(const QRect& available, const QMargins& frame, const QSize
 // window manager that frames it only when it is shown, not before; until then a framed window keeps
 // room for a title bar and a border. Creates the window's platform window.
 QMargins windowFrame(QWidget& window);
+
+// The screen a window opens on: its owner's, else the one under the mouse, else the primary one;
+// the window is moved to it. Null only without any screen.
+QScreen* openOnScreen(QWidget& window, const QWidget* owner);
 
 // Gives the window the placement's size and puts its frame, as large as given, at the placement's
 // corner.
