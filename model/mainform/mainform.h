@@ -19,6 +19,7 @@
 #include <string>
 
 #include "analysis/assumptions.h"
+#include "proposal/prices.h"
 #include "rules/limits.h"
 #include "runtime/form.h"
 
@@ -136,6 +137,8 @@ public:
     std::string helpFile;
     // What the risk and speed figures assume; kept with the plan.
     Assumptions PlanAssumptions;
+    // The customer's proposal: its texts and the unit prices; kept with the plan.
+    Proposal PlanProposal;
 
     void Form_Load();
 
