@@ -1,12 +1,14 @@
 // The proposal: the bill of materials derived from the plan, its prices, the price list and the bill
 // as CSV, and the proposal's keys of the plan file.
 
+#include "plans/plandocument.h"
 #include "plans/planjson.h"
 #include "plans/planreader.h"
 #include "plantext.h"
 #include "proposal/bom.h"
 #include "proposal/pricelist.h"
 #include "proposal/prices.h"
+#include "proposal/proposalform.h"
 #include "testsession.h"
 
 namespace spindex {
@@ -173,6 +175,72 @@ TEST(PlanProposal, ReadWrittenAndRefused) {
     for (int i = 0; i < 200; ++i)
         umlauts += "\xC3\xBC";
     EXPECT_TRUE(readPlan(withProposal(R"({"customer":")" + umlauts + "\"}"), reason)) << reason;
+}
+
+// The window: what a user types and imports lands in the plan, what is refused changes nothing.
+TEST(ProposalWindow, TypedImportedRefusedAndKept) {
+    test::Session s(6);
+    s.run("add 5 12 - 36.4");
+    s.main().mnuProposal.userClick();
+    ProposalForm& w = *s.program.frmProposal();
+    const auto bill = [&] { return compactJson(bomJson(billOfMaterials(capturePlan(s.main())))["items"]); };
+    const auto prices = [&] {
+        test::Strings texts;
+        for (int i = 0; i < 4; ++i)
+            texts.push_back(w.txtPrice[i].visible ? w.txtPrice[i].text() : "hidden");
+        return texts;
+    };
+
+    EXPECT_TRUE(w.txtCustomer.userType("Nordbank AG"));
+    EXPECT_TRUE(w.txtPrice[2].userType("189.5"));
+    EXPECT_TRUE(w.txtPrice[0].userType(" 6200 "));
+    EXPECT_TRUE(w.txtPrice[0].userType("6200.001"));
+    EXPECT_TRUE(w.txtCurrency.userType(std::string(201, 'E')));
+    EXPECT_EQ(s.take(),
+              (test::Strings{"Spindex (icon): A price must be a number of at least 0, with at most two decimals",
+                             "Spindex (icon): Currency is too long"}));
+    EXPECT_EQ(prices(), (test::Strings{"6200.00", "", "189.50", "hidden"}));
+    EXPECT_EQ(w.txtCurrency.text(), "");
+    EXPECT_EQ(s.main().PlanProposal.customer, "Nordbank AG");
+    EXPECT_TRUE(s.program.planDocument()->modified());
+
+    // A list with items of other plans; then one with a bad row, and one that is missing: nothing changes.
+    s.host.files["/p/list.csv"] = "Item,Price\r\nVault/12 - 12 drives,1450\r\nArvex Heron,1\r\n";
+    s.host.files["/p/bad.csv"] = "item,price\nVault/12 - 12 drives,2\n36.4 GB low profile drive,abc\n";
+    s.host.openAnswers = {"/p/list.csv", "/p/bad.csv", "/p/none.csv"};
+    for (int i = 0; i < 3; ++i)
+        w.mnuImportPrices.userClick();
+    EXPECT_EQ(s.host.openDialogs, test::Strings(3, "CSV Files (*.csv)|*.csv"));
+    EXPECT_EQ(s.take(), (test::Strings{"Spindex (critical): Could not read the price list /p/bad.csv: line 3: "
+                                       "\"abc\" is not a number of at least 0, with at most two decimals",
+                                       "Spindex (critical): Could not read the price list /p/none.csv: the file "
+                                       "does not exist"}));
+    EXPECT_EQ(bill(),
+              R"([{"item":"Arvex Osprey","kind":"controller","quantity":1,"unitPrice":6200,"price":6200},)"
+              R"({"item":"Vault/12 - 12 drives","kind":"enclosure","quantity":4,"unitPrice":1450,"price":5800},)"
+              R"({"item":"36.4 GB low profile drive","kind":"drive","quantity":12,"unitPrice":189.5,)"
+              R"("price":2274}])");
+
+    // Cleared; and the window follows the plan: a set of another size adds a row without a price.
+    EXPECT_TRUE(w.txtPrice[2].userType(""));
+    s.run("add 1 2 - 18.2");
+    s.program.settle();
+    EXPECT_EQ(prices(), (test::Strings{"6200.00", "1450.00", "", ""}));
+
+    // A failed save keeps the old file; the plan keeps its proposal through a save and an open.
+    s.host.files["/p/bom.csv"] = "old";
+    s.host.failingWrites["/p/bom.csv"] = "the disk is full";
+    s.host.saveAnswers = {"/p/bom.csv"};
+    w.mnuSaveBomCsv.userClick();
+    EXPECT_EQ(s.host.files["/p/bom.csv"], "old");
+    EXPECT_EQ(s.take(), test::Strings{"Spindex (critical): Could not save the file to /p/bom.csv: the disk is full"});
+    s.host.saveAnswers = {"/p/plan.spindex"};
+    s.main().mnuSavePlanAs.userClick();
+    test::Session other(6);
+    other.host.files = s.host.files;
+    ASSERT_TRUE(other.program.planDocument()->open("/p/plan.spindex"));
+    EXPECT_EQ(other.main().PlanProposal,
+              (Proposal{"Nordbank AG", "", "", {{"Arvex Osprey", 6200}, {"Vault/12 - 12 drives", 1450}}}));
 }
 
 } // namespace
