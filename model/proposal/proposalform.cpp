@@ -3,6 +3,8 @@
 #include "appinfo.h"
 #include "mainform/mainform.h"
 #include "plans/plan.h"
+#include "plans/plandocument.h"
+#include "plans/planfile.h"
 #include "proposal/bom.h"
 #include "proposal/pricelist.h"
 #include "runtime/host.h"
@@ -36,6 +38,7 @@ ProposalForm::ProposalForm(Program& program) : Form(program, "frmProposal", "Pro
     for (MenuItem* m : {&mnuImportPrices, &mnuSavePdf, &mnuSaveBomCsv, &mnuLine, &mnuClose})
         add(*m, &mnuFile);
     mnuImportPrices.onClick = [this] { mnuImportPrices_Click(); };
+    mnuSavePdf.onClick = [this] { mnuSavePdf_Click(); };
     mnuSaveBomCsv.onClick = [this] { mnuSaveBomCsv_Click(); };
     mnuClose.onClick = [this] { mnuClose_Click(); };
 }
@@ -120,6 +123,25 @@ void ProposalForm::mnuImportPrices_Click() {
         if (const auto price = list->find(item.item); price != list->end())
             main->PlanProposal.prices[item.item] = price->second;
     showPlan();
+}
+
+void ProposalForm::mnuSavePdf_Click() {
+    const MainForm* main = program.frmSpindex();
+    if (!main)
+        return;
+    Host& host = program.host;
+    const std::optional<std::string> path = host.saveFileName("PDF Files (*.pdf)|*.pdf", "pdf");
+    if (!path || path->empty())
+        return;
+    const std::optional<std::string>& file = program.planDocument()->file();
+    std::string pdf;
+    std::string error = host.drawProposalPdf(*main, file ? planFileName(*file) : std::string(), pdf);
+    // A document that could not be drawn is not written: the old file stays as it was.
+    if (error.empty())
+        error = host.writeFile(*path, pdf);
+    if (!error.empty())
+        host.messageBox("Could not save the file to " + *path + ": " + error, MsgButtons::Ok, MsgIcon::Critical,
+                        appinfo::Title);
 }
 
 void ProposalForm::mnuSaveBomCsv_Click() {

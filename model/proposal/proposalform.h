@@ -40,6 +40,7 @@ public:
     void showPlan();
 
     void mnuImportPrices_Click();
+    void mnuSavePdf_Click();
     void mnuSaveBomCsv_Click();
     void mnuClose_Click();
 
