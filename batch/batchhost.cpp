@@ -163,7 +163,8 @@ std::string BatchHost::drawProposalPdf(const MainForm& main, const std::string& 
         static char name[] = "spindex-batch";
         static char* argv[] = {name, nullptr};
         // Lives until the process ends, as the fonts it loaded are used by every later document.
-        new QGuiApplication(argc, argv);
+        static QGuiApplication* const application = new QGuiApplication(argc, argv);
+        Q_UNUSED(application);
     }
     const QByteArray bytes = ui::proposalPdf(main, planFile, QDate::currentDate());
     pdf.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
