@@ -2,8 +2,11 @@
 
 #include <filesystem>
 
+#include <QGuiApplication>
+
 #include "files.h"
 #include "plans/planjson.h"
+#include "proposalpdf.h"
 
 namespace spindex::batch {
 
@@ -151,6 +154,21 @@ bool BatchHost::fileExists(const std::string& path) {
 // The batch tool shows no windows: a document the program opens is not a line of its output.
 std::string BatchHost::showDocument(const std::string&) {
     return {};
+}
+
+std::string BatchHost::drawProposalPdf(const MainForm& main, const std::string& planFile, std::string& pdf) {
+    if (!QGuiApplication::instance()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "spindex-batch";
+        static char* argv[] = {name, nullptr};
+        // Lives until the process ends, as the fonts it loaded are used by every later document.
+        static QGuiApplication* const application = new QGuiApplication(argc, argv);
+        Q_UNUSED(application);
+    }
+    const QByteArray bytes = ui::proposalPdf(main, planFile, QDate::currentDate());
+    pdf.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
+    return bytes.isEmpty() ? "the document could not be drawn" : std::string();
 }
 
 void BatchHost::programEnded() {

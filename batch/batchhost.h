@@ -33,6 +33,9 @@ public:
     bool startProgram(const std::string& path) override;
     bool fileExists(const std::string& path) override;
     std::string showDocument(const std::string& path) override;
+    // Starts Qt's GUI library on its offscreen platform the first time: a script without PDF output
+    // never loads a platform, and needs no display either way.
+    std::string drawProposalPdf(const MainForm& main, const std::string& planFile, std::string& pdf) override;
     void programEnded() override;
 
 private:

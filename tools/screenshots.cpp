@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
@@ -20,6 +21,8 @@
 #include "formwindow.h"
 #include "mainform/mainform.h"
 #include "outputs/outputforms.h"
+#include "proposal/proposalform.h"
+#include "proposalpdf.h"
 #include "session.h"
 #include "summary/summaryform.h"
 
@@ -141,6 +144,32 @@ int main(int argc, char* argv[]) {
     camera.act(m, [&] { m.mnuAssumptions.userClick(); });
     camera.take(program.frmAssumptions(), "assumptions.png");
     camera.act(*program.frmAssumptions(), [&] { program.frmAssumptions()->cmdCancel.userClick(); });
+
+    // The proposal for a customer, priced, and the first page of its PDF as pdftoppm renders it.
+    camera.act(m, [&] { m.mnuProposal.userClick(); });
+    spindex::ProposalForm& proposal = *program.frmProposal();
+    const std::pair<spindex::TextBox*, const char*> typed[] = {
+        {&proposal.txtCustomer, "Nordbank AG"}, {&proposal.txtPreparedBy, "J. Berg"}, {&proposal.txtCurrency, "EUR"},
+        {&proposal.txtPrice[0], "6200"},        {&proposal.txtPrice[1], "1450.50"},   {&proposal.txtPrice[2], "189.50"},
+        {&proposal.txtPrice[3], "99"}};
+    for (const auto& [box, text] : typed)
+        camera.act(proposal, [&] { box->userType(text); });
+    camera.take(&proposal, "proposal.png");
+    QTemporaryDir pdfFolder;
+    const QString pdf = pdfFolder.filePath(QStringLiteral("proposal.pdf"));
+    QFile out(pdf);
+    const QByteArray bytes = spindex::ui::proposalPdf(m, "customer.spindex", QDate(2026, 3, 2));
+    const bool written = out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
+    out.close();
+    QProcess render;
+    render.start(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"), QStringLiteral("-f"),
+                  QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-singlefile"), pdf,
+                  folder.filePath(QStringLiteral("proposal-page"))});
+    if (!written || !render.waitForFinished(60000) || render.exitCode() != 0) {
+        std::fprintf(stderr, "spindex-screenshots: cannot render the proposal's PDF with pdftoppm\n");
+        return 1;
+    }
     camera.act(m, [&] { m.mnuAbout.userClick(); });
     camera.take(program.frmAbout(), "about.png");
     return camera.failed() ? 1 : 0;

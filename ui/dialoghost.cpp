@@ -16,6 +16,7 @@
 #include "files.h"
 #include "formwindow.h"
 #include "manualwindow.h"
+#include "proposalpdf.h"
 #include "recentplans.h"
 #include "startfolder.h"
 #include "windowactions.h"
@@ -226,6 +227,12 @@ void DialogHost::programEnded() {
 
 void DialogHost::planFileUsed(const std::string& path) {
     RecentPlans::add(QString::fromStdString(path));
+}
+
+std::string DialogHost::drawProposalPdf(const spindex::MainForm& main, const std::string& planFile, std::string& pdf) {
+    const QByteArray bytes = proposalPdf(main, planFile, QDate::currentDate());
+    pdf.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
+    return bytes.isEmpty() ? "the document could not be drawn" : std::string();
 }
 
 } // namespace spindex::ui

@@ -54,6 +54,7 @@ public:
     std::string showDocument(const std::string& path) override;
     void programEnded() override;
     void planFileUsed(const std::string& path) override;
+    std::string drawProposalPdf(const spindex::MainForm& main, const std::string& planFile, std::string& pdf) override;
 
 signals:
     void ended();

@@ -8,6 +8,7 @@
 #include "assumptionswindow.h"
 #include "graphicwindow.h"
 #include "mainwindow.h"
+#include "proposalwindow.h"
 #include "reportwindow.h"
 #include "selectwindow.h"
 #include "splashwindow.h"
@@ -43,6 +44,7 @@ FormWindow* makeWindow(WindowActions& actions, spindex::Form& form, QWidget* own
         owned<GraphicWindow, spindex::GraphicForm>(),
         owned<SummaryWindow, spindex::SummaryForm>(),
         owned<AssumptionsWindow, spindex::AssumptionsForm>(),
+        owned<ProposalWindow, spindex::ProposalForm>(),
         owned<AboutWindow, spindex::AboutForm>(),
     };
     const auto it = makers.find(typeid(form));

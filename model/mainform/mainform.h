@@ -19,6 +19,7 @@
 #include <string>
 
 #include "analysis/assumptions.h"
+#include "proposal/prices.h"
 #include "rules/limits.h"
 #include "runtime/form.h"
 
@@ -114,6 +115,7 @@ public:
     MenuItem mnuPlan{"mnuPlan", "&Plan"};
     MenuItem mnuPlanSummary{"mnuPlanSummary", "S&ummary"};
     MenuItem mnuAssumptions{"mnuAssumptions", "&Assumptions..."};
+    MenuItem mnuProposal{"mnuProposal", "&Proposal..."};
     MenuItem mnuControllerTop{"mnuControllerTop", "Con&troller"};
     std::array<MenuItem, ControllerModels + 1> mnuController; // items 1 to 8; 0 is not on the menu
     MenuItem mnuRule{"mnuRule", "Rules"};
@@ -136,6 +138,8 @@ public:
     std::string helpFile;
     // What the risk and speed figures assume; kept with the plan.
     Assumptions PlanAssumptions;
+    // The customer's proposal: its texts and the unit prices; kept with the plan.
+    Proposal PlanProposal;
 
     void Form_Load();
 
@@ -148,6 +152,7 @@ public:
     void mnuDisplay_Click();
     void mnuPlanSummary_Click();
     void mnuAssumptions_Click();
+    void mnuProposal_Click();
     void mnuPrint_Click();
     void mnuPrintSetup_Click();
     void mnuManual_Click();

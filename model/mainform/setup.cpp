@@ -8,6 +8,7 @@
 #include "mainform/mainform.h"
 #include "outputs/outputforms.h"
 #include "outputs/savereport.h"
+#include "proposal/proposalform.h"
 #include "rules/catalogue.h"
 #include "runtime/program.h"
 #include "summary/summaryform.h"
@@ -94,6 +95,8 @@ void MainForm::mnuClose_Click() {
         p.unload(*summary);
     if (AssumptionsForm* assumptions = p.frmAssumptions())
         p.unload(*assumptions);
+    if (ProposalForm* proposal = p.frmProposal())
+        p.unload(*proposal);
     if (AboutForm* about = p.frmAbout())
         p.unload(*about);
     if (GraphicForm* graphic = p.frmGraphic())
@@ -122,6 +125,12 @@ void MainForm::mnuPlanSummary_Click() {
 void MainForm::mnuAssumptions_Click() {
     AssumptionsForm& assumptions = program.loadAssumptions();
     program.show(assumptions);
+}
+
+// One window too; it follows the plan while it is open, a plan opened included.
+void MainForm::mnuProposal_Click() {
+    ProposalForm& proposal = program.loadProposal();
+    program.show(proposal);
 }
 
 void MainForm::mnuPrint_Click() {

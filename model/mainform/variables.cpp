@@ -6,6 +6,7 @@
 #include "mainform/mainform.h"
 #include "plans/plandocument.h"
 #include "plans/planjson.h"
+#include "proposal/bom.h"
 #include "runtime/jsonnumber.h"
 #include "runtime/program.h"
 #include "summary/summary.h"
@@ -24,7 +25,7 @@ Json flag(std::int16_t value) {
     return value != False;
 }
 
-const std::array<ProgramVariable, 17> Variables{{
+const std::array<ProgramVariable, 18> Variables{{
     {"ControllerType", Scope::Program, false,
      [](const Program& p, std::size_t) { return jsonNumber(p.ControllerType); }},
     {"ChannelSlots", Scope::Program, true,
@@ -59,6 +60,8 @@ const std::array<ProgramVariable, 17> Variables{{
     {"PlanSummary", Scope::Plan, false, [](const Program& p, std::size_t) { return summaryJson(mainOf(p)); }},
     {"PlanAnalysis", Scope::Plan, false,
      [](const Program& p, std::size_t) { return analysisJson(planAnalysis(mainOf(p))); }},
+    {"PlanBom", Scope::Plan, false,
+     [](const Program& p, std::size_t) { return bomJson(billOfMaterials(capturePlan(mainOf(p)))); }},
 }};
 } // namespace
 

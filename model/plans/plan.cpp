@@ -45,6 +45,7 @@ Plan capturePlan(const MainForm& main) {
         main.cmbRaidLevel.text(), wholeNumber(main.cmbMaxDrives.text()), wholeNumber(main.cmbNumSpans.text()),
         main.cmbDriveSize.text(), height(main.optDriveH[0].value()),     wholeNumber(main.cmbNumRdSets.text())};
     plan.assumptions = main.PlanAssumptions;
+    plan.proposal = main.PlanProposal;
     return plan;
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "analysis/assumptions.h"
+#include "proposal/prices.h"
 #include "rules/limits.h"
 
 namespace spindex {
@@ -71,6 +72,7 @@ struct Plan {
     std::optional<PlanGlobalSpares> globalSpares; // none while "No" is selected
     std::optional<PlanCalculator> calculator;     // none in a file without one: left as the last add left it
     Assumptions assumptions;                      // the defaults in a file without them
+    Proposal proposal;                            // none in a new plan
     bool operator==(const Plan&) const = default;
 };
 

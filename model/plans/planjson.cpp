@@ -1,6 +1,7 @@
 #include "plans/planjson.h"
 
 #include "analysis/analysis.h"
+#include "proposal/bom.h"
 #include "runtime/jsonnumber.h"
 #include "summary/summary.h"
 
@@ -41,13 +42,22 @@ Json planJson(const Plan& plan) {
         json["calculator"] = {{"level", calc->level},         {"drives", calc->drives}, {"spans", calc->spans},
                               {"driveSize", calc->driveSize}, {"height", calc->height}, {"sets", calc->sets}};
     json["assumptions"] = assumptionsJson(plan.assumptions);
+    Json prices = Json::object();
+    for (const auto& [item, price] : plan.proposal.prices)
+        prices[item] = jsonNumber(price);
+    json["proposal"] = {{"customer", plan.proposal.customer},
+                        {"preparedBy", plan.proposal.preparedBy},
+                        {"currency", plan.proposal.currency},
+                        {"prices", std::move(prices)}};
     return json;
 }
 
 Json savedPlanJson(const MainForm& main) {
-    Json json = planJson(capturePlan(main));
+    const Plan plan = capturePlan(main);
+    Json json = planJson(plan);
     json["summary"] = summaryJson(main);
     json["analysis"] = analysisJson(planAnalysis(main));
+    json["bom"] = bomJson(billOfMaterials(plan));
     return json;
 }
 

@@ -3,6 +3,7 @@
 #include <limits>
 #include <nlohmann/json.hpp>
 
+#include "proposal/prices.h"
 #include "runtime/numbers.h"
 
 namespace spindex {
@@ -243,10 +244,40 @@ Plan readObject(const Json& json) {
             plan.assumptions.*row.value = value->get<double>();
         }
     }
+
+    // Absent, or any of its keys absent: no texts and no prices, as in a new plan.
+    if (const Json* proposal = file.find("proposal")) {
+        const Fields given(object(*proposal, "\"proposal\""), "proposal: ");
+        const std::pair<const char*, std::string Proposal::*> texts[] = {{"customer", &Proposal::customer},
+                                                                         {"preparedBy", &Proposal::preparedBy},
+                                                                         {"currency", &Proposal::currency}};
+        for (const auto& [key, text] : texts) {
+            const Json* value = given.find(key);
+            if (!value)
+                continue;
+            plan.proposal.*text = given.text(key, *value);
+            if (!fitsProposalText(plan.proposal.*text))
+                given.wrong(key, *value, "a text of at most " + std::to_string(ProposalTextLimit) + " characters");
+        }
+        if (const Json* prices = given.find("prices")) {
+            if (!prices->is_object())
+                given.wrong("prices", *prices, "an object of prices by item");
+            for (const auto& [item, price] : prices->items())
+                if (!price.is_number() || !isPrice(price.get<double>()))
+                    throw Refusal{"proposal: \"prices\": " + quoted(item) + " is " + shown(price) +
+                                  ", not a price of at least 0 with at most two decimals"};
+                else
+                    plan.proposal.prices[item] = price.get<double>();
+        }
+    }
     return plan;
 }
 
 } // namespace
+
+bool isUtf8(std::string_view bytes) {
+    return firstInvalidUtf8(bytes) == std::string_view::npos;
+}
 
 std::optional<Plan> readPlan(std::string_view bytes, std::string& reason) {
     reason.clear();

@@ -17,4 +17,7 @@ namespace spindex {
 // wrong kind.
 std::optional<Plan> readPlan(std::string_view bytes, std::string& reason);
 
+// Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or code points past Unicode).
+bool isUtf8(std::string_view bytes);
+
 } // namespace spindex

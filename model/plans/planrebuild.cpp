@@ -76,6 +76,7 @@ public:
                             globalSpareCount() && calculator() && rules();
         // The assumptions follow no controller rule: the plan's are simply taken.
         m.PlanAssumptions = m_plan.assumptions;
+        m.PlanProposal = m_plan.proposal;
         if (!played)
             return m_reason;
         return planDifference(m_plan, capturePlan(m));

@@ -11,6 +11,8 @@
 
 namespace spindex {
 
+class MainForm;
+
 enum class MsgButtons { Ok, YesNo, YesNoCancel };
 enum class MsgIcon { None, Critical, Exclamation, Question, Information };
 enum class MsgAnswer { Ok, Yes, No, Cancel };
@@ -40,6 +42,12 @@ public:
     virtual void programEnded() = 0;
     // A plan file was opened or saved (the window build keeps a list of recent plans).
     virtual void planFileUsed(const std::string& /*path*/) {}
+    // Draws the main window's customer proposal as a PDF document into pdf; planFile names the plan's
+    // file ("" for a plan never saved). Empty on success, else the reason in words for the user.
+    virtual std::string drawProposalPdf(const MainForm& /*main*/, const std::string& /*planFile*/,
+                                        std::string& /*pdf*/) {
+        return "PDF output is not available here";
+    }
 };
 
 // Routes the program's requests to the surroundings that take them now: the user's, or for a while a
@@ -72,6 +80,9 @@ public:
     std::string showDocument(const std::string& path) override { return m_target->showDocument(path); }
     void programEnded() override { m_target->programEnded(); }
     void planFileUsed(const std::string& path) override { m_target->planFileUsed(path); }
+    std::string drawProposalPdf(const MainForm& main, const std::string& planFile, std::string& pdf) override {
+        return m_target->drawProposalPdf(main, planFile, pdf);
+    }
 
 private:
     Host* m_target;

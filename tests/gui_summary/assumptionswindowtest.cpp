@@ -8,10 +8,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableWidget>
 
 #include "analysis/assumptionsform.h"
 #include "guitest.h"
 #include "mainform/mainform.h"
+#include "proposal/proposalform.h"
 #include "runtime/program.h"
 
 class AssumptionsWindowTest : public GuiTest {
@@ -20,6 +22,7 @@ private slots:
     void planMenuHoldsSummaryAndAssumptions();
     void okNamesTheFirstBadBoxThenTakesAll();
     void escapeAndCancelChangeNothing();
+    void proposalPricesEditedInTheTable();
 
 private:
     QLineEdit* box(const char* name) { return find<QLineEdit>("frmAssumptions", name); }
@@ -40,7 +43,7 @@ void AssumptionsWindowTest::planMenuHoldsSummaryAndAssumptions() {
     QStringList items;
     for (QAction* action : bar->actions()[1]->menu()->actions())
         items << action->text();
-    QCOMPARE(items, (QStringList{"S&ummary", "&Assumptions..."}));
+    QCOMPARE(items, (QStringList{"S&ummary", "&Assumptions...", "&Proposal..."}));
 }
 
 void AssumptionsWindowTest::okNamesTheFirstBadBoxThenTakesAll() {
@@ -94,6 +97,37 @@ void AssumptionsWindowTest::escapeAndCancelChangeNothing() {
     QTest::mouseClick(find<QPushButton>("frmAssumptions", "cmdCancel"), Qt::LeftButton);
     QVERIFY(!program().frmAssumptions());
     QCOMPARE(m.PlanAssumptions.readPercent, 70.0);
+}
+
+// The proposal window's unit prices are typed into the table's cells; a bad one is refused with its
+// message and the cell shows the price as it was. Escape closes the window.
+void AssumptionsWindowTest::proposalPricesEditedInTheTable() {
+    startMainWindow();
+    main<QAction>("mnuProposal")->trigger();
+    spindex::ui::FormWindow* proposal = window("frmProposal");
+    QVERIFY(proposal);
+    QCOMPARE(proposal->windowTitle(), QStringLiteral("Proposal"));
+    auto* table = find<QTableWidget>("frmProposal", "bomTable");
+    QCOMPARE(table->rowCount(), 3); // the controller, the enclosure, the total
+    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("Arvex Osprey"));
+
+    QLineEdit* currency = find<QLineEdit>("frmProposal", "txtCurrency");
+    currency->selectAll();
+    QTest::keyClicks(currency, "EUR");
+    table->item(1, 3)->setText("1450.5");
+    QCOMPARE(table->item(1, 3)->text(), QStringLiteral("1450.50 EUR"));
+    QCOMPARE(table->item(1, 4)->text(), QStringLiteral("5802.00 EUR"));
+    QCOMPARE(table->item(2, 4)->text(), QStringLiteral("5802.00 EUR"));
+    QCOMPARE(table->item(1, 3)->textAlignment() & Qt::AlignRight, int(Qt::AlignRight));
+
+    dog->expect("A price must be", QMessageBox::Ok);
+    table->item(1, 3)->setText("-3");
+    QCOMPARE(dog->messages().size(), size_t(1));
+    QCOMPARE(table->item(1, 3)->text(), QStringLiteral("1450.50 EUR"));
+    QCOMPARE(program().frmSpindex()->PlanProposal.prices.at("Vault/12 - 12 drives"), 1450.5);
+
+    QTest::keyClick(proposal, Qt::Key_Escape);
+    QVERIFY(!program().frmProposal());
 }
 
 QTEST_MAIN(AssumptionsWindowTest)

@@ -101,6 +101,12 @@ const std::string OspreyExample = R"({
     "readPercent": 70,
     "years": 5
   },
+  "proposal": {
+    "customer": "",
+    "preparedBy": "",
+    "currency": "",
+    "prices": {}
+  },
   "summary": {
     "sets": [
       {
@@ -164,6 +170,38 @@ const std::string OspreyExample = R"({
       "readMBps": 660,
       "writeMBps": 660
     }
+  },
+  "bom": {
+    "currency": "",
+    "items": [
+      {
+        "item": "Arvex Osprey",
+        "kind": "controller",
+        "quantity": 1,
+        "unitPrice": null,
+        "price": null
+      },
+      {
+        "item": "Vault/12 - 12 drives",
+        "kind": "enclosure",
+        "quantity": 4,
+        "unitPrice": null,
+        "price": null
+      },
+      {
+        "item": "36.4 GB low profile drive",
+        "kind": "drive",
+        "quantity": 12,
+        "unitPrice": null,
+        "price": null
+      }
+    ],
+    "total": {
+      "price": 0,
+      "complete": false,
+      "usableGB": 400.4,
+      "costPerUsableTB": null
+    }
   }
 }
 )";
@@ -180,7 +218,8 @@ TEST(PlanFile, WrittenWithEveryKeyInOrder) {
     lark.run("add 10 2 2 72.8; add 1 2 - 36.4 lp; add 0 1 - 9.1; spare 1; global; globalsize 18.2; globalhh");
     lark.main().mnuRules[3].userClick();
     nlohmann::ordered_json larkPlan = savedPlanJson(lark.main());
-    larkPlan.erase("analysis"); // its figures have tests of their own
+    larkPlan.erase("analysis"); // its figures and its bill have tests of their own
+    larkPlan.erase("bom");
     EXPECT_EQ(
         compactJson(larkPlan),
         R"({"format":"spindex-plan","version":1,"controller":"Arvex Lark","rules":"Microsoft Clustering Services",)"
@@ -194,6 +233,7 @@ TEST(PlanFile, WrittenWithEveryKeyInOrder) {
         R"("calculator":{"level":"0","drives":1,"spans":1,"driveSize":"9.1","height":"low profile","sets":1},)"
         R"("assumptions":{"mtbfHours":1000000,"bitErrorRate":1e-15,"driveIops":150,"driveMBps":60,)"
         R"("rebuildMBps":30,"replaceHours":24,"readPercent":70,"years":5},)"
+        R"("proposal":{"customer":"","preparedBy":"","currency":"","prices":{}},)"
         R"("summary":{"sets":[{"set":0,"level":"10","drives":4,"rawGB":291.2,"usableGB":145.6,"efficiency":50,)"
         R"("survivesAtLeast":1,"survivesAtMost":2,"localSpare":false},{"set":1,"level":"1","drives":2,"rawGB":72.8,)"
         R"("usableGB":36.4,"efficiency":50,"survivesAtLeast":1,"survivesAtMost":1,"localSpare":true},{"set":2,)"
@@ -630,11 +670,12 @@ TEST(PlanFile, RandomMutationsOpenExactlyOrChangeNothing) {
                     user.step();
                 s.program.collectUnloaded();
                 std::string what;
-                // The summary is written for readers and ignored when opening: the values that are
-                // read are the ones worth changing.
+                // The summary, the figures and the bill are written for readers and ignored when
+                // opening: the values that are read are the ones worth changing.
                 nlohmann::ordered_json plan = savedPlanJson(s.main());
                 plan.erase("summary");
                 plan.erase("analysis");
+                plan.erase("bom");
                 const std::string bytes = mutator.mutate(plan, what);
                 SCOPED_TRACE(what);
                 target.host.files["/plans/m.spindex"] = bytes;
