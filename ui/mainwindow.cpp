@@ -356,6 +356,7 @@ void MainWindow::menus(QMenuBar& bar) {
     QMenu* plan = bind.menu(m.mnuPlan, bar);
     bind.menuItem(m.mnuPlanSummary, *plan);
     bind.menuItem(m.mnuAssumptions, *plan);
+    bind.menuItem(m.mnuAlternatives, *plan);
 
     QMenu* controller = bind.menu(m.mnuControllerTop, bar);
     for (int id = 1; id <= spindex::ControllerModels; ++id)

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "aboutwindow.h"
+#include "alternativeswindow.h"
 #include "assumptionswindow.h"
 #include "graphicwindow.h"
 #include "mainwindow.h"
@@ -43,6 +44,7 @@ FormWindow* makeWindow(WindowActions& actions, spindex::Form& form, QWidget* own
         owned<GraphicWindow, spindex::GraphicForm>(),
         owned<SummaryWindow, spindex::SummaryForm>(),
         owned<AssumptionsWindow, spindex::AssumptionsForm>(),
+        owned<AlternativesWindow, spindex::AlternativesForm>(),
         owned<AboutWindow, spindex::AboutForm>(),
     };
     const auto it = makers.find(typeid(form));

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "analysis/alternativesform.h"
 #include "analysis/assumptionsform.h"
 #include "appinfo.h"
 #include "forms/smallforms.h"
@@ -69,6 +70,8 @@ void MainForm::mnuController_Click(int index) {
         return;
     if (AssumptionsForm* assumptions = program.frmAssumptions())
         program.unload(*assumptions);
+    if (AlternativesForm* alternatives = program.frmAlternatives())
+        program.unload(*alternatives);
     program.ControllerType = static_cast<std::int16_t>(index);
     ClearAllNoAsk = True;
     cmdClearAll_Click();
@@ -94,6 +97,8 @@ void MainForm::mnuClose_Click() {
         p.unload(*summary);
     if (AssumptionsForm* assumptions = p.frmAssumptions())
         p.unload(*assumptions);
+    if (AlternativesForm* alternatives = p.frmAlternatives())
+        p.unload(*alternatives);
     if (AboutForm* about = p.frmAbout())
         p.unload(*about);
     if (GraphicForm* graphic = p.frmGraphic())
@@ -116,6 +121,12 @@ void MainForm::mnuDisplay_Click() {
 void MainForm::mnuPlanSummary_Click() {
     SummaryForm& summary = program.loadSummary();
     program.show(summary);
+}
+
+// Made afresh each time, for the drives in the calculator as they are now.
+void MainForm::mnuAlternatives_Click() {
+    AlternativesForm& alternatives = program.loadAlternatives();
+    program.show(alternatives);
 }
 
 // One window too; it opens with the plan's assumptions as they are now.

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "analysis/alternatives.h"
 #include "analysis/analysis.h"
 #include "mainform/mainform.h"
 #include "plans/plandocument.h"
@@ -24,7 +25,7 @@ Json flag(std::int16_t value) {
     return value != False;
 }
 
-const std::array<ProgramVariable, 17> Variables{{
+const std::array<ProgramVariable, 18> Variables{{
     {"ControllerType", Scope::Program, false,
      [](const Program& p, std::size_t) { return jsonNumber(p.ControllerType); }},
     {"ChannelSlots", Scope::Program, true,
@@ -59,6 +60,8 @@ const std::array<ProgramVariable, 17> Variables{{
     {"PlanSummary", Scope::Plan, false, [](const Program& p, std::size_t) { return summaryJson(mainOf(p)); }},
     {"PlanAnalysis", Scope::Plan, false,
      [](const Program& p, std::size_t) { return analysisJson(planAnalysis(mainOf(p))); }},
+    {"Alternatives", Scope::Plan, false,
+     [](const Program& p, std::size_t) { return alternativesJson(alternatives(mainOf(p))); }},
 }};
 } // namespace
 

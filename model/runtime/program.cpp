@@ -1,5 +1,6 @@
 #include "runtime/program.h"
 
+#include "analysis/alternativesform.h"
 #include "analysis/assumptionsform.h"
 #include "forms/smallforms.h"
 #include "mainform/mainform.h"
@@ -24,14 +25,14 @@ void Program::Main() {
 
 const std::vector<std::string>& Program::formNames() {
     static const std::vector<std::string> names{
-        "frmSplash", "frmSelectController", "frmSpindex",    "frmLogicalDriveDisplay", "frmGraphic",
-        "frmAbout",  "frmSummary",          "frmAssumptions"};
+        "frmSplash", "frmSelectController", "frmSpindex",     "frmLogicalDriveDisplay", "frmGraphic",
+        "frmAbout",  "frmSummary",          "frmAssumptions", "frmAlternatives"};
     return names;
 }
 
 std::vector<Form*> Program::windowSlots() const {
-    return {m_splash.get(),  m_select.get(), m_main.get(),    m_report.get(),
-            m_graphic.get(), m_about.get(),  m_summary.get(), m_assumptions.get()};
+    return {m_splash.get(), m_select.get(),  m_main.get(),        m_report.get(),      m_graphic.get(),
+            m_about.get(),  m_summary.get(), m_assumptions.get(), m_alternatives.get()};
 }
 
 Form* Program::form(const std::string& name) {
@@ -97,6 +98,9 @@ SummaryForm& Program::loadSummary() {
 AssumptionsForm& Program::loadAssumptions() {
     return load(m_assumptions);
 }
+AlternativesForm& Program::loadAlternatives() {
+    return load(m_alternatives);
+}
 
 void Program::show(Form& form) {
     form.visible = true;
@@ -117,7 +121,7 @@ void Program::unload(Form& form) {
     if (&form == m_main.get())
         m_unloadedPlan = std::move(m_plan); // it may be asking from one of its own handlers
     release(m_splash) || release(m_select) || release(m_main) || release(m_report) || release(m_graphic) ||
-        release(m_about) || release(m_summary) || release(m_assumptions);
+        release(m_about) || release(m_summary) || release(m_assumptions) || release(m_alternatives);
 }
 
 void Program::focus(Form* form) {

@@ -23,6 +23,7 @@ class GraphicForm;
 class AboutForm;
 class SummaryForm;
 class AssumptionsForm;
+class AlternativesForm;
 class Registry;
 class PlanDocument;
 
@@ -70,6 +71,8 @@ public:
     const SummaryForm* frmSummary() const { return m_summary.get(); }
     AssumptionsForm* frmAssumptions() { return m_assumptions.get(); }
     const AssumptionsForm* frmAssumptions() const { return m_assumptions.get(); }
+    AlternativesForm* frmAlternatives() { return m_alternatives.get(); }
+    const AlternativesForm* frmAlternatives() const { return m_alternatives.get(); }
     Form* form(const std::string& name);
     const Form* form(const std::string& name) const;
     std::vector<Form*> loadedForms();
@@ -84,6 +87,7 @@ public:
     AboutForm& loadAbout();
     SummaryForm& loadSummary();
     AssumptionsForm& loadAssumptions();
+    AlternativesForm& loadAlternatives();
     void show(Form& form);
     void unload(Form& form);
 
@@ -122,6 +126,7 @@ private:
     std::unique_ptr<AboutForm> m_about;
     std::unique_ptr<SummaryForm> m_summary;
     std::unique_ptr<AssumptionsForm> m_assumptions;
+    std::unique_ptr<AlternativesForm> m_alternatives;
     std::vector<std::unique_ptr<Form>> m_unloaded;
     // Every window slot, loaded or not, in the order of formNames().
     std::vector<Form*> windowSlots() const;
