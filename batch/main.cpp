@@ -125,9 +125,10 @@ std::string helpText(const QCommandLineParser& parser) {
            " --summary [--json] PLAN...\n" + text.toStdString() +
            "\n"
            "Exit status:\n"
-           "  0  every line of the script was carried out (with --summary: every plan opened)\n"
-           "  1  at least one line printed an error line (with --summary: a plan did not open)\n"
+           "  0  every line of the script was carried out\n"
+           "  1  at least one line printed an error line\n"
            "  2  the script cannot be read, or the command line is wrong\n"
+           "With --summary: 0 when every plan opened, 1 when any did not, 2 without a plan.\n"
            "\n"
            "The script language and every line printed: man spindex-batch, and batch.md in\n"
            "Spindex's documentation folder (share/doc/spindex).\n";
