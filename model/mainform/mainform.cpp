@@ -184,6 +184,7 @@ void MainForm::createControls() {
     add(mnuPlanSummary, &mnuPlan);
     add(mnuAssumptions, &mnuPlan).onClick = [this] { mnuAssumptions_Click(); };
     add(mnuAlternatives, &mnuPlan).onClick = [this] { mnuAlternatives_Click(); };
+    add(mnuComparePlans, &mnuPlan).onClick = [this] { mnuComparePlans_Click(); };
     mnuSave.onClick = [this] { mnuSave_Click(); };
     mnuDisplay.onClick = [this] { mnuDisplay_Click(); };
     mnuPlanSummary.onClick = [this] { mnuPlanSummary_Click(); };

@@ -115,6 +115,7 @@ public:
     MenuItem mnuPlanSummary{"mnuPlanSummary", "S&ummary"};
     MenuItem mnuAssumptions{"mnuAssumptions", "&Assumptions..."};
     MenuItem mnuAlternatives{"mnuAlternatives", "A&lternatives..."};
+    MenuItem mnuComparePlans{"mnuComparePlans", "&Compare Plans..."};
     MenuItem mnuControllerTop{"mnuControllerTop", "Con&troller"};
     std::array<MenuItem, ControllerModels + 1> mnuController; // items 1 to 8; 0 is not on the menu
     MenuItem mnuRule{"mnuRule", "Rules"};
@@ -150,6 +151,7 @@ public:
     void mnuPlanSummary_Click();
     void mnuAssumptions_Click();
     void mnuAlternatives_Click();
+    void mnuComparePlans_Click();
     void mnuPrint_Click();
     void mnuPrintSetup_Click();
     void mnuManual_Click();

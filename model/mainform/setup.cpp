@@ -4,11 +4,13 @@
 
 #include "analysis/alternativesform.h"
 #include "analysis/assumptionsform.h"
+#include "analysis/compareform.h"
 #include "appinfo.h"
 #include "forms/smallforms.h"
 #include "mainform/mainform.h"
 #include "outputs/outputforms.h"
 #include "outputs/savereport.h"
+#include "plans/planfile.h"
 #include "rules/catalogue.h"
 #include "runtime/program.h"
 #include "summary/summaryform.h"
@@ -99,6 +101,8 @@ void MainForm::mnuClose_Click() {
         p.unload(*assumptions);
     if (AlternativesForm* alternatives = p.frmAlternatives())
         p.unload(*alternatives);
+    if (CompareForm* compare = p.frmCompare())
+        p.unload(*compare);
     if (AboutForm* about = p.frmAbout())
         p.unload(*about);
     if (GraphicForm* graphic = p.frmGraphic())
@@ -127,6 +131,16 @@ void MainForm::mnuPlanSummary_Click() {
 void MainForm::mnuAlternatives_Click() {
     AlternativesForm& alternatives = program.loadAlternatives();
     program.show(alternatives);
+}
+
+// The files chosen replace those of a comparison already open; Cancel leaves it as it is.
+void MainForm::mnuComparePlans_Click() {
+    const std::optional<std::vector<std::string>> paths = program.host.openFileNames(PlanFilter);
+    if (!paths || paths->empty())
+        return;
+    CompareForm& compare = program.loadCompare();
+    compare.compareFiles(*paths);
+    program.show(compare);
 }
 
 // One window too; it opens with the plan's assumptions as they are now.

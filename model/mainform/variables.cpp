@@ -4,6 +4,7 @@
 
 #include "analysis/alternatives.h"
 #include "analysis/analysis.h"
+#include "analysis/compareform.h"
 #include "mainform/mainform.h"
 #include "plans/plandocument.h"
 #include "plans/planjson.h"
@@ -25,7 +26,7 @@ Json flag(std::int16_t value) {
     return value != False;
 }
 
-const std::array<ProgramVariable, 18> Variables{{
+const std::array<ProgramVariable, 19> Variables{{
     {"ControllerType", Scope::Program, false,
      [](const Program& p, std::size_t) { return jsonNumber(p.ControllerType); }},
     {"ChannelSlots", Scope::Program, true,
@@ -62,6 +63,11 @@ const std::array<ProgramVariable, 18> Variables{{
      [](const Program& p, std::size_t) { return analysisJson(planAnalysis(mainOf(p))); }},
     {"Alternatives", Scope::Plan, false,
      [](const Program& p, std::size_t) { return alternativesJson(alternatives(mainOf(p))); }},
+    // The rows of the comparison window; none while it is not open.
+    {"Comparison", Scope::Plan, false,
+     [](const Program& p, std::size_t) {
+         return p.frmCompare() ? comparisonJson(p.frmCompare()->rows()) : Json::array();
+     }},
 }};
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "analysis/alternativesform.h"
 #include "analysis/assumptionsform.h"
+#include "analysis/compareform.h"
 #include "forms/smallforms.h"
 #include "mainform/mainform.h"
 #include "outputs/outputforms.h"
@@ -26,13 +27,13 @@ void Program::Main() {
 const std::vector<std::string>& Program::formNames() {
     static const std::vector<std::string> names{
         "frmSplash", "frmSelectController", "frmSpindex",     "frmLogicalDriveDisplay", "frmGraphic",
-        "frmAbout",  "frmSummary",          "frmAssumptions", "frmAlternatives"};
+        "frmAbout",  "frmSummary",          "frmAssumptions", "frmAlternatives",        "frmCompare"};
     return names;
 }
 
 std::vector<Form*> Program::windowSlots() const {
-    return {m_splash.get(), m_select.get(),  m_main.get(),        m_report.get(),      m_graphic.get(),
-            m_about.get(),  m_summary.get(), m_assumptions.get(), m_alternatives.get()};
+    return {m_splash.get(), m_select.get(),  m_main.get(),        m_report.get(),       m_graphic.get(),
+            m_about.get(),  m_summary.get(), m_assumptions.get(), m_alternatives.get(), m_compare.get()};
 }
 
 Form* Program::form(const std::string& name) {
@@ -101,6 +102,9 @@ AssumptionsForm& Program::loadAssumptions() {
 AlternativesForm& Program::loadAlternatives() {
     return load(m_alternatives);
 }
+CompareForm& Program::loadCompare() {
+    return load(m_compare);
+}
 
 void Program::show(Form& form) {
     form.visible = true;
@@ -121,7 +125,8 @@ void Program::unload(Form& form) {
     if (&form == m_main.get())
         m_unloadedPlan = std::move(m_plan); // it may be asking from one of its own handlers
     release(m_splash) || release(m_select) || release(m_main) || release(m_report) || release(m_graphic) ||
-        release(m_about) || release(m_summary) || release(m_assumptions) || release(m_alternatives);
+        release(m_about) || release(m_summary) || release(m_assumptions) || release(m_alternatives) ||
+        release(m_compare);
 }
 
 void Program::focus(Form* form) {

@@ -24,6 +24,7 @@ class AboutForm;
 class SummaryForm;
 class AssumptionsForm;
 class AlternativesForm;
+class CompareForm;
 class Registry;
 class PlanDocument;
 
@@ -73,6 +74,8 @@ public:
     const AssumptionsForm* frmAssumptions() const { return m_assumptions.get(); }
     AlternativesForm* frmAlternatives() { return m_alternatives.get(); }
     const AlternativesForm* frmAlternatives() const { return m_alternatives.get(); }
+    CompareForm* frmCompare() { return m_compare.get(); }
+    const CompareForm* frmCompare() const { return m_compare.get(); }
     Form* form(const std::string& name);
     const Form* form(const std::string& name) const;
     std::vector<Form*> loadedForms();
@@ -88,6 +91,7 @@ public:
     SummaryForm& loadSummary();
     AssumptionsForm& loadAssumptions();
     AlternativesForm& loadAlternatives();
+    CompareForm& loadCompare();
     void show(Form& form);
     void unload(Form& form);
 
@@ -127,6 +131,7 @@ private:
     std::unique_ptr<SummaryForm> m_summary;
     std::unique_ptr<AssumptionsForm> m_assumptions;
     std::unique_ptr<AlternativesForm> m_alternatives;
+    std::unique_ptr<CompareForm> m_compare;
     std::vector<std::unique_ptr<Form>> m_unloaded;
     // Every window slot, loaded or not, in the order of formNames().
     std::vector<Form*> windowSlots() const;
