@@ -357,6 +357,7 @@ void MainWindow::menus(QMenuBar& bar) {
     bind.menuItem(m.mnuPlanSummary, *plan);
     bind.menuItem(m.mnuAssumptions, *plan);
     bind.menuItem(m.mnuAlternatives, *plan);
+    bind.menuItem(m.mnuComparePlans, *plan);
 
     QMenu* controller = bind.menu(m.mnuControllerTop, bar);
     for (int id = 1; id <= spindex::ControllerModels; ++id)

@@ -7,6 +7,7 @@
 #include "aboutwindow.h"
 #include "alternativeswindow.h"
 #include "assumptionswindow.h"
+#include "comparewindow.h"
 #include "graphicwindow.h"
 #include "mainwindow.h"
 #include "reportwindow.h"
@@ -45,6 +46,7 @@ FormWindow* makeWindow(WindowActions& actions, spindex::Form& form, QWidget* own
         owned<SummaryWindow, spindex::SummaryForm>(),
         owned<AssumptionsWindow, spindex::AssumptionsForm>(),
         owned<AlternativesWindow, spindex::AlternativesForm>(),
+        owned<CompareWindow, spindex::CompareForm>(),
         owned<AboutWindow, spindex::AboutForm>(),
     };
     const auto it = makers.find(typeid(form));

@@ -6,7 +6,9 @@
 
 #include "analysis/alternatives.h"
 #include "analysis/alternativesform.h"
+#include "analysis/compareform.h"
 #include "plans/plandocument.h"
+#include "plans/planjson.h"
 #include "testsession.h"
 
 namespace spindex {
@@ -157,6 +159,53 @@ TEST(UseLayout, ReachesManySpansWithoutTheDriveLimitMessage) {
     s.program.frmAlternatives()->cmdUse.userClick();
     EXPECT_EQ(s.take(), Strings{});
     EXPECT_EQ((Strings{m.cmbRaidLevel.text(), m.cmbMaxDrives.text(), m.cmbNumSpans.text()}), (Strings{"5", "16", "1"}));
+}
+
+// A good plan, one the Osprey refuses and one that cannot be read: the running plan comes first, the
+// good file has its figures, the other two their reasons, and the running plan does not change.
+TEST(ComparePlans, GoodRefusedAndUnreadableFiles) {
+    test::Session writer(Osprey);
+    writer.run("add 5 12 - 36.4");
+    nlohmann::ordered_json plan = savedPlanJson(writer.main());
+    writer.host.files["/p/good.spindex"] = planFileText(plan);
+    plan["sets"][0]["drives"] = 99;
+    writer.host.files["/p/refused.spindex"] = planFileText(plan);
+    writer.host.files["/p/text.spindex"] = "not a plan";
+
+    test::Session s(Osprey);
+    s.host.files = writer.host.files;
+    s.run("add 0 2 - 36.4");
+    const Strings before = s.snapshot();
+    s.host.openAnswers.push_back(std::nullopt); // Cancel: no window
+    s.main().mnuComparePlans.userClick();
+    EXPECT_EQ(s.program.frmCompare(), nullptr);
+    s.host.openFilesAnswers.push_back(Strings{"/p/good.spindex", "/p/refused.spindex", "/p/text.spindex"});
+    s.main().mnuComparePlans.userClick();
+    ASSERT_NE(s.program.frmCompare(), nullptr);
+    const std::vector<PlanFigures> rows = s.program.frmCompare()->rows();
+    ASSERT_EQ(rows.size(), 4u);
+    const std::string csv = comparisonCsv(rows);
+    EXPECT_EQ(
+        csv.rfind(
+            "Plan,Controller,Sets,Drives,\"Raw, GB\",\"Usable, GB\",\"Efficiency, %\",Survives at Least,"
+            "Loss Probability,Mixed IOPS,Slots Used,Slots,Price,Error\r\n"
+            "(this plan),Arvex Osprey,1,2,72.8,72.8,100,0,0.0838727456553458,300,2,48,,\r\n"
+            "good.spindex,Arvex Osprey,1,12,436.8,400.4,91.7,1,0.00181995721902376,947.368421052632,12,48,,\r\n"
+            "refused.spindex,,,,,,,,,,,,,\"logical drive 0: drives 99 is not offered for level \"\"5\"\" (the list "
+            "holds 3 to 16)\"\r\n"
+            "text.spindex,",
+            0),
+        0u)
+        << csv;
+    EXPECT_EQ(rows[3].name, "text.spindex");
+    EXPECT_FALSE(rows[3].error.empty());
+    EXPECT_FALSE(rows[3].summary.has_value());
+    EXPECT_EQ(s.take(), Strings{});
+    EXPECT_EQ(s.snapshot(), before);
+
+    // The running plan's row follows the plan.
+    s.run("add 1 2 - 36.4");
+    EXPECT_EQ(s.program.frmCompare()->rows()[0].summary->total.sets, 2);
 }
 
 } // namespace
