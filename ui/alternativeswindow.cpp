@@ -95,7 +95,7 @@ AlternativesWindow::AlternativesWindow(WindowActions& actions, spindex::Alternat
             form.cmdUse.userClick();
         });
     });
-    resize(820, 520);
+    m_table->setMinimumSize(760, 380);
 }
 
 void AlternativesWindow::fill(const spindex::AlternativesForm& form) {

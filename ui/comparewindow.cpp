@@ -45,10 +45,12 @@ CompareWindow::CompareWindow(WindowActions& actions, spindex::CompareForm& form,
     m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
     m_table->setSortingEnabled(true);
+    // The rows open in their own order, the running plan first, until a heading is clicked.
+    m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     m_table->installEventFilter(this);
     layout->addWidget(m_table, 1);
     setCentralWidget(central);
-    resize(980, 320);
+    m_table->setMinimumSize(900, 160);
 }
 
 bool CompareWindow::eventFilter(QObject* watched, QEvent* event) {
