@@ -110,13 +110,33 @@ std::optional<std::string> BatchHost::saveFileName(const std::string& filter, co
     return name;
 }
 
-std::optional<std::string> BatchHost::openFileName(const std::string& filter) {
-    const bool queued = !m_openNames.empty();
-    std::optional<std::string> name;
-    if (queued) {
-        name = std::move(m_openNames.front());
+std::optional<std::vector<std::string>> BatchHost::takeOpenAnswer() {
+    std::optional<std::vector<std::string>> names;
+    if (!m_openNames.empty()) {
+        names = std::move(m_openNames.front());
         m_openNames.pop_front();
     }
+    return names;
+}
+
+std::optional<std::vector<std::string>> BatchHost::openFileNames(const std::string& filter) {
+    const bool queued = !m_openNames.empty();
+    const std::optional<std::vector<std::string>> names = takeOpenAnswer();
+    m_out.line("opendialog " +
+               compactJson({{"filter", filter},
+                            {"multiple", true},
+                            {"answer", names ? nlohmann::ordered_json(*names) : nlohmann::ordered_json(nullptr)}}));
+    if (!queued)
+        m_out.error("no open answer queued");
+    return names;
+}
+
+std::optional<std::string> BatchHost::openFileName(const std::string& filter) {
+    const bool queued = !m_openNames.empty();
+    const std::optional<std::vector<std::string>> names = takeOpenAnswer();
+    std::optional<std::string> name;
+    if (names && !names->empty())
+        name = names->front();
     m_out.line("opendialog " + compactJson({{"filter", filter}, {"answer", dialogAnswer(name)}}));
     if (!queued)
         m_out.error("no open answer queued");

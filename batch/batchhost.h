@@ -20,12 +20,14 @@ public:
     void queueAnswer(MsgAnswer answer) { m_answers.push_back(answer); }
     // `savefile PATH` (a name) or `cancelsave` (nothing): the next save dialog's result.
     void queueSaveFile(std::optional<std::string> name) { m_saveNames.push_back(std::move(name)); }
-    // `openfile PATH` (a name) or `cancelopen` (nothing): the next open dialog's result.
-    void queueOpenFile(std::optional<std::string> name) { m_openNames.push_back(std::move(name)); }
+    // `openfile PATH`, `openfiles PATH...` (the names) or `cancelopen` (nothing): the next open
+    // dialog's result, for a dialog of either kind.
+    void queueOpenFile(std::optional<std::vector<std::string>> names) { m_openNames.push_back(std::move(names)); }
 
     MsgAnswer messageBox(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title) override;
     std::optional<std::string> saveFileName(const std::string& filter, const std::string& defaultExt) override;
     std::optional<std::string> openFileName(const std::string& filter) override;
+    std::optional<std::vector<std::string>> openFileNames(const std::string& filter) override;
     std::string writeFile(const std::string& path, const std::string& content) override;
     std::string readFile(const std::string& path, std::string& content, std::int64_t limit) override;
     void printWindow(const std::string& window) override;
@@ -42,7 +44,8 @@ private:
     BatchOutput& m_out;
     std::deque<MsgAnswer> m_answers;
     std::deque<std::optional<std::string>> m_saveNames;
-    std::deque<std::optional<std::string>> m_openNames;
+    std::deque<std::optional<std::vector<std::string>>> m_openNames;
+    std::optional<std::vector<std::string>> takeOpenAnswer();
 };
 
 } // namespace spindex::batch

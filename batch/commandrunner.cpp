@@ -17,7 +17,7 @@ namespace {
 struct Command {
     const char* name;
     void (CommandRunner::*run)(const std::vector<std::string>&);
-    size_t arguments;
+    int arguments; // a negative count is the least of a list
     const char* usage;
 };
 
@@ -93,6 +93,7 @@ void CommandRunner::dispatch(const Words& words) {
         {"savefile", &CommandRunner::savefile, 1, "savefile PATH"},
         {"cancelsave", &CommandRunner::cancelsave, 0, "cancelsave"},
         {"openfile", &CommandRunner::openfile, 1, "openfile PATH"},
+        {"openfiles", &CommandRunner::openfiles, -1, "openfiles PATH..."},
         {"cancelopen", &CommandRunner::cancelopen, 0, "cancelopen"},
         {"get", &CommandRunner::get, 1, "get NAME"},
     };
@@ -102,7 +103,9 @@ void CommandRunner::dispatch(const Words& words) {
         m_out.error("unknown command " + words[0]);
         return;
     }
-    if (words.size() != command->arguments + 1) {
+    const bool fits = command->arguments < 0 ? words.size() >= size_t(-command->arguments) + 1
+                                             : words.size() == size_t(command->arguments) + 1;
+    if (!fits) {
         m_out.error(std::string("usage: ") + command->usage);
         return;
     }
@@ -286,7 +289,11 @@ void CommandRunner::cancelsave(const Words&) {
 }
 
 void CommandRunner::openfile(const Words& words) {
-    m_host.queueOpenFile(words[1]);
+    m_host.queueOpenFile(std::vector<std::string>{words[1]});
+}
+
+void CommandRunner::openfiles(const Words& words) {
+    m_host.queueOpenFile(std::vector<std::string>(words.begin() + 1, words.end()));
 }
 
 void CommandRunner::cancelopen(const Words&) {

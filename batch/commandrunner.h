@@ -48,6 +48,7 @@ private:
     void savefile(const Words& words);
     void cancelsave(const Words& words);
     void openfile(const Words& words);
+    void openfiles(const Words& words);
     void cancelopen(const Words& words);
     void get(const Words& words);
 

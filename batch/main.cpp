@@ -5,6 +5,10 @@
 // Exit status: 0 when every line was carried out, 1 when at least one line printed an error line,
 // 2 when the script cannot be read or the command line is wrong.
 //
+// spindex-batch --summary [--json] PLAN...: one table of the plans' figures, each plan opened as
+// Open Plan opens it, in a program of its own. Exit status 0 when every plan opened, 1 when any did
+// not, 2 without a plan.
+//
 // The command line is read by QtCore's parser alone, without a QCoreApplication: an application
 // object would switch the C library to the user's locale, and the tool needs neither its event loop
 // nor a platform plugin.
@@ -17,12 +21,17 @@
 #include <iostream>
 #include <string>
 
+#include "analysis/comparison.h"
 #include "appinfo.h"
 #include "batchhost.h"
 #include "batchoutput.h"
 #include "commandrunner.h"
+#include "files.h"
+#include "plans/planfile.h"
 #include "runtime/form.h" // Program::collectUnloaded destroys Forms inline
 #include "runtime/program.h"
+#include "runtime/quiethost.h"
+#include "summary/summarycsv.h"
 
 namespace {
 
@@ -64,17 +73,64 @@ int play(std::istream& script, bool interactive, const char* argv0) {
     return out.anyError() ? 1 : 0;
 }
 
+// Plans are read from the disk; nothing else reaches the user.
+class PlanReader : public spindex::QuietHost {
+public:
+    std::string readFile(const std::string& path, std::string& content, std::int64_t limit) override {
+        return spindex::files::readWhole(path, content, limit);
+    }
+};
+
+int summarise(const QStringList& plans, bool json) {
+    using namespace spindex;
+    std::ios::sync_with_stdio(false);
+    PlanReader reader;
+    bool allOpened = true;
+    if (!json) {
+        std::vector<std::string> header{"File"};
+        for (const std::string& h : comparisonHeaders())
+            header.push_back(h);
+        std::cout << csvRow(header);
+    }
+    for (const QString& argument : plans) {
+        const std::string path = argument.toLocal8Bit().toStdString();
+        const PlanFigures plan = planFileFigures(reader, path, path);
+        if (!plan.error.empty()) {
+            std::cout.flush();
+            std::cerr << path << ": " << plan.error << '\n';
+            allOpened = false;
+            continue;
+        }
+        if (json) {
+            const nlohmann::ordered_json line{{"file", path},
+                                              {"summary", summaryJson(*plan.summary)},
+                                              {"analysis", analysisJson(*plan.analysis)},
+                                              {"bom", bomJson(*plan.bom)}};
+            std::cout << line.dump() << '\n';
+        } else {
+            std::vector<std::string> row{path};
+            for (std::string& cell : comparisonCells(plan))
+                row.push_back(std::move(cell));
+            std::cout << csvRow(row);
+        }
+    }
+    std::cout.flush();
+    return allOpened ? 0 : 1;
+}
+
 // The parser's own help names the executable as it was typed, or not at all without an
 // application object; the first line is written here with the tool's name.
 std::string helpText(const QCommandLineParser& parser) {
     QString text = parser.helpText();
     text = text.mid(text.indexOf('\n') + 1);
-    return std::string("Usage: ") + ToolName + " [options] [SCRIPT]\n" + text.toStdString() +
+    return std::string("Usage: ") + ToolName + " [options] [SCRIPT]\n" + "       " + ToolName +
+           " --summary [--json] PLAN...\n" + text.toStdString() +
            "\n"
            "Exit status:\n"
            "  0  every line of the script was carried out\n"
            "  1  at least one line printed an error line\n"
            "  2  the script cannot be read, or the command line is wrong\n"
+           "With --summary: 0 when every plan opened, 1 when any did not, 2 without a plan.\n"
            "\n"
            "The script language and every line printed: man spindex-batch, and batch.md in\n"
            "Spindex's documentation folder (share/doc/spindex).\n";
@@ -102,8 +158,15 @@ int main(int argc, char** argv) {
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version and exit."));
+    const QCommandLineOption summary(QStringLiteral("summary"),
+                                     QStringLiteral("Print one CSV table of the figures of the PLAN files given\n"
+                                                    "instead of playing a script."));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("With --summary: one JSON object per plan and line instead."));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(summary);
+    parser.addOption(json);
     parser.addPositionalArgument(QStringLiteral("SCRIPT"),
                                  QStringLiteral("The script to play. Without it, or with -, the script is\n"
                                                 "read from standard input."),
@@ -119,6 +182,14 @@ int main(int argc, char** argv) {
         std::cout << ToolName << ' ' << spindex::appinfo::Version << '\n';
         return 0;
     }
+    if (parser.isSet(summary)) {
+        const QStringList plans = parser.positionalArguments();
+        if (plans.isEmpty())
+            return badUsage("--summary needs at least one plan file.");
+        return summarise(plans, parser.isSet(json));
+    }
+    if (parser.isSet(json))
+        return badUsage("--json goes with --summary.");
     const QStringList scripts = parser.positionalArguments();
     if (scripts.size() > 1)
         return badUsage("Only one script can be played at a time.");

@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "analysis/alternatives.h"
 #include "analysis/analysis.h"
 
 #include "forms/smallforms.h"
@@ -167,6 +168,19 @@ void BM_PlanApplyEightSets(benchmark::State& state) {
             state.SkipWithError("the plan did not replay");
 }
 BENCHMARK(BM_PlanApplyEightSets);
+
+// The Osprey's whole list of layouts for 36.4 GB drives: a scratch program holding the plan, then
+// every level, span and drive count set in its calculator. Must stay within 20 ms.
+void BM_OspreyAlternatives(benchmark::State& state) {
+    QuietHost host;
+    Program program(host);
+    MainForm& main = openMain(program);
+    pick(main.cmbDriveSize, "36.4");
+    for (auto _ : state)
+        if (alternatives(main).size() != 150)
+            state.SkipWithError("not the Osprey's 150 layouts");
+}
+BENCHMARK(BM_OspreyAlternatives)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

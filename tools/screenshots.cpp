@@ -16,11 +16,15 @@
 #include <cstdio>
 #include <functional>
 
+#include "analysis/alternativesform.h"
 #include "analysis/assumptionsform.h"
+#include "analysis/compareform.h"
 #include "forms/smallforms.h"
 #include "formwindow.h"
 #include "mainform/mainform.h"
 #include "outputs/outputforms.h"
+#include "plans/plan.h"
+#include "plans/planjson.h"
 #include "proposal/proposalform.h"
 #include "proposalpdf.h"
 #include "session.h"
@@ -125,6 +129,7 @@ int main(int argc, char* argv[]) {
     camera.act(m, [&] { m.cmbRaidLevel.userPick(pick(m.cmbRaidLevel, "5")); });
     camera.act(m, [&] { m.cmbDriveSize.userPick(pick(m.cmbDriveSize, "36.4")); });
     camera.act(m, [&] { m.cmdAddLogicals.userClick(); });
+    const nlohmann::ordered_json savedTypical = spindex::savedPlanJson(m);
     camera.take(&m, "main.png");
 
     // A mirrored pair beside it with a local hot spare, and one global hot spare.
@@ -144,6 +149,21 @@ int main(int argc, char* argv[]) {
     camera.act(m, [&] { m.mnuAssumptions.userClick(); });
     camera.take(program.frmAssumptions(), "assumptions.png");
     camera.act(*program.frmAssumptions(), [&] { program.frmAssumptions()->cmdCancel.userClick(); });
+
+    // The layouts for the calculator's drives, and this plan beside the typical request on its own.
+    camera.act(m, [&] { m.mnuAlternatives.userClick(); });
+    camera.take(program.frmAlternatives(), "alternatives.png");
+    camera.act(*program.frmAlternatives(), [&] { program.frmAlternatives()->cmdClose.userClick(); });
+    const QString typical = scratch.filePath(QStringLiteral("typical.spindex"));
+    if (QFile file(typical); file.open(QIODevice::WriteOnly))
+        file.write(QByteArray::fromStdString(spindex::planFileText(savedTypical)));
+    // The open dialog's answer, given straight to the window: the picture shows the window, not the dialog.
+    camera.act(m, [&] {
+        spindex::CompareForm& compare = program.loadCompare();
+        compare.compareFiles({typical.toStdString()});
+        program.show(compare);
+    });
+    camera.take(program.frmCompare(), "compare.png");
 
     // The proposal for a customer, priced, and the first page of its PDF as pdftoppm renders it.
     camera.act(m, [&] { m.mnuProposal.userClick(); });

@@ -148,6 +148,20 @@ std::optional<std::string> DialogHost::openFileName(const std::string& filter) {
     return chosenFile(dialog, filter);
 }
 
+std::optional<std::vector<std::string>> DialogHost::openFileNames(const std::string& filter) {
+    QFileDialog dialog(m_surroundings.dialogParent());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilter(qtFilter(filter));
+    // The chosen folder is remembered through the first file; the others come from the dialog.
+    if (!chosenFile(dialog, filter))
+        return std::nullopt;
+    std::vector<std::string> paths;
+    for (const QString& path : dialog.selectedFiles())
+        paths.push_back(path.toStdString());
+    return paths;
+}
+
 std::string DialogHost::writeFile(const std::string& path, const std::string& content) {
     return spindex::files::writeWhole(path, content);
 }

@@ -45,6 +45,7 @@ public:
                                   const std::string& title) override;
     std::optional<std::string> saveFileName(const std::string& filter, const std::string& defaultExt) override;
     std::optional<std::string> openFileName(const std::string& filter) override;
+    std::optional<std::vector<std::string>> openFileNames(const std::string& filter) override;
     std::string writeFile(const std::string& path, const std::string& content) override;
     std::string readFile(const std::string& path, std::string& content, std::int64_t limit) override;
     void printWindow(const std::string& window) override;

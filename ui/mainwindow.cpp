@@ -356,6 +356,8 @@ void MainWindow::menus(QMenuBar& bar) {
     QMenu* plan = bind.menu(m.mnuPlan, bar);
     bind.menuItem(m.mnuPlanSummary, *plan);
     bind.menuItem(m.mnuAssumptions, *plan);
+    bind.menuItem(m.mnuAlternatives, *plan);
+    bind.menuItem(m.mnuComparePlans, *plan);
     bind.menuItem(m.mnuProposal, *plan);
 
     QMenu* controller = bind.menu(m.mnuControllerTop, bar);

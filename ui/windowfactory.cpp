@@ -5,7 +5,9 @@
 #include <unordered_map>
 
 #include "aboutwindow.h"
+#include "alternativeswindow.h"
 #include "assumptionswindow.h"
+#include "comparewindow.h"
 #include "graphicwindow.h"
 #include "mainwindow.h"
 #include "proposalwindow.h"
@@ -44,6 +46,8 @@ FormWindow* makeWindow(WindowActions& actions, spindex::Form& form, QWidget* own
         owned<GraphicWindow, spindex::GraphicForm>(),
         owned<SummaryWindow, spindex::SummaryForm>(),
         owned<AssumptionsWindow, spindex::AssumptionsForm>(),
+        owned<AlternativesWindow, spindex::AlternativesForm>(),
+        owned<CompareWindow, spindex::CompareForm>(),
         owned<ProposalWindow, spindex::ProposalForm>(),
         owned<AboutWindow, spindex::AboutForm>(),
     };

@@ -136,12 +136,16 @@ PlanAnalysis planAnalysis(const MainForm& main) {
                         numberIn(main.tabSpans(t).text()), numberIn(main.tabDriveSize(t).text()),
                         main.tabHasLocalSpare(t)});
     }
+    return analysePlan(sets, globalSpareCover(main), main.PlanAssumptions);
+}
+
+GlobalSpareCover globalSpareCover(const MainForm& main) {
     GlobalSpareCover spares;
     spares.on = main.optGlobHotSpr[0].value();
     spares.count = numberIn(main.Text2.text());
     if (main.cmbGlobalHotSpareSize.listIndex() >= 0)
         spares.driveGB = parseNumber(main.cmbGlobalHotSpareSize.text());
-    return analysePlan(sets, spares, main.PlanAssumptions);
+    return spares;
 }
 
 nlohmann::ordered_json assumptionsJson(const Assumptions& assumptions) {

@@ -63,6 +63,8 @@ PlanAnalysis analysePlan(const std::vector<AnalysedSet>& sets, const GlobalSpare
                          const Assumptions& assumptions);
 // The main window's plan under its assumptions.
 PlanAnalysis planAnalysis(const MainForm& main);
+// The main window's global spares as the analysis sees them.
+GlobalSpareCover globalSpareCover(const MainForm& main);
 
 nlohmann::ordered_json assumptionsJson(const Assumptions& assumptions);
 // {"assumptions":{...},"sets":[...],"total":{...}}

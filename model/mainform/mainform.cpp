@@ -183,6 +183,8 @@ void MainForm::createControls() {
     add(mnuPlan);
     add(mnuPlanSummary, &mnuPlan);
     add(mnuAssumptions, &mnuPlan).onClick = [this] { mnuAssumptions_Click(); };
+    add(mnuAlternatives, &mnuPlan).onClick = [this] { mnuAlternatives_Click(); };
+    add(mnuComparePlans, &mnuPlan).onClick = [this] { mnuComparePlans_Click(); };
     add(mnuProposal, &mnuPlan).onClick = [this] { mnuProposal_Click(); };
     mnuSave.onClick = [this] { mnuSave_Click(); };
     mnuDisplay.onClick = [this] { mnuDisplay_Click(); };

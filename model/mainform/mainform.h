@@ -115,6 +115,8 @@ public:
     MenuItem mnuPlan{"mnuPlan", "&Plan"};
     MenuItem mnuPlanSummary{"mnuPlanSummary", "S&ummary"};
     MenuItem mnuAssumptions{"mnuAssumptions", "&Assumptions..."};
+    MenuItem mnuAlternatives{"mnuAlternatives", "A&lternatives..."};
+    MenuItem mnuComparePlans{"mnuComparePlans", "&Compare Plans..."};
     MenuItem mnuProposal{"mnuProposal", "&Proposal..."};
     MenuItem mnuControllerTop{"mnuControllerTop", "Con&troller"};
     std::array<MenuItem, ControllerModels + 1> mnuController; // items 1 to 8; 0 is not on the menu
@@ -152,6 +154,8 @@ public:
     void mnuDisplay_Click();
     void mnuPlanSummary_Click();
     void mnuAssumptions_Click();
+    void mnuAlternatives_Click();
+    void mnuComparePlans_Click();
     void mnuProposal_Click();
     void mnuPrint_Click();
     void mnuPrintSetup_Click();
@@ -176,6 +180,16 @@ public:
     void Calc_Total();
 
     // RAID set table
+    // Whether "Add to Next Available RAID Set" would take the calculator's sets now, and if not,
+    // what it lacks. Add itself decides with this, after recalculating.
+    enum class AddRefusal { None, Unreadable, LogicalDrives, Slots };
+    struct AddCheck {
+        AddRefusal refusal = AddRefusal::None;
+        int freeTabs = 0;
+        double logicalDrivesNeeded = 0;
+        double slotUnitsNeeded = 0;
+    };
+    AddCheck addCheck() const;
     void cmdAddLogicals_Click();
     void ReserveSpanLogDrives();
     void cmdClearOne_Click();

@@ -2,12 +2,15 @@
 
 #include <filesystem>
 
+#include "analysis/alternativesform.h"
 #include "analysis/assumptionsform.h"
+#include "analysis/compareform.h"
 #include "appinfo.h"
 #include "forms/smallforms.h"
 #include "mainform/mainform.h"
 #include "outputs/outputforms.h"
 #include "outputs/savereport.h"
+#include "plans/planfile.h"
 #include "proposal/proposalform.h"
 #include "rules/catalogue.h"
 #include "runtime/program.h"
@@ -70,6 +73,8 @@ void MainForm::mnuController_Click(int index) {
         return;
     if (AssumptionsForm* assumptions = program.frmAssumptions())
         program.unload(*assumptions);
+    if (AlternativesForm* alternatives = program.frmAlternatives())
+        program.unload(*alternatives);
     program.ControllerType = static_cast<std::int16_t>(index);
     ClearAllNoAsk = True;
     cmdClearAll_Click();
@@ -95,6 +100,10 @@ void MainForm::mnuClose_Click() {
         p.unload(*summary);
     if (AssumptionsForm* assumptions = p.frmAssumptions())
         p.unload(*assumptions);
+    if (AlternativesForm* alternatives = p.frmAlternatives())
+        p.unload(*alternatives);
+    if (CompareForm* compare = p.frmCompare())
+        p.unload(*compare);
     if (ProposalForm* proposal = p.frmProposal())
         p.unload(*proposal);
     if (AboutForm* about = p.frmAbout())
@@ -119,6 +128,22 @@ void MainForm::mnuDisplay_Click() {
 void MainForm::mnuPlanSummary_Click() {
     SummaryForm& summary = program.loadSummary();
     program.show(summary);
+}
+
+// Made afresh each time, for the drives in the calculator as they are now.
+void MainForm::mnuAlternatives_Click() {
+    AlternativesForm& alternatives = program.loadAlternatives();
+    program.show(alternatives);
+}
+
+// The files chosen replace those of a comparison already open; Cancel leaves it as it is.
+void MainForm::mnuComparePlans_Click() {
+    const std::optional<std::vector<std::string>> paths = program.host.openFileNames(PlanFilter);
+    if (!paths || paths->empty())
+        return;
+    CompareForm& compare = program.loadCompare();
+    compare.compareFiles(*paths);
+    program.show(compare);
 }
 
 // One window too; it opens with the plan's assumptions as they are now.

@@ -32,48 +32,61 @@ int extraLogicalDrives(const std::string& level, const std::string& spans) {
 }
 } // namespace
 
-void MainForm::cmdAddLogicals_Click() {
-    Calc_Logical();
-    CalcSlots();
-
-    int freeTabs = 0;
+MainForm::AddCheck MainForm::addCheck() const {
+    AddCheck check;
     for (int t = 0; t < static_cast<int>(LogDrivesAvail) && t < Sets; ++t)
         if (!tabHoldsSet(t))
-            ++freeTabs;
+            ++check.freeTabs;
 
     const ControllerRecord* controller = findController(program.ControllerType);
     const auto R = parseNumber(cmbNumRdSets.text());
     const auto N = parseNumber(cmbNumSpans.text());
     const auto D = parseNumber(cmbMaxDrives.text());
-    if (!controller || !R || !N || !D)
-        return; // nothing readable to add
+    if (!controller || !R || !N || !D) {
+        check.refusal = AddRefusal::Unreadable;
+        return check;
+    }
+    check.logicalDrivesNeeded = *R * (controller->spanFactorCountsSpans ? *N : 1);
+    check.slotUnitsNeeded = slotUnits(optDriveH[0].value()) * *N * *D * *R;
+    if (check.logicalDrivesNeeded > check.freeTabs)
+        check.refusal = AddRefusal::LogicalDrives;
+    // Exact slot units: half a slot over the limit is over the limit.
+    else if (check.slotUnitsNeeded + LPSlotsUsed > MaxSlots)
+        check.refusal = AddRefusal::Slots;
+    return check;
+}
 
-    const double S = controller->spanFactorCountsSpans ? *N : 1;
-    if (*R * S > freeTabs) {
-        program.host.messageBox("No more Logical Drives Free.  You have " + std::to_string(freeTabs) +
+void MainForm::cmdAddLogicals_Click() {
+    Calc_Logical();
+    CalcSlots();
+
+    const AddCheck check = addCheck();
+    switch (check.refusal) {
+    case AddRefusal::None:
+        break;
+    case AddRefusal::Unreadable:
+        return; // nothing readable to add
+    case AddRefusal::LogicalDrives:
+        program.host.messageBox("No more Logical Drives Free.  You have " + std::to_string(check.freeTabs) +
                                     " free logical drives" + "," + " and you have selected " + cmbNumRdSets.text() +
                                     " Raid sets " + "\r\n" + " and " + cmbNumSpans.text() +
-                                    " Spans.  This would require " + formatNumber(*R * S) + " free logical drives",
+                                    " Spans.  This would require " + formatNumber(check.logicalDrivesNeeded) +
+                                    " free logical drives",
                                 MsgButtons::Ok, MsgIcon::Critical, "Logical Drive Selection Error");
         return;
-    }
-
-    const bool halfHeight = optDriveH[0].value();
-    const double H = slotUnits(halfHeight);
-    const double needed = H * *N * *D * *R;
-    // Exact slot units: half a slot over the limit is over the limit.
-    if (needed + LPSlotsUsed > MaxSlots) {
+    case AddRefusal::Slots:
         program.host.messageBox("To many drives selected.  You have " + formatNumber(MaxSlots - LPSlotsUsed) +
                                     " Low Profile drive spaces available" + "," + " and have selected " +
-                                    formatNumber(needed) + " total low profile drive slots to add.",
+                                    formatNumber(check.slotUnitsNeeded) + " total low profile drive slots to add.",
                                 MsgButtons::Ok, MsgIcon::Critical, "Maximum Drive Selection Error");
         return;
     }
 
+    const bool halfHeight = optDriveH[0].value();
     int first = 0;
     while (first < static_cast<int>(LogDrivesAvail) - 1 && tabHoldsSet(first))
         ++first;
-    const int count = static_cast<int>(*R);
+    const int count = static_cast<int>(*parseNumber(cmbNumRdSets.text()));
     for (int t = first; t < first + count && t < Sets; ++t) {
         ReserveSpanLogDrives();
         SSTab1.setTab(t);

@@ -2,7 +2,9 @@
 
 #include <array>
 
+#include "analysis/alternatives.h"
 #include "analysis/analysis.h"
+#include "analysis/compareform.h"
 #include "mainform/mainform.h"
 #include "plans/plandocument.h"
 #include "plans/planjson.h"
@@ -25,7 +27,7 @@ Json flag(std::int16_t value) {
     return value != False;
 }
 
-const std::array<ProgramVariable, 18> Variables{{
+const std::array<ProgramVariable, 20> Variables{{
     {"ControllerType", Scope::Program, false,
      [](const Program& p, std::size_t) { return jsonNumber(p.ControllerType); }},
     {"ChannelSlots", Scope::Program, true,
@@ -60,6 +62,13 @@ const std::array<ProgramVariable, 18> Variables{{
     {"PlanSummary", Scope::Plan, false, [](const Program& p, std::size_t) { return summaryJson(mainOf(p)); }},
     {"PlanAnalysis", Scope::Plan, false,
      [](const Program& p, std::size_t) { return analysisJson(planAnalysis(mainOf(p))); }},
+    {"Alternatives", Scope::Plan, false,
+     [](const Program& p, std::size_t) { return alternativesJson(alternatives(mainOf(p))); }},
+    // The rows of the comparison window; none while it is not open.
+    {"Comparison", Scope::Plan, false,
+     [](const Program& p, std::size_t) {
+         return p.frmCompare() ? comparisonJson(p.frmCompare()->rows()) : Json::array();
+     }},
     {"PlanBom", Scope::Plan, false,
      [](const Program& p, std::size_t) { return bomJson(billOfMaterials(capturePlan(mainOf(p)))); }},
 }};

@@ -1,5 +1,6 @@
 #include "plans/plandocument.h"
 
+#include "analysis/alternativesform.h"
 #include "analysis/assumptionsform.h"
 #include "appinfo.h"
 #include "mainform/mainform.h"
@@ -56,6 +57,8 @@ std::string PlanDocument::adopt(const std::string& path, const Plan& rebuilt) {
         program.unload(*report);
     if (AssumptionsForm* assumptions = program.frmAssumptions())
         program.unload(*assumptions);
+    if (AlternativesForm* alternatives = program.frmAlternatives())
+        program.unload(*alternatives);
     m_main.SSTab1.setTab(0);
     m_file = path;
     m_saved = capturePlan(m_main);

@@ -338,29 +338,36 @@ std::string switchAndReplay(MainForm& main, const Plan& plan, const QuietHost& s
 
 } // namespace
 
-std::optional<Plan> rebuildPlan(const Plan& plan, std::string& reason) {
-    QuietHost host;
-    Program scratch(host);
-    scratch.Main();
+std::unique_ptr<ScratchProgram> scratchProgram(const Plan& plan, std::string& reason) {
+    auto scratch = std::make_unique<ScratchProgram>();
+    Program& program = scratch->program;
+    program.Main();
     // The splash hands over; the user picks the plan's controller and configures it.
-    scratch.advance(SplashForm::ShownMs);
-    SelectControllerForm* select = scratch.frmSelectController();
+    program.advance(SplashForm::ShownMs);
+    SelectControllerForm* select = program.frmSelectController();
     const int entry = select ? select->cmbSelectCont.indexOf(plan.controller) : -1;
     if (entry < 0) {
         reason = "controller " + quoted(plan.controller) + " is not in the controller list";
-        return std::nullopt;
+        return nullptr;
     }
     select->cmbSelectCont.userPick(entry);
     select->Command1.userClick();
-    MainForm* main = scratch.frmSpindex();
-    if (!main) {
+    scratch->main = program.frmSpindex();
+    if (!scratch->main) {
         reason = "the controller cannot be configured";
-        return std::nullopt;
+        return nullptr;
     }
-    reason = Replay(*main, plan, host).run();
+    reason = Replay(*scratch->main, plan, scratch->host).run();
     if (!reason.empty())
+        return nullptr;
+    return scratch;
+}
+
+std::optional<Plan> rebuildPlan(const Plan& plan, std::string& reason) {
+    const std::unique_ptr<ScratchProgram> scratch = scratchProgram(plan, reason);
+    if (!scratch)
         return std::nullopt;
-    return capturePlan(*main);
+    return capturePlan(*scratch->main);
 }
 
 std::string replayPlan(MainForm& main, const Plan& plan) {

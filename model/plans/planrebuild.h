@@ -6,14 +6,28 @@
 // calculator and the rule set), and compares the result with the plan field by field. A value that
 // the actions cannot reach is what refuses a plan; the controller's rules have no second copy here.
 
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "plans/plan.h"
+#include "runtime/program.h"
+#include "runtime/quiethost.h"
 
 namespace spindex {
 
 class MainForm;
+
+// A program of its own, started fresh as a user starts Spindex, behind a quiet host: questions asked
+// of a plan there leave the running program as it is.
+struct ScratchProgram {
+    QuietHost host;
+    Program program{host};
+    MainForm* main = nullptr;
+};
+
+// The plan rebuilt in a scratch program, or nothing with the first field that does not rebuild.
+std::unique_ptr<ScratchProgram> scratchProgram(const Plan& plan, std::string& reason);
 
 // Rebuilds the plan in a scratch program that starts fresh, as a user starts Spindex, and shows
 // nothing. The plan it rebuilt, complete (every storage entry and the calculator filled in), or

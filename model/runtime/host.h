@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace spindex {
 
@@ -26,6 +27,13 @@ public:
     virtual std::optional<std::string> saveFileName(const std::string& filter, const std::string& defaultExt) = 0;
     // The open-file dialog: the chosen path, or nothing on Cancel.
     virtual std::optional<std::string> openFileName(const std::string& filter) = 0;
+    // The open-file dialog that takes several files: the chosen paths, or nothing on Cancel.
+    // Surroundings without one answer with the single-file dialog.
+    virtual std::optional<std::vector<std::string>> openFileNames(const std::string& filter) {
+        if (std::optional<std::string> path = openFileName(filter))
+            return std::vector<std::string>{std::move(*path)};
+        return std::nullopt;
+    }
     // Writes the whole file or nothing: when writing fails, a file that was there keeps its old
     // content. Empty on success, else the reason in words for the user.
     virtual std::string writeFile(const std::string& path, const std::string& content) = 0;
@@ -63,6 +71,9 @@ public:
     }
     std::optional<std::string> saveFileName(const std::string& filter, const std::string& defaultExt) override {
         return m_target->saveFileName(filter, defaultExt);
+    }
+    std::optional<std::vector<std::string>> openFileNames(const std::string& filter) override {
+        return m_target->openFileNames(filter);
     }
     std::optional<std::string> openFileName(const std::string& filter) override {
         return m_target->openFileName(filter);

@@ -1,6 +1,8 @@
 #include "runtime/program.h"
 
+#include "analysis/alternativesform.h"
 #include "analysis/assumptionsform.h"
+#include "analysis/compareform.h"
 #include "forms/smallforms.h"
 #include "mainform/mainform.h"
 #include "outputs/outputforms.h"
@@ -25,14 +27,15 @@ void Program::Main() {
 
 const std::vector<std::string>& Program::formNames() {
     static const std::vector<std::string> names{
-        "frmSplash",  "frmSelectController", "frmSpindex", "frmLogicalDriveDisplay", "frmGraphic", "frmAbout",
-        "frmSummary", "frmAssumptions",      "frmProposal"};
+        "frmSplash",  "frmSelectController", "frmSpindex",     "frmLogicalDriveDisplay", "frmGraphic",
+        "frmAbout",   "frmSummary",          "frmAssumptions", "frmAlternatives",        "frmCompare",
+        "frmProposal"};
     return names;
 }
 
 std::array<Form*, Program::WindowKinds> Program::windowSlots() const {
-    return {m_splash.get(), m_select.get(),  m_main.get(),        m_report.get(),  m_graphic.get(),
-            m_about.get(),  m_summary.get(), m_assumptions.get(), m_proposal.get()};
+    return {m_splash.get(),  m_select.get(),      m_main.get(),         m_report.get(),  m_graphic.get(), m_about.get(),
+            m_summary.get(), m_assumptions.get(), m_alternatives.get(), m_compare.get(), m_proposal.get()};
 }
 
 Form* Program::form(const std::string& name) {
@@ -98,6 +101,12 @@ SummaryForm& Program::loadSummary() {
 AssumptionsForm& Program::loadAssumptions() {
     return load(m_assumptions);
 }
+AlternativesForm& Program::loadAlternatives() {
+    return load(m_alternatives);
+}
+CompareForm& Program::loadCompare() {
+    return load(m_compare);
+}
 ProposalForm& Program::loadProposal() {
     return load(m_proposal);
 }
@@ -121,7 +130,8 @@ void Program::unload(Form& form) {
     if (&form == m_main.get())
         m_unloadedPlan = std::move(m_plan); // it may be asking from one of its own handlers
     release(m_splash) || release(m_select) || release(m_main) || release(m_report) || release(m_graphic) ||
-        release(m_about) || release(m_summary) || release(m_assumptions) || release(m_proposal);
+        release(m_about) || release(m_summary) || release(m_assumptions) || release(m_alternatives) ||
+        release(m_compare) || release(m_proposal);
 }
 
 void Program::focus(Form* form) {

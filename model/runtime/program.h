@@ -23,6 +23,8 @@ class GraphicForm;
 class AboutForm;
 class SummaryForm;
 class AssumptionsForm;
+class AlternativesForm;
+class CompareForm;
 class ProposalForm;
 class Registry;
 class PlanDocument;
@@ -71,6 +73,10 @@ public:
     const SummaryForm* frmSummary() const { return m_summary.get(); }
     AssumptionsForm* frmAssumptions() { return m_assumptions.get(); }
     const AssumptionsForm* frmAssumptions() const { return m_assumptions.get(); }
+    AlternativesForm* frmAlternatives() { return m_alternatives.get(); }
+    const AlternativesForm* frmAlternatives() const { return m_alternatives.get(); }
+    CompareForm* frmCompare() { return m_compare.get(); }
+    const CompareForm* frmCompare() const { return m_compare.get(); }
     ProposalForm* frmProposal() { return m_proposal.get(); }
     const ProposalForm* frmProposal() const { return m_proposal.get(); }
     Form* form(const std::string& name);
@@ -87,6 +93,8 @@ public:
     AboutForm& loadAbout();
     SummaryForm& loadSummary();
     AssumptionsForm& loadAssumptions();
+    AlternativesForm& loadAlternatives();
+    CompareForm& loadCompare();
     ProposalForm& loadProposal();
     void show(Form& form);
     void unload(Form& form);
@@ -126,6 +134,8 @@ private:
     std::unique_ptr<AboutForm> m_about;
     std::unique_ptr<SummaryForm> m_summary;
     std::unique_ptr<AssumptionsForm> m_assumptions;
+    std::unique_ptr<AlternativesForm> m_alternatives;
+    std::unique_ptr<CompareForm> m_compare;
     std::unique_ptr<ProposalForm> m_proposal;
     std::vector<std::unique_ptr<Form>> m_unloaded;
     // Every window slot, loaded or not, in the order of formNames().

@@ -43,7 +43,8 @@ void AssumptionsWindowTest::planMenuHoldsSummaryAndAssumptions() {
     QStringList items;
     for (QAction* action : bar->actions()[1]->menu()->actions())
         items << action->text();
-    QCOMPARE(items, (QStringList{"S&ummary", "&Assumptions...", "&Proposal..."}));
+    QCOMPARE(items,
+             (QStringList{"S&ummary", "&Assumptions...", "A&lternatives...", "&Compare Plans...", "&Proposal..."}));
 }
 
 void AssumptionsWindowTest::okNamesTheFirstBadBoxThenTakesAll() {

@@ -40,6 +40,7 @@ public:
     std::deque<MsgAnswer> answers; // for the questions in order; a question that finds none fails the test
     std::deque<std::optional<std::string>> saveAnswers; // paths the save dialog returns, nothing for Cancel
     std::deque<std::optional<std::string>> openAnswers; // paths the open dialog returns, nothing for Cancel
+    std::deque<Strings> openFilesAnswers; // the multi-file dialog's; without one it asks as the single one
     Strings saveDialogs, openDialogs, printed, printerSetups, started, existenceChecks, documents;
     // The files the program wrote and may read, by path; a path in failingWrites refuses with its reason.
     std::map<std::string, std::string> files, failingWrites;
@@ -78,6 +79,14 @@ public:
         const std::optional<std::string> answer = openAnswers.empty() ? std::nullopt : openAnswers.front();
         if (!openAnswers.empty())
             openAnswers.pop_front();
+        return answer;
+    }
+    std::optional<std::vector<std::string>> openFileNames(const std::string& filter) override {
+        if (openFilesAnswers.empty())
+            return Host::openFileNames(filter);
+        openDialogs.push_back(filter + " multiple");
+        Strings answer = std::move(openFilesAnswers.front());
+        openFilesAnswers.pop_front();
         return answer;
     }
     std::string writeFile(const std::string& path, const std::string& content) override {
