@@ -54,9 +54,14 @@ void WindowsTest::splashHandsOver() {
     if (how == "key") {
         QTest::keyClick(splash, Qt::Key_Q);
     } else if (how == "timer") {
-        QTest::qWait(4500);
-        QVERIFY2(program().frmSplash(), "the splash went before its five seconds");
-        QTRY_VERIFY_WITH_TIMEOUT(!program().frmSplash(), 2000);
+        // The five seconds are the model's to count; the window's part is the real timer that runs
+        // them and hands over when it fires, so it is cut short here rather than waited out.
+        auto* timer = session->findChild<QTimer*>();
+        QVERIFY(timer && timer->isActive());
+        QCOMPARE(timer->interval(), 5000);
+        QVERIFY(program().frmSplash());
+        timer->start(1);
+        QTRY_VERIFY(!program().frmSplash());
     } else {
         QTest::mouseClick(find("frmSplash", how), Qt::LeftButton);
     }
