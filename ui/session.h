@@ -69,7 +69,8 @@ private:
     std::unique_ptr<spindex::Program> m_program;
     std::map<const spindex::Form*, FormWindow*> m_windows;
     QPointer<QWidget> m_handBack; // the owner of a closed window that had the keyboard
-    QTimer m_splashTimer;
+    // A child of the session, so that a test can find the real timer and cut its wait short.
+    QTimer m_splashTimer{this};
     bool m_syncing = false;
     bool m_iconSet = false; // the program's icon, set once the first window is on screen
     // The window the program asked the window system to activate, until the window system has

@@ -56,62 +56,20 @@ const std::string Defaults = R"("assumptions":{"mtbfHours":1000000,"bitErrorRate
 const std::string After = "get Plan\nget PlanFile\nget PlanModified\nget frmSpindex.caption\n";
 
 TEST_F(BatchTest, BadPlanFilesChangeNothing) {
-    const std::string five = set("5", 3, 1, "18.2");
-    std::string nine;
-    for (int i = 0; i < 9; ++i)
-        nine += (i ? "," : "") + five;
+    // The reasons a plan's content is refused are the reader's, checked beside it; here the files that
+    // only a real file system makes, and one refusal through the whole path.
     const BadFile rows[] = {
         {"missing", [](const fs::path&) {}, "the file does not exist"},
         {"folder", [](const fs::path& folder) { fs::create_directory(folder / "bad.spindex"); }, "it is a folder"},
         {"pipe nobody writes to", [](const fs::path& folder) { mkfifo((folder / "bad.spindex").c_str(), 0644); },
          "the file is empty"},
-        {"empty", file(""), "the file is empty"},
         {"2 MiB", file(std::string(2 * 1024 * 1024, ' ')), "it is larger than 1 MiB"},
-        {"not UTF-8", file("{\"format\":\"spindex-plan\",\"controller\":\"Arvex L\xe4rk\"}"),
-         "it is not UTF-8 text: the byte at line 1, column 47 is not UTF-8"},
-        {"truncated JSON", file("{\n  \"format\": \"spindex-plan\",\n  \"version\": 1,\n  \"controller\": \"Arvex"),
-         "it is not valid JSON: line 4, column 23: invalid string: missing closing quote"},
-        {"array", file("[1, 2]"), "it is not a Spindex plan: the JSON is an array, not an object"},
-        {"another program's JSON", file(R"({"name":"spindex","private":true,"scripts":{"test":"make test"}})"),
-         "it is not a Spindex plan: the key \"format\" is missing"},
-        {"version 2", file(R"({"format":"spindex-plan","version":2})"),
-         "its version 2 is newer than this program understands (it reads plans of version 1)"},
-        {"missing sets", file(R"({"format":"spindex-plan","version":1,"controller":"Arvex Osprey",)" + Channels4 + "}"),
-         "the key \"sets\" is missing"},
-        {"drives as text", file(plan("Arvex Osprey", R"({"level":"5","drives":"12"})")),
-         "logical drive 0: \"drives\" is \"12\", not a whole number"},
-        {"9 sets", file(plan("Arvex Osprey", nine)), "\"sets\" holds 9 logical drives; a plan has at most 8"},
-        {"unknown controller", file(plan("Arvex Albatross", "")),
-         "controller \"Arvex Albatross\" is not in the controller list"},
         {"level the controller lacks",
          file(plan(
              "Arvex Finch", set("30", 3, 2, "18.2"), "",
              R"("channels":[{"used":true,"storage":"Vault/12 - 12 drives"},{"used":true,"storage":"Vault/12 - 12 drives"},)"
              R"({"used":false,"storage":""},{"used":false,"storage":""}])")),
          "logical drive 0: level \"30\" is not offered by the Arvex Finch"},
-        {"set that does not fit the slots",
-         file(plan("Arvex Osprey", set("0", 48, 1, "36.4") + "," + set("1", 2, 1, "9.1"))),
-         "logical drive 1 cannot be added: To many drives selected. You have 0 Low Profile drive spaces "
-         "available, and have selected 2 total low profile drive slots to add."},
-        {"spans that need more logical drives than are free",
-         file(plan(
-             "Fibre Channel Vault/12FC",
-             set("0", 1, 1, "9.1") + "," + set("0", 1, 1, "9.1") + "," + set("0", 1, 1, "9.1") + "," +
-                 set("0", 1, 1, "9.1") + "," + set("0", 1, 1, "9.1") + "," + set("0+1", 2, 4, "9.1"),
-             "",
-             R"("channels":[{"used":true,"storage":"Vault/12 - 12 drives"},{"used":true,"storage":"Vault/12 - 12 drives"},)"
-             R"({"used":true,"storage":"Vault/12 - 12 drives"},{"used":false,"storage":""}])")),
-         "logical drive 5 cannot be added: No more Logical Drives Free. You have 3 free logical drives, and you "
-         "have selected 1 Raid sets and 4 Spans. This would require 4 free logical drives"},
-        {"used channel the controller does not have",
-         file(plan(
-             "Keel Embedded", "", "",
-             R"("channels":[{"used":true,"storage":"Vault/12 - 12 drives"},{"used":true,"storage":"Vault/12 - 12 drives"},)"
-             R"({"used":false,"storage":""},{"used":true,"storage":"Vault/12 - 12 drives"}])")),
-         "channel 3: used true, but the Keel Embedded has no channel 3"},
-        {"global spare count 7",
-         file(plan("Arvex Osprey", five, R"(,"globalSpares":{"count":7,"driveSize":"18.2","height":"low profile"})")),
-         "global spares: count 7 rebuilds as 4"},
     };
     for (const BadFile& row : rows) {
         SCOPED_TRACE(row.name);

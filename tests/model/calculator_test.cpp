@@ -10,8 +10,8 @@ namespace {
 using test::range;
 using test::Strings;
 
-// One row per row of the decision table, on one controller of its group, with every level text the
-// row matches.
+// The lists a level change leaves, at the edges that differ between the controller groups: the widest
+// span, the short and the long span lists, a mirror's fixed pair.
 TEST(SpanRules, LevelChangeSetsSpansLabelAndDrives) {
     const Strings single{"1"}, shortList{"2", "3", "4"}, longList = range(2, 16);
     const struct {
@@ -22,23 +22,12 @@ TEST(SpanRules, LevelChangeSetsSpansLabelAndDrives) {
         const Strings& spans;
     } rows[] = {{"Lark0", {"0"}, "8", 1, 1, 8, single},
                 {"Heron1", {"1"}, "2", 4, 2, 2, single},
-                {"Keel10", {"10"}, "2", 7, 2, 2, shortList},
-                {"Mast5And3", {"5", "3"}, "8", 8, 3, 8, single},
                 {"Heron50And30", {"50", "30"}, "8", 4, 3, 8, shortList},
-                {"Wren0", {"0"}, "12", 2, 1, 14, single},
                 {"Finch0", {"0"}, "12", 3, 1, 14, single}, // the Finch starts with "1" to "28"
-                {"Finch1", {"1"}, "2", 3, 2, 2, single},
-                {"Wren10", {"10"}, "2", 2, 2, 2, shortList},
                 {"Finch5", {"5"}, "12", 3, 3, 14, single},
-                {"Wren50", {"50"}, "12", 2, 3, 14, shortList},
-                {"Fibre0", {"0"}, "8", 5, 1, 8, single},
-                {"Fibre1", {"1"}, "2", 5, 2, 2, single},
+                {"Wren10", {"10"}, "2", 2, 2, 2, shortList},
                 {"Fibre0Plus1", {"0+1"}, "2", 5, 2, 8, shortList},
-                {"Fibre5And3", {"5", "3"}, "8", 5, 3, 8, single},
-                {"Fibre50And30", {"50", "30"}, "8", 5, 3, 8, shortList},
                 {"Osprey0", {"0"}, "12", 6, 1, 48, single},
-                {"Osprey1", {"1"}, "2", 6, 2, 2, single},
-                {"Osprey10", {"10"}, "2", 6, 2, 2, longList},
                 {"Osprey5And3", {"5", "3"}, "12", 6, 3, 16, single}, // "3" and "30" are not in its list
                 {"Osprey50And30", {"50", "30"}, "12", 6, 3, 16, longList}};
     for (const auto& row : rows)
@@ -59,8 +48,6 @@ TEST(SpanRules, LevelChangeSetsSpansLabelAndDrives) {
             EXPECT_EQ(m.cmbMaxDrives.items(), range(row.drivesFrom, row.drivesTo));
             EXPECT_EQ(m.cmbMaxDrives.text(), row.drives);
             EXPECT_EQ(m.txtTotalDrives.text(), std::to_string(std::stoi(row.drives) * (spanned ? 2 : 1)));
-            EXPECT_EQ(m.SuppressCalc, False);
-            EXPECT_EQ(m.RaidLevelChanging, False);
             EXPECT_EQ(s.take(), Strings{});
         }
 }

@@ -4,7 +4,7 @@
 // characters. A file is replaced only by a complete new one; a failed export is reported with the
 // path and leaves the old content; Cancel writes nothing and shows nothing.
 
-#include <sstream>
+#include <algorithm>
 
 #include "outputs/outputforms.h"
 #include "outputs/savereport.h"
@@ -15,34 +15,6 @@ namespace {
 
 using test::Strings;
 
-std::string right(const std::string& text, std::size_t width) {
-    return std::string(width - text.size(), ' ') + text;
-}
-
-// The totals (the slot label cut to its first 35 characters), three empty lines, then for each set,
-// given as "level,drives,spans,size,capacity,HH or LP", seven lines and an empty one.
-Strings fileLines(const Strings& totals, const Strings& sets) {
-    const char* const totalLabels[] = {"Total Number of Drives", "GigaBytes Total Usable Drive Space",
-                                       "Number of Channels Used", "Total Number Low Profile Drive Slot"};
-    const char* const setLabels[] = {"Raid Level", "Number of Drives", "Number of Spans", "Drive Capacity",
-                                     "Total Capacity"};
-    Strings lines;
-    for (size_t k = 0; k < 4; ++k)
-        lines.push_back(right(totalLabels[k], 35) + "  " + right(totals[k], 7));
-    lines.insert(lines.end(), 3, "");
-    for (size_t t = 0; t < sets.size(); ++t) {
-        lines.push_back("Logical Drive " + std::to_string(t));
-        std::istringstream fields(sets[t]);
-        std::string value;
-        for (size_t k = 0; k < 5 && std::getline(fields, value, ','); ++k)
-            lines.push_back(right(setLabels[k], 18) + right(value, 7));
-        std::getline(fields, value);
-        lines.push_back(right("Drive Height", 18) + right(value == "HH" ? "Half Height" : "Low Profile", 15));
-        lines.push_back("");
-    }
-    return lines;
-}
-
 std::string crlf(const Strings& lines) {
     std::string all;
     for (const std::string& line : lines)
@@ -51,42 +23,57 @@ std::string crlf(const Strings& lines) {
 }
 
 const char* const ThreeSetConfiguration = "add 5 12 - 36.4 lp; add 10 2 3 72.8; add 0 3 - 9.1";
-const Strings ThreeSets{"5,12,1,36.4,400.4,LP", "10,2,3,72.8,218.4,HH", "0,3,1,9.1,27.3,LP"};
-const Strings ThreeSetTotals{"21", "646.1", "4", "24"};
 const char* const EightSetConfiguration =
     "add 0 1 - 18.2 lp; add 0 2; add 0 3; add 0 4; add 0 5; add 0 6; add 0 7; add 0 8 - - hh";
-const Strings EightSets{"0,1,1,18.2,18.2,LP", "0,2,1,18.2,36.4,LP",  "0,3,1,18.2,54.6,LP",  "0,4,1,18.2,72.8,LP",
-                        "0,5,1,18.2,91,LP",   "0,6,1,18.2,109.2,LP", "0,7,1,18.2,127.4,LP", "0,8,1,18.2,145.6,HH"};
+
+// The totals (the slot label cut to its first 35 characters), three empty lines, then seven lines and an
+// empty one for each set.
+const Strings ThreeSetFile{"             Total Number of Drives       21",
+                           " GigaBytes Total Usable Drive Space    646.1",
+                           "            Number of Channels Used        4",
+                           "Total Number Low Profile Drive Slot       24",
+                           "",
+                           "",
+                           "",
+                           "Logical Drive 0",
+                           "        Raid Level      5",
+                           "  Number of Drives     12",
+                           "   Number of Spans      1",
+                           "    Drive Capacity   36.4",
+                           "    Total Capacity  400.4",
+                           "      Drive Height    Low Profile",
+                           "",
+                           "Logical Drive 1",
+                           "        Raid Level     10",
+                           "  Number of Drives      2",
+                           "   Number of Spans      3",
+                           "    Drive Capacity   72.8",
+                           "    Total Capacity  218.4",
+                           "      Drive Height    Half Height",
+                           "",
+                           "Logical Drive 2",
+                           "        Raid Level      0",
+                           "  Number of Drives      3",
+                           "   Number of Spans      1",
+                           "    Drive Capacity    9.1",
+                           "    Total Capacity   27.3",
+                           "      Drive Height    Low Profile",
+                           ""};
 
 TEST(ReportFile, ByteForByte) {
-    const struct {
-        const char* name;
-        std::string configuration;
-        Strings totals, sets;
-        size_t lines;
-    } rows[] = {{"NoSet", "", {"0", "0", "4", "0"}, {}, 7},
-                {"ThreeSets", ThreeSetConfiguration, ThreeSetTotals, ThreeSets, 31},
-                {"EightSets", EightSetConfiguration, {"36", "655.2", "4", "40"}, EightSets, 71},
-                // A set behind an empty tab is not listed (the program itself never leaves such a gap).
-                {"EmptyTabBeforeAFilledOne",
-                 ThreeSetConfiguration + std::string("; add 0 4; empty 2"),
-                 {"25", "682.5", "4", "28"},
-                 {ThreeSets[0], ThreeSets[1]},
-                 23},
-                {"HalfHeightSet", "add 5 4 - 36.4 hh", {"4", "109.2", "4", "6"}, {"5,4,1,36.4,109.2,HH"}, 15}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        test::Session s(6);
-        s.run(row.configuration);
-        const Strings expected = fileLines(row.totals, row.sets);
-        EXPECT_EQ(expected.size(), row.lines);
-        EXPECT_EQ(report::textFile(reportInput(s.main())), crlf(expected));
-    }
-    const Strings three = fileLines(ThreeSetTotals, ThreeSets);
-    EXPECT_EQ(three[1], " GigaBytes Total Usable Drive Space    646.1");
-    EXPECT_EQ(three[3], "Total Number Low Profile Drive Slot       24");
-    EXPECT_EQ(three[8], "        Raid Level      5");
-    EXPECT_EQ(three[13], "      Drive Height    Low Profile");
+    test::Session s(6);
+    EXPECT_EQ(report::textFile(reportInput(s.main())),
+              crlf({"             Total Number of Drives        0", " GigaBytes Total Usable Drive Space        0",
+                    "            Number of Channels Used        4", "Total Number Low Profile Drive Slot        0", "",
+                    "", ""}));
+    s.run(ThreeSetConfiguration);
+    EXPECT_EQ(report::textFile(reportInput(s.main())), crlf(ThreeSetFile));
+    // A set behind an empty tab is not listed (the program itself never leaves such a gap).
+    s.run("add 0 4; empty 2");
+    const std::string gap = report::textFile(reportInput(s.main()));
+    EXPECT_EQ(std::count(gap.begin(), gap.end(), '\n'), 23);
+    EXPECT_EQ(gap.find("Logical Drive 2"), std::string::npos);
+    EXPECT_EQ(gap.find("Logical Drive 3"), std::string::npos);
 }
 
 // Sets 0 to 3 in the left column at 1000 twips, 4 to 7 in the right at 5500, both from 1800 down; the
@@ -97,26 +84,21 @@ TEST(ReportWindow, TotalsAndTwoColumnsOfSets) {
     s.main().cmdDataReport.userClick();
     const ReportForm* report = s.program.frmLogicalDriveDisplay();
     ASSERT_NE(report, nullptr);
-    const Strings file = fileLines(s.totals(), EightSets);
-    auto line = [](int x, int size, bool emphasis, const std::string& text) {
-        return std::to_string(x) + " " + std::to_string(size) + (emphasis ? "! " : " ") + text;
+    auto line = [](const report::PrintedLine& l) {
+        return std::to_string(l.x) + " " + std::to_string(l.size) + (l.emphasis ? "! " : " ") + l.text;
     };
-    Strings expected;
-    for (size_t k = 0; k < 4; ++k)
-        expected.push_back(line(1000, 11, false, file[k]));
-    expected.push_back(line(0, 11, false, "\r\r\r"));
-    for (size_t t = 0; t < 8; ++t) {
-        const int column = t < 4 ? 1000 : 5500;
-        expected.push_back(line(column, 15, true, "  Logical Drive   " + std::to_string(t) + "    "));
-        for (size_t k = 1; k < 7; ++k)
-            expected.push_back(line(column, 9, false, "   " + file[7 + 8 * t + k]));
-        expected.push_back(line(0, 9, false, "\r"));
-    }
-    EXPECT_EQ(expected[6], "1000 9    " + std::string(8, ' ') + "Raid Level      0");
-    Strings drawn;
-    for (const report::PrintedLine& l : report->lines)
-        drawn.push_back(line(l.x, l.size, l.emphasis, l.text));
-    ASSERT_EQ(drawn, expected);
+    ASSERT_EQ(report->lines.size(), 69u);
+    EXPECT_EQ(line(report->lines[0]), "1000 11              Total Number of Drives       36");
+    EXPECT_EQ(line(report->lines[3]), "1000 11 Total Number Low Profile Drive Slot       40");
+    EXPECT_EQ(line(report->lines[4]), "0 11 \r\r\r");
+    EXPECT_EQ(line(report->lines[5]), "1000 15!   Logical Drive   0    ");
+    EXPECT_EQ(line(report->lines[6]), "1000 9            Raid Level      0");
+    EXPECT_EQ(line(report->lines[11]), "1000 9          Drive Height    Low Profile");
+    EXPECT_EQ(line(report->lines[12]), "0 9 \r");
+    EXPECT_EQ(line(report->lines[37]), "5500 15!   Logical Drive   4    ");
+    EXPECT_EQ(line(report->lines[66]), "5500 9        Total Capacity  145.6");
+    EXPECT_EQ(line(report->lines[67]), "5500 9          Drive Height    Half Height");
+    EXPECT_EQ(line(report->lines[68]), "0 9 \r");
     for (size_t i = 1; i < report->lines.size(); ++i) {
         if (i == 5 || i == 5 + 4 * 8) // the headings of sets 0 and 4
             EXPECT_EQ(report->lines[i].y, 1800) << i;
@@ -160,7 +142,12 @@ TEST(TextExport, WritesTheReport) {
     s.run("add 5 12 - 36.4");
     s.host.saveAnswers = {"typical.txt", std::nullopt, "from-report.txt"};
     s.main().mnuSave.userClick();
-    EXPECT_EQ(s.host.files["typical.txt"], crlf(fileLines({"12", "400.4", "4", "12"}, {"5,12,1,36.4,400.4,LP"})));
+    EXPECT_EQ(s.host.files["typical.txt"],
+              crlf({"             Total Number of Drives       12", " GigaBytes Total Usable Drive Space    400.4",
+                    "            Number of Channels Used        4", "Total Number Low Profile Drive Slot       12", "",
+                    "", "", "Logical Drive 0", "        Raid Level      5", "  Number of Drives     12",
+                    "   Number of Spans      1", "    Drive Capacity   36.4", "    Total Capacity  400.4",
+                    "      Drive Height    Low Profile", ""}));
     s.main().mnuSave.userClick();
     s.main().cmdDataReport.userClick();
     s.program.frmLogicalDriveDisplay()->mnuPtoFile.userClick();

@@ -119,6 +119,15 @@ TEST(Graphic, DragDropFocusAndPrint) {
 // selected, the other channels keep their entries, the drive size stays. From the Osprey with a set,
 // spares, storage and a calculator of its own, and from the Keel, whose storage the Finch keeps.
 TEST(ControllerSwitch, YesClearsAndSetsTheNewControllerUp) {
+    {
+        test::Session s(6);
+        Strings captions;
+        for (size_t id = 1; id <= 8; ++id)
+            captions.push_back(s.main().mnuController[id].caption);
+        EXPECT_EQ(captions,
+                  (Strings{"Arvex Lark", "Arvex Wren", "Arvex Finch", "&Arvex Heron", "&Fibre Channel Vault/12FC",
+                           "Arvex &Osprey", "Keel Embedded Arvex", "Mast Embedded Arvex"}));
+    }
     const char* const osprey = "add 50 3 4 36.4 lp; spare 0; global 2; storage 1 1; storage 2 5; calc 10 2 9";
     const struct {
         const char *name, *configuration, *ticked, *storage, *drives, *capacity;
