@@ -17,13 +17,10 @@
 // 2 when the command line is wrong.
 
 #include <QApplication>
-#include <QCommandLineOption>
-#include <QCommandLineParser>
-#include <iostream>
 #include <optional>
-#include <string>
 
 #include "appinfo.h"
+#include "commandline.h"
 #include "firstwindowclock.h"
 #include "session.h"
 
@@ -33,89 +30,43 @@
 
 namespace {
 
-constexpr const char* ProgramName = "spindex";
-constexpr int WrongCommandLine = 2;
-
-struct CommandLine {
-    QCommandLineParser parser;
-    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit.")};
-    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                               QStringLiteral("Show the version and exit.")};
-
-    CommandLine() {
-        parser.setApplicationDescription(
-            QStringLiteral("Plans the disk storage behind one RAID controller: RAID sets, hot spares, drive\n"
-                           "slots and capacity, shown in windows, printed, and saved as plans."));
-        parser.addOption(help);
-        parser.addOption(version);
-        parser.addPositionalArgument(QStringLiteral("PLAN"),
-                                     QStringLiteral("A plan file (.spindex) to open at start: Spindex starts with\n"
-                                                    "that plan, without the splash screen's wait and the\n"
-                                                    "selection window. A plan that cannot be opened is\n"
-                                                    "reported, and Spindex then starts as usual."),
-                                     QStringLiteral("[PLAN]"));
-    }
-
-    // The parser's own help names the executable as it was typed: the first line is written here
-    // with the program's name.
-    std::string helpText() const {
-        QString text = parser.helpText();
-        text = text.mid(text.indexOf('\n') + 1);
-        return std::string("Usage: ") + ProgramName + " [options] [PLAN]\n" + text.toStdString() +
-               "\n"
-               "Exit status:\n"
-               "  0  Spindex ended through Exit or the main window's close box, or printed its\n"
-               "     help or version\n"
-               "  2  the command line is wrong\n";
-    }
-};
-
-// A mistake on the command line: one line on standard error.
-int badUsage(const QString& reason) {
-    std::cerr << ProgramName << ": " << reason.toStdString() << " Try '" << ProgramName << " --help'.\n";
-    return WrongCommandLine;
+spindex::cli::ProgramText programText() {
+    return {"spindex",
+            "Plans the disk storage behind one RAID controller: RAID sets, hot spares, drive\n"
+            "slots and capacity, shown in windows, printed, and saved as plans.",
+            {"[options] [PLAN]"},
+            "  0  Spindex ended through Exit or the main window's close box, or printed its\n"
+            "     help or version\n"
+            "  2  the command line is wrong\n",
+            {}};
 }
 
 // Reads the command line: the plan to open ("" for none), or the exit status when there is nothing
 // to start (the help, the version, a mistake).
-std::optional<int> read(CommandLine& line, const QStringList& arguments, QString& plan) {
-    if (!line.parser.parse(arguments))
-        return badUsage(line.parser.errorText());
-    if (line.parser.isSet(line.help)) {
-        std::cout << line.helpText();
-        return 0;
-    }
-    if (line.parser.isSet(line.version)) {
-        std::cout << ProgramName << ' ' << spindex::appinfo::Version << '\n';
-        return 0;
-    }
+std::optional<int> read(spindex::cli::CommandLine& line, const QStringList& arguments, QString& plan) {
+    if (const std::optional<int> status = line.parse(arguments))
+        return status;
     const QStringList plans = line.parser.positionalArguments();
     if (plans.size() > 1)
-        return badUsage(QStringLiteral("Only one plan can be opened at start."));
+        return line.badUsage("Only one plan can be opened at start.");
     plan = plans.isEmpty() ? QString() : plans.first();
     return std::nullopt;
-}
-
-// --help and --version need no display: they are answered before the window system is opened.
-bool asksOnlyForText(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i)
-        for (const char* option : {"-h", "--help", "-v", "--version"})
-            if (qstrcmp(argv[i], option) == 0)
-                return true;
-    return false;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    CommandLine line;
+    spindex::cli::CommandLine line(programText());
+    line.parser.addPositionalArgument(QStringLiteral("PLAN"),
+                                      QStringLiteral("A plan file (.spindex) to open at start: Spindex starts with\n"
+                                                     "that plan, without the splash screen's wait and the\n"
+                                                     "selection window. A plan that cannot be opened is\n"
+                                                     "reported, and Spindex then starts as usual."),
+                                      QStringLiteral("[PLAN]"));
     QString plan;
-    if (asksOnlyForText(argc, argv)) {
-        QStringList arguments;
-        for (int i = 0; i < argc; ++i)
-            arguments << QString::fromLocal8Bit(argv[i]);
-        return read(line, arguments, plan).value_or(0);
-    }
+    // --help and --version need no display: they are answered before the window system is opened.
+    if (spindex::cli::CommandLine::asksOnlyForText(argc, argv))
+        return read(line, spindex::cli::arguments(argc, argv), plan).value_or(0);
 
     // The window system takes its own options (-platform, -style, ...) out of the arguments first.
     QApplication app(argc, argv);

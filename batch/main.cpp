@@ -13,18 +13,15 @@
 // object would switch the C library to the user's locale, and the tool needs neither its event loop
 // nor a platform plugin.
 
-#include <QCommandLineOption>
-#include <QCommandLineParser>
-#include <QStringList>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
 
 #include "analysis/comparison.h"
-#include "appinfo.h"
 #include "batchhost.h"
 #include "batchoutput.h"
+#include "commandline.h"
 #include "commandrunner.h"
 #include "files.h"
 #include "plans/planfile.h"
@@ -36,7 +33,7 @@
 namespace {
 
 constexpr const char* ToolName = "spindex-batch";
-constexpr int CannotRead = 2;
+constexpr int CannotRead = spindex::cli::WrongCommandLine;
 
 // The folder of this executable, where the program's files lie beside it.
 std::string programFolder(const char* argv0) {
@@ -118,81 +115,44 @@ int summarise(const QStringList& plans, bool json) {
     return allOpened ? 0 : 1;
 }
 
-// The parser's own help names the executable as it was typed, or not at all without an
-// application object; the first line is written here with the tool's name.
-std::string helpText(const QCommandLineParser& parser) {
-    QString text = parser.helpText();
-    text = text.mid(text.indexOf('\n') + 1);
-    return std::string("Usage: ") + ToolName + " [options] [SCRIPT]\n" + "       " + ToolName +
-           " --summary [--json] PLAN...\n" + text.toStdString() +
-           "\n"
-           "Exit status:\n"
-           "  0  every line of the script was carried out\n"
-           "  1  at least one line printed an error line\n"
-           "  2  the script cannot be read, or the command line is wrong\n"
-           "With --summary: 0 when every plan opened, 1 when any did not, 2 without a plan.\n"
-           "\n"
-           "The script language and every line printed: man spindex-batch, and batch.md in\n"
-           "Spindex's documentation folder (share/doc/spindex).\n";
-}
-
-// A mistake on the command line: one line on standard error, and the status of a script that
-// cannot be read.
-int badUsage(const std::string& reason) {
-    std::cerr << ToolName << ": " << reason << " Try '" << ToolName << " --help'.\n";
-    return CannotRead;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Plays a script of Spindex user actions without a display and prints what a user\n"
-                       "would have seen: message boxes, dialogs, print jobs and the values asked for."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
+    spindex::cli::CommandLine line({ToolName,
+                                    "Plays a script of Spindex user actions without a display and prints what a user\n"
+                                    "would have seen: message boxes, dialogs, print jobs and the values asked for.",
+                                    {"[options] [SCRIPT]", "--summary [--json] PLAN..."},
+                                    "  0  every line of the script was carried out\n"
+                                    "  1  at least one line printed an error line\n"
+                                    "  2  the script cannot be read, or the command line is wrong\n"
+                                    "With --summary: 0 when every plan opened, 1 when any did not, 2 without a plan.\n",
+                                    "The script language and every line printed: man spindex-batch, and batch.md in\n"
+                                    "Spindex's documentation folder (share/doc/spindex).\n"});
+    QCommandLineParser& parser = line.parser;
     const QCommandLineOption summary(QStringLiteral("summary"),
                                      QStringLiteral("Print one CSV table of the figures of the PLAN files given\n"
                                                     "instead of playing a script."));
     const QCommandLineOption json(QStringLiteral("json"),
                                   QStringLiteral("With --summary: one JSON object per plan and line instead."));
-    parser.addOption(help);
-    parser.addOption(version);
     parser.addOption(summary);
     parser.addOption(json);
     parser.addPositionalArgument(QStringLiteral("SCRIPT"),
                                  QStringLiteral("The script to play. Without it, or with -, the script is\n"
                                                 "read from standard input."),
                                  QStringLiteral("[SCRIPT]"));
-
-    if (!parser.parse(arguments))
-        return badUsage(parser.errorText().toStdString());
-    if (parser.isSet(help)) {
-        std::cout << helpText(parser);
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        std::cout << ToolName << ' ' << spindex::appinfo::Version << '\n';
-        return 0;
-    }
+    if (const std::optional<int> status = line.parse(spindex::cli::arguments(argc, argv)))
+        return *status;
     if (parser.isSet(summary)) {
         const QStringList plans = parser.positionalArguments();
         if (plans.isEmpty())
-            return badUsage("--summary needs at least one plan file.");
+            return line.badUsage("--summary needs at least one plan file.");
         return summarise(plans, parser.isSet(json));
     }
     if (parser.isSet(json))
-        return badUsage("--json goes with --summary.");
+        return line.badUsage("--json goes with --summary.");
     const QStringList scripts = parser.positionalArguments();
     if (scripts.size() > 1)
-        return badUsage("Only one script can be played at a time.");
+        return line.badUsage("Only one script can be played at a time.");
 
     if (scripts.isEmpty() || scripts.first() == QStringLiteral("-"))
         return play(std::cin, true, argv[0]);
