@@ -20,7 +20,7 @@ SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # The C++ files under version control (every one outside git, as in an unpacked source archive).
 CXX_FILES  := $(shell git ls-files -- '*.cpp' '*.h' '*.hpp' '*.cc' 2>/dev/null || \
-                find app batch bench files model report tests tools ui -name '*.cpp' -o -name '*.h' -o -name '*.hpp' -o -name '*.cc')
+                find app batch bench cli files model report tests tools ui -name '*.cpp' -o -name '*.h' -o -name '*.hpp' -o -name '*.cc')
 
 .PHONY: run test check deps build pictures build-asan bench install package-check format format-check clean
 

@@ -2,11 +2,8 @@
 
 #include <filesystem>
 
-#include <QGuiApplication>
-
 #include "files.h"
 #include "plans/planjson.h"
-#include "proposalpdf.h"
 
 namespace spindex::batch {
 
@@ -176,19 +173,23 @@ std::string BatchHost::showDocument(const std::string&) {
     return {};
 }
 
-std::string BatchHost::drawProposalPdf(const MainForm& main, const std::string& planFile, std::string& pdf) {
-    if (!QGuiApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "spindex-batch";
-        static char* argv[] = {name, nullptr};
-        // Lives until the process ends, as the fonts it loaded are used by every later document.
-        static QGuiApplication* const application = new QGuiApplication(argc, argv);
-        Q_UNUSED(application);
+std::string BatchHost::drawPdf(const PdfRequest& request, std::string& pdf) {
+    if (!m_drawPdf) {
+        m_pdfModule.setFileName(
+            QString::fromStdString(m_programFolder + "/" + SPINDEX_LIBDIR_FROM_BINDIR + "/spindex-batch-pdf"));
+        m_drawPdf = reinterpret_cast<DrawPdf>(m_pdfModule.resolve(DrawPdfSymbol));
+        if (!m_drawPdf)
+            return "PDF output is not available: " + m_pdfModule.errorString().toStdString();
     }
-    const QByteArray bytes = ui::proposalPdf(main, planFile, QDate::currentDate());
-    pdf.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
-    return bytes.isEmpty() ? "the document could not be drawn" : std::string();
+    return m_drawPdf(request, pdf);
+}
+
+std::string BatchHost::drawProposalPdf(const MainForm& main, const std::string& planFile, std::string& pdf) {
+    return drawPdf({&main, planFile, nullptr}, pdf);
+}
+
+std::string BatchHost::drawReportPdf(const ReportForm& report, std::string& pdf) {
+    return drawPdf({nullptr, {}, &report}, pdf);
 }
 
 void BatchHost::programEnded() {

@@ -3,18 +3,21 @@
 // The program's surroundings in batch mode: message boxes, the save dialog, printing and starting a
 // program are printed as the protocol's lines, and questions take the answers that the script queued.
 
+#include <QLibrary>
 #include <deque>
 #include <optional>
 #include <string>
 
 #include "batchoutput.h"
+#include "pdfmodule.h"
 #include "runtime/host.h"
 
 namespace spindex::batch {
 
 class BatchHost : public Host {
 public:
-    explicit BatchHost(BatchOutput& out) : m_out(out) {}
+    // programFolder: the folder of the tool's executable, from which its PDF module is found.
+    BatchHost(BatchOutput& out, std::string programFolder) : m_out(out), m_programFolder(std::move(programFolder)) {}
 
     // `answer yes|no|ok`: the button to press in the next question.
     void queueAnswer(MsgAnswer answer) { m_answers.push_back(answer); }
@@ -35,9 +38,10 @@ public:
     bool startProgram(const std::string& path) override;
     bool fileExists(const std::string& path) override;
     std::string showDocument(const std::string& path) override;
-    // Starts Qt's GUI library on its offscreen platform the first time: a script without PDF output
-    // never loads a platform, and needs no display either way.
+    // Drawn by the PDF module, loaded the first time: a script without PDF output never loads Qt's
+    // GUI library, and needs no display either way.
     std::string drawProposalPdf(const MainForm& main, const std::string& planFile, std::string& pdf) override;
+    std::string drawReportPdf(const ReportForm& report, std::string& pdf) override;
     void programEnded() override;
 
 private:
@@ -46,6 +50,10 @@ private:
     std::deque<std::optional<std::string>> m_saveNames;
     std::deque<std::optional<std::vector<std::string>>> m_openNames;
     std::optional<std::vector<std::string>> takeOpenAnswer();
+    std::string drawPdf(const PdfRequest& request, std::string& pdf);
+    std::string m_programFolder;
+    QLibrary m_pdfModule;
+    DrawPdf m_drawPdf = nullptr;
 };
 
 } // namespace spindex::batch

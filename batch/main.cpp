@@ -51,7 +51,7 @@ int play(std::istream& script, bool interactive, const char* argv0) {
     using namespace spindex;
     std::ios::sync_with_stdio(false);
     batch::BatchOutput out(std::cout);
-    batch::BatchHost host(out);
+    batch::BatchHost host(out, programFolder(argv0));
     Program program(host, programFolder(argv0));
     program.Main();
     program.collectUnloaded();

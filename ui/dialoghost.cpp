@@ -18,6 +18,7 @@
 #include "manualwindow.h"
 #include "proposalpdf.h"
 #include "recentplans.h"
+#include "reportdrawing.h"
 #include "startfolder.h"
 #include "windowactions.h"
 
@@ -245,6 +246,12 @@ void DialogHost::planFileUsed(const std::string& path) {
 
 std::string DialogHost::drawProposalPdf(const spindex::MainForm& main, const std::string& planFile, std::string& pdf) {
     const QByteArray bytes = proposalPdf(main, planFile, QDate::currentDate());
+    pdf.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
+    return bytes.isEmpty() ? "the document could not be drawn" : std::string();
+}
+
+std::string DialogHost::drawReportPdf(const spindex::ReportForm& report, std::string& pdf) {
+    const QByteArray bytes = reportPdf(report);
     pdf.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
     return bytes.isEmpty() ? "the document could not be drawn" : std::string();
 }

@@ -56,6 +56,7 @@ public:
     void programEnded() override;
     void planFileUsed(const std::string& path) override;
     std::string drawProposalPdf(const spindex::MainForm& main, const std::string& planFile, std::string& pdf) override;
+    std::string drawReportPdf(const spindex::ReportForm& report, std::string& pdf) override;
 
 signals:
     void ended();

@@ -3,6 +3,7 @@
 #include "mainform/mainform.h"
 #include "outputs/savereport.h"
 #include "runtime/program.h"
+#include "runtime/savefile.h"
 
 namespace spindex {
 
@@ -16,11 +17,12 @@ const std::array<const char*, LogicalDrives>& setIconFiles() {
 ReportForm::ReportForm(Program& program)
     : Form(program, "frmLogicalDriveDisplay", "Logical Drive Display", 10920, 10305) {
     add(mnuP);
-    for (MenuItem* m : {&mnuPrint, &mnuPrinterSetup, &mnuPtoFile, &mnuLine, &mnuClose})
+    for (MenuItem* m : {&mnuPrint, &mnuPrinterSetup, &mnuPtoFile, &mnuSavePdf, &mnuLine, &mnuClose})
         add(*m, &mnuP);
     mnuPrint.onClick = [this] { mnuPrint_Click(); };
     mnuPrinterSetup.onClick = [this] { mnuPrinterSetup_Click(); };
     mnuPtoFile.onClick = [this] { mnuPtoFile_Click(); };
+    mnuSavePdf.onClick = [this] { mnuSavePdf_Click(); };
     mnuClose.onClick = [this] { mnuClose_Click(); };
 }
 
@@ -41,6 +43,19 @@ void ReportForm::mnuPrinterSetup_Click() {
 
 void ReportForm::mnuPtoFile_Click() {
     SaveReportText(program);
+}
+
+void ReportForm::mnuSavePdf_Click() {
+    Host& host = program.host;
+    const std::optional<std::string> path = host.saveFileName("PDF Files (*.pdf)|*.pdf", "pdf");
+    if (!path || path->empty())
+        return;
+    std::string pdf;
+    // A report that could not be drawn is not written: the old file stays as it was.
+    if (const std::string failure = host.drawReportPdf(*this, pdf); !failure.empty())
+        tellSaveFailure(host, *path, "report", failure);
+    else
+        writeOrTell(host, *path, "report", pdf);
 }
 
 void ReportForm::mnuClose_Click() {

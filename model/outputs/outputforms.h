@@ -20,6 +20,7 @@ public:
     MenuItem mnuPrint{"mnuPrint", "Print"};
     MenuItem mnuPrinterSetup{"mnuPrinterSetup", "Printer Setup"};
     MenuItem mnuPtoFile{"mnuPtoFile", "Output to a text File"};
+    MenuItem mnuSavePdf{"mnuSavePdf", "Save as PDF..."};
     MenuItem mnuLine{"mnuLine", "-"};
     MenuItem mnuClose{"mnuClose", "&Close"};
 
@@ -33,6 +34,7 @@ public:
     void mnuPrint_Click();
     void mnuPrinterSetup_Click();
     void mnuPtoFile_Click();
+    void mnuSavePdf_Click();
     void mnuClose_Click();
 };
 

@@ -13,6 +13,7 @@
 namespace spindex {
 
 class MainForm;
+class ReportForm;
 
 enum class MsgButtons { Ok, YesNo, YesNoCancel };
 enum class MsgIcon { None, Critical, Exclamation, Question, Information };
@@ -56,6 +57,11 @@ public:
                                         std::string& /*pdf*/) {
         return "PDF output is not available here";
     }
+    // Draws the report window's report as a PDF document into pdf, as it prints. Empty on success, else
+    // the reason in words for the user.
+    virtual std::string drawReportPdf(const ReportForm& /*report*/, std::string& /*pdf*/) {
+        return "PDF output is not available here";
+    }
 };
 
 // Routes the program's requests to the surroundings that take them now: the user's, or for a while a
@@ -93,6 +99,9 @@ public:
     void planFileUsed(const std::string& path) override { m_target->planFileUsed(path); }
     std::string drawProposalPdf(const MainForm& main, const std::string& planFile, std::string& pdf) override {
         return m_target->drawProposalPdf(main, planFile, pdf);
+    }
+    std::string drawReportPdf(const ReportForm& report, std::string& pdf) override {
+        return m_target->drawReportPdf(report, pdf);
     }
 
 private:

@@ -10,9 +10,13 @@ bool writeOrTell(Host& host, const std::string& path, const std::string& what, c
     const std::string error = host.writeFile(path, content);
     if (error.empty())
         return true;
-    host.messageBox("Could not save the " + what + " to " + path + ": " + error, MsgButtons::Ok, MsgIcon::Critical,
-                    appinfo::Title);
+    tellSaveFailure(host, path, what, error);
     return false;
+}
+
+void tellSaveFailure(Host& host, const std::string& path, const std::string& what, const std::string& reason) {
+    host.messageBox("Could not save the " + what + " to " + path + ": " + reason, MsgButtons::Ok, MsgIcon::Critical,
+                    appinfo::Title);
 }
 
 bool saveChosenFile(Host& host, const std::string& filter, const std::string& defaultExt, const std::string& what,

@@ -80,4 +80,27 @@ TEST_F(BatchTest, ProposalSavedAsPdfAndCsv) {
     EXPECT_EQ(fonts, "yes\n");
 }
 
+// The report window's "Save as PDF..." draws the printout's page; a read-only file keeps its content.
+TEST_F(BatchTest, ReportSavedAsPdf) {
+    std::ofstream(folder / "old.pdf", std::ios::binary) << "old report";
+    chmod((folder / "old.pdf").c_str(), 0444);
+    const Played played = play(Typical + "click frmProposal.mnuClose\nclick cmdDataReport\n"
+                                         "savefile report\nclick frmLogicalDriveDisplay.mnuSavePdf\n"
+                                         "savefile old\nclick frmLogicalDriveDisplay.mnuSavePdf\n");
+    EXPECT_EQ(
+        played.out,
+        R"(savedialog {"filter":"PDF Files (*.pdf)|*.pdf","defaultext":"pdf","answer":"report"})"
+        "\n"
+        R"(savedialog {"filter":"PDF Files (*.pdf)|*.pdf","defaultext":"pdf","answer":"old"})"
+        "\n"
+        R"(msgbox {"title":"Spindex","icon":"critical","buttons":"ok","text":"Could not save the report to old.pdf: )"
+        R"(no permission to write it","answer":"ok"})"
+        "\n");
+    EXPECT_EQ(read("old.pdf"), "old report");
+    const std::string text = output("pdftotext -layout '" + (folder / "report.pdf").string() + "' - | tr -s ' '");
+    for (const char* wanted : {"Total Number of Drives 14", "Logical Drive 1", "Raid Level 1", "Total Capacity 18.2",
+                               "Drive Height Half Height"})
+        EXPECT_NE(text.find(wanted), std::string::npos) << wanted << "\n" << text;
+}
+
 } // namespace

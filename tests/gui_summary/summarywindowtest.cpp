@@ -56,7 +56,6 @@ private slots:
     void escapeCloses();
     void csvThroughTheFileDialog();
     void reportSavedAsPdf();
-    void failedPdfSaveKeepsTheOldFile();
 
 private:
     // Osprey with three sets: RAID 5 of 12 x 36.4, RAID 10 of 5 spans of 72.8 and RAID 0 of 3 x 9.1
@@ -332,44 +331,6 @@ void SummaryWindowTest::reportSavedAsPdf() {
         const QStringList columns = font.simplified().split(' ');
         QVERIFY2(columns.size() >= 5 && columns[columns.size() - 5] == "yes", qPrintable("not embedded: " + font));
     }
-}
-
-// Saving over a read-only file: the user agrees to replace it, the write is refused, the message
-// says so, and the old file keeps its content.
-void SummaryWindowTest::failedPdfSaveKeepsTheOldFile() {
-    startWithThreeSets();
-    click("cmdDataReport");
-    QVERIFY(window("frmLogicalDriveDisplay"));
-    QTemporaryDir folder;
-    const QString path = folder.filePath("locked.pdf");
-    {
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("old report");
-    }
-    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-    dog->expect("QFileDialog", QMessageBox::NoButton, [&path](QDialog& dialog) {
-        static_cast<QFileDialog&>(dialog).selectFile(path);
-        // The dialog asks before it replaces a file, while the watchdog is still busy with the
-        // dialog itself: a timer of its own says Yes.
-        QTimer::singleShot(50, [] {
-            auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(question && question->text().contains("already exists"));
-            question->button(QMessageBox::Yes)->click();
-        });
-        dialog.accept();
-    });
-    dog->expect("Could not save the report", QMessageBox::Ok);
-    find<QAction>("frmLogicalDriveDisplay", "mnuSavePdf")->trigger();
-    QCOMPARE(dog->messages().size(), size_t(1));
-    const ModalWatchdog::Message& message = dog->messages().front();
-    QCOMPARE(message.title, QStringLiteral("Spindex"));
-    QCOMPARE(message.icon, QMessageBox::Critical);
-    QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QCOMPARE(message.text, "Could not save the report to " + path + ": no permission to write it");
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::ReadOnly));
-    QCOMPARE(old.readAll(), QByteArray("old report"));
 }
 
 QTEST_MAIN(SummaryWindowTest)
