@@ -296,7 +296,7 @@ QByteArray proposalPdf(const MainForm& main, const std::string& planFile, const 
         page.table({QObject::tr("LD"), QObject::tr("Level"), QObject::tr("Drives"), QObject::tr("Drive"),
                     QObject::tr("Usable GB"), QObject::tr("Efficiency"), QObject::tr("Survives"), QObject::tr("Spare"),
                     QObject::tr("Loss, %1 y").arg(years), QObject::tr("Mixed IOPS")},
-                   sets, {0.05, 0.08, 0.09, 0.2, 0.1, 0.1, 0.09, 0.07, 0.11, 0.11}, 4, true);
+                   sets, {0.05, 0.08, 0.09, 0.17, 0.1, 0.1, 0.09, 0.07, 0.125, 0.125}, 4, true);
 
         page.heading(QObject::tr("Bill of materials"));
         std::vector<QStringList> items;
