@@ -23,8 +23,7 @@ void startGuiOnce() {
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT std::string spindexBatchDrawPdf(const spindex::batch::PdfRequest& request,
-                                                          std::string& pdf) {
+extern "C" Q_DECL_EXPORT std::string spindexBatchDrawPdf(const spindex::batch::PdfRequest& request, std::string& pdf) {
     startGuiOnce();
     const QByteArray bytes = request.report ? spindex::ui::reportPdf(*request.report)
                              : request.proposalOf

@@ -34,10 +34,7 @@ void AlternativesForm::cmdClose_Click() {
 }
 
 void AlternativesForm::close() {
-    Program& p = program;
-    p.unload(*this);
-    if (Form* main = p.frmSpindex())
-        p.focus(main);
+    program.closeToMain(*this);
 }
 
 } // namespace spindex

@@ -68,10 +68,7 @@ void AssumptionsForm::cmdDefaults_Click() {
 }
 
 void AssumptionsForm::close() {
-    Program& p = program;
-    p.unload(*this);
-    if (Form* main = p.frmSpindex())
-        p.focus(main);
+    program.closeToMain(*this);
 }
 
 } // namespace spindex

@@ -34,10 +34,7 @@ void CompareForm::mnuSaveCsv_Click() {
 }
 
 void CompareForm::mnuClose_Click() {
-    Program& p = program;
-    p.unload(*this);
-    if (Form* main = p.frmSpindex())
-        p.focus(main);
+    program.closeToMain(*this);
 }
 
 } // namespace spindex

@@ -96,22 +96,11 @@ void MainForm::mnuClose_Click() {
     if (mayClose && !mayClose())
         return;
     Program& p = program;
-    if (SummaryForm* summary = p.frmSummary())
-        p.unload(*summary);
-    if (AssumptionsForm* assumptions = p.frmAssumptions())
-        p.unload(*assumptions);
-    if (AlternativesForm* alternatives = p.frmAlternatives())
-        p.unload(*alternatives);
-    if (CompareForm* compare = p.frmCompare())
-        p.unload(*compare);
-    if (ProposalForm* proposal = p.frmProposal())
-        p.unload(*proposal);
-    if (AboutForm* about = p.frmAbout())
-        p.unload(*about);
-    if (GraphicForm* graphic = p.frmGraphic())
-        p.unload(*graphic);
-    if (ReportForm* report = p.frmLogicalDriveDisplay())
-        p.unload(*report);
+    // Every other window goes first, the kinds opened from the main window before the report.
+    const std::vector<Form*> open = p.loadedForms();
+    for (auto f = open.rbegin(); f != open.rend(); ++f)
+        if (*f != this)
+            p.unload(**f);
     p.unload(*this);
     p.End();
 }

@@ -59,10 +59,7 @@ void ReportForm::mnuSavePdf_Click() {
 }
 
 void ReportForm::mnuClose_Click() {
-    Program& p = program;
-    p.unload(*this);
-    if (Form* main = p.frmSpindex())
-        p.focus(main);
+    program.closeToMain(*this);
 }
 
 GraphicForm::GraphicForm(Program& program) : Form(program, "frmGraphic", "Graphic Display", 6825, 6915) {

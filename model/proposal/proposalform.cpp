@@ -153,10 +153,7 @@ void ProposalForm::mnuSaveBomCsv_Click() {
 }
 
 void ProposalForm::mnuClose_Click() {
-    Program& p = program;
-    p.unload(*this);
-    if (Form* main = p.frmSpindex())
-        p.focus(main);
+    program.closeToMain(*this);
 }
 
 } // namespace spindex

@@ -134,6 +134,12 @@ void Program::unload(Form& form) {
         release(m_compare) || release(m_proposal);
 }
 
+void Program::closeToMain(Form& form) {
+    unload(form);
+    if (m_main)
+        focus(m_main.get());
+}
+
 void Program::focus(Form* form) {
     if (form == m_focused)
         return;

@@ -98,6 +98,8 @@ public:
     ProposalForm& loadProposal();
     void show(Form& form);
     void unload(Form& form);
+    // A window beside the main window closes: it is unloaded and the main window has the focus again.
+    void closeToMain(Form& form);
 
     // The focus moves to the window; a window that closes when it loses the focus closes now.
     void focus(Form* form);

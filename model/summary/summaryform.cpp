@@ -34,10 +34,7 @@ void SummaryForm::mnuAssumptions_Click() {
 }
 
 void SummaryForm::mnuClose_Click() {
-    Program& p = program;
-    p.unload(*this);
-    if (Form* main = p.frmSpindex())
-        p.focus(main);
+    program.closeToMain(*this);
 }
 
 } // namespace spindex
