@@ -173,6 +173,11 @@ std::string BatchHost::showDocument(const std::string&) {
     return {};
 }
 
+BatchHost::~BatchHost() {
+    if (const auto end = m_drawPdf ? reinterpret_cast<EndPdf>(m_pdfModule.resolve(EndPdfSymbol)) : nullptr)
+        end();
+}
+
 std::string BatchHost::drawPdf(const PdfRequest& request, std::string& pdf) {
     if (!m_drawPdf) {
         m_pdfModule.setFileName(

@@ -18,6 +18,9 @@ class BatchHost : public Host {
 public:
     // programFolder: the folder of the tool's executable, from which its PDF module is found.
     BatchHost(BatchOutput& out, std::string programFolder) : m_out(out), m_programFolder(std::move(programFolder)) {}
+    ~BatchHost() override;
+    BatchHost(const BatchHost&) = delete;
+    BatchHost& operator=(const BatchHost&) = delete;
 
     // `answer yes|no|ok`: the button to press in the next question.
     void queueAnswer(MsgAnswer answer) { m_answers.push_back(answer); }

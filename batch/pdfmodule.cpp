@@ -8,8 +8,10 @@
 
 namespace {
 
-// Qt's GUI library, started once on its offscreen platform. It lives until the process ends, as the
+// Qt's GUI library, started once on its offscreen platform. It lives until the tool ends it, as the
 // fonts it loaded are used by every later document.
+QGuiApplication* application = nullptr;
+
 void startGuiOnce() {
     if (QGuiApplication::instance())
         return;
@@ -17,8 +19,7 @@ void startGuiOnce() {
     static int argc = 1;
     static char name[] = "spindex-batch";
     static char* argv[] = {name, nullptr};
-    static QGuiApplication* const application = new QGuiApplication(argc, argv);
-    Q_UNUSED(application);
+    application = new QGuiApplication(argc, argv);
 }
 
 } // namespace
@@ -31,4 +32,9 @@ extern "C" Q_DECL_EXPORT std::string spindexBatchDrawPdf(const spindex::batch::P
                                  : QByteArray();
     pdf.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
     return bytes.isEmpty() ? "the document could not be drawn" : std::string();
+}
+
+extern "C" Q_DECL_EXPORT void spindexBatchEndPdf() {
+    delete application;
+    application = nullptr;
 }

@@ -24,5 +24,8 @@ struct PdfRequest {
 // The module's one entry point: draws the request into pdf; empty on success, else the reason.
 using DrawPdf = std::string (*)(const PdfRequest& request, std::string& pdf);
 inline constexpr const char* DrawPdfSymbol = "spindexBatchDrawPdf";
+// Ends Qt's GUI library before the tool ends, so that it lets go of what its fonts hold.
+using EndPdf = void (*)();
+inline constexpr const char* EndPdfSymbol = "spindexBatchEndPdf";
 
 } // namespace spindex::batch
