@@ -17,6 +17,7 @@
 // 2 when the command line is wrong.
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <optional>
 
 #include "appinfo.h"
@@ -80,7 +81,8 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     spindex::ui::FirstWindowClock::installIfAsked(app);
 
-    spindex::ui::Session session(QCoreApplication::applicationDirPath());
+    spindex::ui::Session session(QCoreApplication::applicationDirPath(),
+                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 #ifdef _WIN32
     spindex::WinRegistry registry;
     session.program().registry = &registry;

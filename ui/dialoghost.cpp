@@ -15,6 +15,7 @@
 
 #include "files.h"
 #include "formwindow.h"
+#include "keptplans.h"
 #include "manualwindow.h"
 #include "proposalpdf.h"
 #include "recentplans.h"
@@ -61,7 +62,10 @@ private:
 } // namespace
 
 DialogHost::DialogHost(EventLoops& loops, Surroundings surroundings, QObject* parent)
-    : QObject(parent), m_loops(loops), m_surroundings(std::move(surroundings)) {}
+    : QObject(parent), m_loops(loops), m_surroundings(std::move(surroundings)) {
+    if (!m_surroundings.keptPlans.isEmpty())
+        m_kept = std::make_unique<spindex::files::KeptPlans>(m_surroundings.keptPlans);
+}
 
 DialogHost::~DialogHost() = default;
 
@@ -242,6 +246,29 @@ void DialogHost::programEnded() {
 
 void DialogHost::planFileUsed(const std::string& path) {
     RecentPlans::add(QString::fromStdString(path));
+}
+
+void DialogHost::keepPlan(const std::string& text) {
+    if (m_kept)
+        m_kept->keep(text);
+}
+
+void DialogHost::forgetKeptPlan() {
+    if (m_kept)
+        m_kept->forget();
+}
+
+std::optional<spindex::KeptPlan> DialogHost::keptPlan() {
+    if (!m_kept || !m_kept->newest())
+        return std::nullopt;
+    const spindex::files::KeptPlans::Kept& kept = *m_kept->newest();
+    return spindex::KeptPlan{kept.path.toStdString(),
+                             kept.time.toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString()};
+}
+
+void DialogHost::removeKeptPlan(const std::string& path) {
+    if (m_kept)
+        m_kept->remove(QString::fromStdString(path));
 }
 
 std::string DialogHost::drawProposalPdf(const spindex::MainForm& main, const std::string& planFile, std::string& pdf) {

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPageLayout>
+#include <QString>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -15,6 +16,10 @@
 #include "runtime/host.h"
 
 class QFileDialog;
+
+namespace spindex::files {
+class KeptPlans;
+}
 class QWidget;
 
 namespace spindex::ui {
@@ -33,6 +38,8 @@ public:
         std::function<FormWindow*(const std::string&)> window;
         // The file of the plan in the main window, if it has one.
         std::function<std::optional<std::string>()> planFile;
+        // Where plans never saved are kept for the next start; none: nothing is kept.
+        QString keptPlans;
     };
 
     DialogHost(EventLoops& loops, Surroundings surroundings, QObject* parent = nullptr);
@@ -55,6 +62,11 @@ public:
     std::string showDocument(const std::string& path) override;
     void programEnded() override;
     void planFileUsed(const std::string& path) override;
+    bool keepsPlans() override { return m_kept != nullptr; }
+    void keepPlan(const std::string& text) override;
+    void forgetKeptPlan() override;
+    std::optional<spindex::KeptPlan> keptPlan() override;
+    void removeKeptPlan(const std::string& path) override;
     std::string drawProposalPdf(const spindex::MainForm& main, const std::string& planFile, std::string& pdf) override;
     std::string drawReportPdf(const spindex::ReportForm& report, std::string& pdf) override;
 
@@ -69,6 +81,7 @@ private:
     EventLoops& m_loops;
     const Surroundings m_surroundings;
     std::unique_ptr<ManualWindow> m_manual; // once the user has asked for it
+    std::unique_ptr<spindex::files::KeptPlans> m_kept;
     // The page set up in Printer Setup, used by every later printout of this run.
     std::optional<QPageLayout> m_pageLayout;
 };

@@ -127,6 +127,15 @@ void MainWindow::showModel(spindex::Form& form) {
     if (const std::string loss = spindex::lossStatus(spindex::planAnalysis(m)); !loss.empty())
         line += " \xc2\xb7 " + loss;
     m_summaryLine->setText(QString::fromStdString(line));
+    // The note stands over the summary until the plan first changes.
+    const spindex::PlanDocument* plan = m.program.planDocument();
+    const QString note = QString::fromStdString(plan ? plan->recoveryNote() : std::string());
+    if (note != statusBar()->currentMessage()) {
+        if (note.isEmpty())
+            statusBar()->clearMessage();
+        else
+            statusBar()->showMessage(note);
+    }
     showRecentPlans();
 }
 
@@ -340,6 +349,7 @@ void MainWindow::menus(QMenuBar& bar) {
     bind.menuItem(m.mnuOpenPlan, *file)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     bind.menuItem(m.mnuSavePlan, *file)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     bind.menuItem(m.mnuSavePlanAs, *file)->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    bind.menuItem(m.mnuRecover, *file);
     m_recentPlans = file->addMenu(tr("Recent Plans"));
     m_recentPlans->setObjectName(QStringLiteral("mnuRecentPlans"));
     file->addSeparator();

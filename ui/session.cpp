@@ -15,7 +15,7 @@
 
 namespace spindex::ui {
 
-Session::Session(QString programFolder, QObject* parent) : QObject(parent) {
+Session::Session(QString programFolder, QString keptPlans, QObject* parent) : QObject(parent) {
     DialogHost::Surroundings surroundings;
     surroundings.dialogParent = [this]() -> QWidget* {
         const spindex::Form* focused = m_program->focused();
@@ -31,6 +31,7 @@ Session::Session(QString programFolder, QObject* parent) : QObject(parent) {
         const spindex::PlanDocument* plan = m_program->planDocument();
         return plan ? plan->file() : std::nullopt;
     };
+    surroundings.keptPlans = std::move(keptPlans);
     m_host = std::make_unique<DialogHost>(m_loops, std::move(surroundings));
     connect(m_host.get(), &DialogHost::ended, this, &Session::ended);
     m_program = std::make_unique<spindex::Program>(*m_host, programFolder.toStdString());
@@ -39,6 +40,9 @@ Session::Session(QString programFolder, QObject* parent) : QObject(parent) {
         m_program->timerFired();
         settle();
     });
+    m_keepTimer.setSingleShot(true);
+    m_keepTimer.setInterval(1000);
+    connect(&m_keepTimer, &QTimer::timeout, this, [this] { m_program->keepPlan(); });
     qApp->installEventFilter(this);
 }
 
@@ -177,6 +181,8 @@ void Session::sync() {
     } else {
         m_splashTimer.stop();
     }
+    if (m_program->keepDue() && !m_keepTimer.isActive())
+        m_keepTimer.start();
     if (spindex::Form* focused = m_program->focused()) {
         if (FormWindow* window = windowFor(*focused); window && window->isVisible() && !window->isActiveWindow()) {
             window->raise();

@@ -28,7 +28,8 @@ class ManualWindow;
 class Session : public QObject, public WindowActions {
     Q_OBJECT
 public:
-    explicit Session(QString programFolder, QObject* parent = nullptr);
+    // keptPlans: the folder where plans never saved are kept for the next start; none keeps nothing.
+    explicit Session(QString programFolder, QString keptPlans = {}, QObject* parent = nullptr);
     ~Session() override;
 
     spindex::Program& program() { return *m_program; }
@@ -71,6 +72,8 @@ private:
     QPointer<QWidget> m_handBack; // the owner of a closed window that had the keyboard
     // A child of the session, so that a test can find the real timer and cut its wait short.
     QTimer m_splashTimer{this};
+    // A plan never saved is kept a second after the change that made it due: at most once a second.
+    QTimer m_keepTimer{this};
     bool m_syncing = false;
     bool m_iconSet = false; // the program's icon, set once the first window is on screen
     // The window the program asked the window system to activate, until the window system has

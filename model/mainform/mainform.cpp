@@ -177,8 +177,8 @@ void MainForm::createControls() {
 
     // Menus
     add(mnuFile);
-    for (MenuItem* m :
-         {&mnuOpenPlan, &mnuSavePlan, &mnuSavePlanAs, &mnuSave, &mnuDisplay, &mnuPrint, &mnuPrintSetup, &mnuClose})
+    for (MenuItem* m : {&mnuOpenPlan, &mnuSavePlan, &mnuSavePlanAs, &mnuRecover, &mnuSave, &mnuDisplay, &mnuPrint,
+                        &mnuPrintSetup, &mnuClose})
         add(*m, &mnuFile);
     add(mnuPlan);
     add(mnuPlanSummary, &mnuPlan);

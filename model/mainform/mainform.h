@@ -107,6 +107,7 @@ public:
     MenuItem mnuOpenPlan{"mnuOpenPlan", "&Open Plan..."};
     MenuItem mnuSavePlan{"mnuSavePlan", "&Save Plan"};
     MenuItem mnuSavePlanAs{"mnuSavePlanAs", "Save Plan &As..."};
+    MenuItem mnuRecover{"mnuRecover", "&Recover Unsaved Plan"};
     MenuItem mnuSave{"mnuSave", "Save Data As"};
     MenuItem mnuDisplay{"mnuDisplay", "Display Configuration"};
     MenuItem mnuPrint{"mnuPrint", "Print Configuration"};

@@ -14,12 +14,18 @@
 
 namespace spindex {
 
-PlanDocument::PlanDocument(MainForm& main) : m_main(main), m_saved(capturePlan(main)) {
+PlanDocument::PlanDocument(MainForm& main) : m_main(main), m_saved(capturePlan(main)), m_fresh(m_saved) {
     main.mnuOpenPlan.onClick = [this] { openFromDialog(); };
+    main.mnuRecover.onClick = [this] { recover(); };
     main.mnuSavePlan.onClick = [this] { save(); };
     main.mnuSavePlanAs.onClick = [this] { saveAs(); };
-    // A plan never saved exits as it always did; one with a file is not lost unasked.
+    // A plan never saved exits as it always did, and is kept; one with a file is not lost unasked.
     main.mayClose = [this] { return keepChanges(true); };
+    if (const std::optional<KeptPlan> kept = main.program.host.keptPlan()) {
+        m_recoveryNote = "An unsaved plan from " + kept->time + " can be recovered: File, Recover Unsaved Plan.";
+        m_recoveryNoteAt = changeCount();
+    }
+    main.mnuRecover.enabled = !m_recoveryNote.empty();
 }
 
 void PlanDocument::openFromDialog() {
@@ -46,7 +52,7 @@ bool PlanDocument::openRecent(const std::string& path) {
     return keepChanges(false) && open(path);
 }
 
-std::string PlanDocument::adopt(const std::string& path, const Plan& rebuilt) {
+std::string PlanDocument::replay(const Plan& rebuilt) {
     if (std::string reason = replayPlan(m_main, rebuilt); !reason.empty())
         return reason;
     Program& program = m_main.program;
@@ -60,12 +66,79 @@ std::string PlanDocument::adopt(const std::string& path, const Plan& rebuilt) {
     if (AlternativesForm* alternatives = program.frmAlternatives())
         program.unload(*alternatives);
     m_main.SSTab1.setTab(0);
+    return {};
+}
+
+std::string PlanDocument::adopt(const std::string& path, const Plan& rebuilt) {
+    if (std::string reason = replay(rebuilt); !reason.empty())
+        return reason;
+    Program& program = m_main.program;
     m_file = path;
     m_saved = capturePlan(m_main);
     m_modifiedAt.reset();
     program.host.planFileUsed(path);
     showState();
     return {};
+}
+
+bool PlanDocument::recover() {
+    Host& host = m_main.program.host;
+    if (!keepChanges(false))
+        return false;
+    const std::optional<KeptPlan> kept = host.keptPlan();
+    if (!kept)
+        return false;
+    std::string reason;
+    if (const std::optional<Plan> plan = readPlanFile(host, kept->path, reason))
+        if (const std::optional<Plan> rebuilt = rebuildPlan(*plan, reason))
+            reason = replay(*rebuilt);
+    if (!reason.empty()) {
+        showOpenFailure(host, kept->path, reason);
+        return false;
+    }
+    m_file.reset();
+    m_saved = m_fresh;
+    m_modifiedAt.reset();
+    m_recoveryNote.clear();
+    host.removeKeptPlan(kept->path);
+    keep();
+    showState();
+    return true;
+}
+
+void PlanDocument::settle() {
+    Host& host = m_main.program.host;
+    if (!m_recoveryNote.empty() && changeCount() != m_recoveryNoteAt)
+        m_recoveryNote.clear();
+    m_main.mnuRecover.enabled = host.keptPlan().has_value();
+    if (!host.keepsPlans())
+        return;
+    if (keepsThisPlan()) {
+        m_keepDue = m_keptAt != changeCount();
+    } else {
+        m_keepDue = false;
+        if (m_kept)
+            host.forgetKeptPlan();
+        m_kept = false;
+    }
+}
+
+void PlanDocument::keep() {
+    Host& host = m_main.program.host;
+    m_keepDue = false;
+    if (!host.keepsPlans() || !keepsThisPlan() || (m_kept && m_keptAt == changeCount()))
+        return;
+    host.keepPlan(planFileText(savedPlanJson(m_main)));
+    m_kept = true;
+    m_keptAt = changeCount();
+}
+
+bool PlanDocument::keepsThisPlan() const {
+    if (m_file || !modified())
+        return false;
+    Plan plan = capturePlan(m_main);
+    plan.calculator = m_fresh.calculator;
+    return plan != m_fresh;
 }
 
 bool PlanDocument::save() {

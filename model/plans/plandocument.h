@@ -39,6 +39,10 @@ public:
     bool save();
     bool saveAs();
     bool saveTo(const std::string& path);
+    // Recover Unsaved Plan: asks before a modified plan is discarded, then opens the newest plan kept
+    // by a program that has ended, through the rules as Open Plan does, as a plan without a file and
+    // modified. The program keeps it from then on in its own place.
+    bool recover();
     // Before an action discards a modified plan: asks whether to save it. False when the action must
     // not go on (Cancel, or Yes and the save failed).
     bool keepChanges(bool onlyWithFile);
@@ -50,11 +54,36 @@ public:
     // Shows the plan's file and modified flag in the window's caption.
     void showState();
 
+    // A plan never saved is kept for the next start, so that the close box loses nothing. Once a
+    // user's action is over: a modified plan without a file is due to be kept; one that got a file or
+    // is back to a fresh plan lets go of what was kept.
+    void settle();
+    // A keep waits for its second to pass: the plan is kept at most once a second.
+    bool keepDue() const { return m_keepDue; }
+    // Keeps the plan now if it is a modified plan without a file: when its second has passed, and
+    // when the main window goes.
+    void keep();
+    // Said in the status line until the plan first changes: that a plan kept earlier can be
+    // recovered, and from when. Empty when there is none.
+    const std::string& recoveryNote() const { return m_recoveryNote; }
+
 private:
     void openFromDialog();
+    // The rebuilt plan into the window, the windows that showed the old one closed; the reason when
+    // it cannot be replayed, with nothing changed.
+    std::string replay(const Plan& rebuilt);
+    // A plan without a file that holds more than a fresh plan; the calculator's inputs alone are
+    // not worth keeping, so a plan cleared back to a fresh one lets go.
+    bool keepsThisPlan() const;
     MainForm& m_main;
     std::optional<std::string> m_file;
     Plan m_saved; // what Save Plan wrote last, or would have written after the open or the load
+    Plan m_fresh; // the plan as the main window's load left it: a recovered plan is modified against it
+    bool m_keepDue = false;
+    bool m_kept = false; // what this program keeps now is this plan's
+    std::optional<std::uint64_t> m_keptAt;
+    std::string m_recoveryNote;
+    std::uint64_t m_recoveryNoteAt = 0;
     // The modified flag as last computed, and the change count it was computed at.
     mutable bool m_modified = false;
     mutable std::optional<std::uint64_t> m_modifiedAt;

@@ -19,6 +19,12 @@ enum class MsgButtons { Ok, YesNo, YesNoCancel };
 enum class MsgIcon { None, Critical, Exclamation, Question, Information };
 enum class MsgAnswer { Ok, Yes, No, Cancel };
 
+// A plan that a program kept while it had no file, for the user to recover at a later start.
+struct KeptPlan {
+    std::string path;
+    std::string time; // when it was kept, as the user reads it: "2026-12-07 19:40"
+};
+
 class Host {
 public:
     virtual ~Host() = default;
@@ -51,6 +57,18 @@ public:
     virtual void programEnded() = 0;
     // A plan file was opened or saved (the window build keeps a list of recent plans).
     virtual void planFileUsed(const std::string& /*path*/) {}
+    // Plans never saved are kept for the next start by surroundings that keep them (the window build);
+    // the others keep nothing.
+    virtual bool keepsPlans() { return false; }
+    // Keeps the text as this program's unsaved plan, in place of what it kept before. A failure goes
+    // unsaid: the next keep tries again.
+    virtual void keepPlan(const std::string& /*text*/) {}
+    // This program's unsaved plan is no longer needed: it got a file or was cleared.
+    virtual void forgetKeptPlan() {}
+    // The newest plan kept by a program that has ended, none when there is none.
+    virtual std::optional<KeptPlan> keptPlan() { return std::nullopt; }
+    // A kept plan has been recovered into this program, which keeps it from now on.
+    virtual void removeKeptPlan(const std::string& /*path*/) {}
     // Draws the main window's customer proposal as a PDF document into pdf; planFile names the plan's
     // file ("" for a plan never saved). Empty on success, else the reason in words for the user.
     virtual std::string drawProposalPdf(const MainForm& /*main*/, const std::string& /*planFile*/,
@@ -97,6 +115,11 @@ public:
     std::string showDocument(const std::string& path) override { return m_target->showDocument(path); }
     void programEnded() override { m_target->programEnded(); }
     void planFileUsed(const std::string& path) override { m_target->planFileUsed(path); }
+    bool keepsPlans() override { return m_target->keepsPlans(); }
+    void keepPlan(const std::string& text) override { m_target->keepPlan(text); }
+    void forgetKeptPlan() override { m_target->forgetKeptPlan(); }
+    std::optional<KeptPlan> keptPlan() override { return m_target->keptPlan(); }
+    void removeKeptPlan(const std::string& path) override { m_target->removeKeptPlan(path); }
     std::string drawProposalPdf(const MainForm& main, const std::string& planFile, std::string& pdf) override {
         return m_target->drawProposalPdf(main, planFile, pdf);
     }

@@ -127,8 +127,10 @@ void Program::unload(Form& form) {
     form.visible = false;
     if (m_focused == &form)
         m_focused = nullptr;
-    if (&form == m_main.get())
+    if (&form == m_main.get() && m_plan) {
+        m_plan->keep();                     // the close box loses no plan never saved
         m_unloadedPlan = std::move(m_plan); // it may be asking from one of its own handlers
+    }
     release(m_splash) || release(m_select) || release(m_main) || release(m_report) || release(m_graphic) ||
         release(m_about) || release(m_summary) || release(m_assumptions) || release(m_alternatives) ||
         release(m_compare) || release(m_proposal);
@@ -195,8 +197,10 @@ void Program::MainWithPlan(const std::string& path) {
 void Program::settle() {
     if (!m_ended && loadedForms().empty())
         End();
-    if (m_plan)
+    if (m_plan) {
         m_plan->showState();
+        m_plan->settle();
+    }
     if (m_proposal && m_main)
         m_proposal->showPlan();
     collectUnloaded();
@@ -205,6 +209,15 @@ void Program::settle() {
 void Program::collectUnloaded() {
     m_unloaded.clear();
     m_unloadedPlan.reset();
+}
+
+bool Program::keepDue() const {
+    return m_plan && m_plan->keepDue();
+}
+
+void Program::keepPlan() {
+    if (m_plan)
+        m_plan->keep();
 }
 
 void Program::End() {

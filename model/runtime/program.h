@@ -123,6 +123,9 @@ public:
     void settle();
     // Windows unloaded during an action are destroyed once the action is over.
     void collectUnloaded();
+    // A plan never saved is due to be kept (the window build keeps it a second later), and keeping it.
+    bool keepDue() const;
+    void keepPlan();
 
 private:
     template <class F> F& load(std::unique_ptr<F>& slot);

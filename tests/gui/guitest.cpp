@@ -26,15 +26,15 @@ void GuiTest::cleanup() {
     QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
-void GuiTest::start(const QString& folder) {
-    session = std::make_unique<spindex::ui::Session>(folder);
+void GuiTest::start(const QString& folder, const QString& keptPlans) {
+    session = std::make_unique<spindex::ui::Session>(folder, keptPlans);
     session->start();
     QVERIFY(window("frmSplash"));
     QVERIFY(QTest::qWaitForWindowExposed(window("frmSplash")));
 }
 
-void GuiTest::startMainWindow(const QString& folder) {
-    start(folder);
+void GuiTest::startMainWindow(const QString& folder, const QString& keptPlans) {
+    start(folder, keptPlans);
     QTest::keyClick(window("frmSplash"), Qt::Key_Space);
     QTest::mouseClick(find<QPushButton>("frmSelectController", "Command1"), Qt::LeftButton);
     QVERIFY(program().frmSpindex());

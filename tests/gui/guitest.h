@@ -20,9 +20,10 @@ protected:
 
     spindex::Program& program() { return session->program(); }
     // Starts the program from the folder it loads its icons from: the splash, the selection behind it.
-    void start(const QString& folder = QCoreApplication::applicationDirPath());
+    // keptPlans: where plans never saved are kept; none keeps nothing.
+    void start(const QString& folder = QCoreApplication::applicationDirPath(), const QString& keptPlans = {});
     // Passes the splash with a key and confirms the controller shown with the real button.
-    void startMainWindow(const QString& folder = QCoreApplication::applicationDirPath());
+    void startMainWindow(const QString& folder = QCoreApplication::applicationDirPath(), const QString& keptPlans = {});
 
     // The Qt window of a loaded model window; null when the window is not loaded.
     spindex::ui::FormWindow* window(const char* form);

@@ -10,10 +10,12 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
 #include "guitest.h"
+#include "keptplans.h"
 #include "mainform/mainform.h"
 #include "plans/plandocument.h"
 #include "plans/planjson.h"
@@ -30,6 +32,7 @@ private slots:
     void roundTripThroughTheFileMenu();
     void recentPlansOpenAndForgetMissingOnes();
     void closeBoxAsksForAModifiedPlanWithAFile();
+    void aPlanNeverSavedIsKeptAndRecovered();
     void startsWithAPlan();
     void startsAsUsualWhenThePlanCannotBeOpened();
     void windowBuildAndBatchToolAgree();
@@ -173,6 +176,43 @@ void PlansTest::closeBoxAsksForAModifiedPlanWithAFile() {
     QFile file(folder.filePath("kept.spindex"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().contains("\"sets\": [\n    {\n      \"level\": \"0\""));
+}
+
+// The close box ends the program without a question for a plan never saved, and loses nothing: the
+// next start offers it, and a second program running meanwhile keeps its own plan beside it.
+void PlansTest::aPlanNeverSavedIsKeptAndRecovered() {
+    QTemporaryDir data;
+    const QString first = data.filePath("unsaved.spindex");
+    startMainWindow(QCoreApplication::applicationDirPath(), data.path());
+    QVERIFY(!main<QAction>("mnuRecover")->isEnabled());
+    click("cmdAddLogicals");
+    QTRY_VERIFY(QFile::exists(first)); // a second after the change
+    spindex::files::KeptPlans beside(data.path());
+    QVERIFY(beside.keep("{}").empty());
+    QCOMPARE(QDir(data.path()).entryList({"*.spindex"}, QDir::Files, QDir::Name),
+             QStringList(
+                 {"unsaved-" + QString::number(QCoreApplication::applicationPid()) + ".spindex", "unsaved.spindex"}));
+    beside.forget();
+    QSignalSpy ended(session.get(), &spindex::ui::Session::ended);
+    window("frmSpindex")->close();
+    QCOMPARE(ended.count(), 1);
+    session.reset();
+
+    startMainWindow(QCoreApplication::applicationDirPath(), data.path());
+    auto* recover = main<QAction>("mnuRecover");
+    QVERIFY(recover->isEnabled());
+    QVERIFY(window("frmSpindex")
+                ->findChild<QStatusBar*>()
+                ->currentMessage()
+                .startsWith("An unsaved plan from " + QDate::currentDate().toString("yyyy-MM-dd ")));
+    QCOMPARE(main<QLineEdit>("Text1(0)")->text(), QString());
+    recover->trigger();
+    QCOMPARE(main<QLineEdit>("Text1(0)")->text(), QStringLiteral("0"));
+    QCOMPARE(title(), QStringLiteral("Spindex (Beta 1.1.7)"));
+    QVERIFY(!recover->isEnabled());
+    QVERIFY(window("frmSpindex")->findChild<QStatusBar*>()->currentMessage().isEmpty());
+    // Recovered, the plan is this program's to keep; the file it came from is gone.
+    QCOMPARE(QDir(data.path()).entryList({"*.spindex"}), QStringList{"unsaved.spindex"});
 }
 
 void PlansTest::startsWithAPlan() {

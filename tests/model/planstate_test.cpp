@@ -254,6 +254,85 @@ TEST(PlanOpen, ClosesTheOldPicturesAndShowsTabZero) {
     EXPECT_EQ(s.tab(1), ",,,,,LP 0/");
 }
 
+// A plan never saved is kept once its change has settled, and at Exit; it lets go once it gets a
+// file or is cleared back to a fresh plan. A plan with a file is never kept.
+TEST(PlanKept, WhileNewAndModifiedAndAtExit) {
+    test::Session s(6);
+    s.host.keeps = true;
+    const auto due = [&] {
+        s.program.settle();
+        return s.program.keepDue();
+    };
+    EXPECT_FALSE(due());
+    s.run("add 5 4 - 36.4");
+    EXPECT_TRUE(due());
+    EXPECT_FALSE(s.host.kept);
+    s.program.keepPlan();
+    EXPECT_TRUE(s.host.kept);
+    EXPECT_FALSE(due()); // nothing changed since
+    s.program.keepPlan();
+    EXPECT_EQ(s.host.keepWrites, 1);
+
+    s.play("clear yes"); // back to a fresh plan; the calculator's inputs alone are not kept
+    EXPECT_EQ(s.take(), Strings{"Spindex (yes/no): Are you sure?"});
+    EXPECT_FALSE(due());
+    EXPECT_FALSE(s.host.kept);
+
+    s.run("add 1 2");
+    s.program.settle();
+    s.program.keepPlan();
+    ASSERT_TRUE(s.host.kept);
+    s.host.saveAnswers.push_back("/p/a.spindex");
+    s.main().mnuSavePlanAs.userClick();
+    EXPECT_FALSE(due());
+    EXPECT_FALSE(s.host.kept);
+    s.run("add 0 3");
+    EXPECT_FALSE(due()); // modified, with a file: Exit asks instead
+    EXPECT_EQ(s.host.keepWrites, 2);
+
+    // Exit before the second has passed: the plan is kept on the way out, without a question.
+    test::Session quick(6);
+    quick.host.keeps = true;
+    quick.run("add 5 4 - 36.4");
+    quick.main().mnuClose.userClick();
+    quick.program.settle();
+    EXPECT_TRUE(quick.program.ended());
+    EXPECT_EQ(quick.take(), Strings{});
+    ASSERT_TRUE(quick.host.kept);
+
+    // Recovered at the next start: as a plan without a file, modified, with its set.
+    test::Session next(8, ".", KeptPlan{"/data/unsaved.spindex", "2026-12-07 19:40"});
+    next.host.files["/data/unsaved.spindex"] = *quick.host.kept;
+    next.program.settle();
+    const PlanDocument& plan = *next.program.planDocument();
+    EXPECT_EQ(plan.recoveryNote(),
+              "An unsaved plan from 2026-12-07 19:40 can be recovered: File, Recover Unsaved Plan.");
+    EXPECT_TRUE(next.main().mnuRecover.enabled);
+    next.main().mnuRecover.userClick();
+    next.program.settle();
+    EXPECT_EQ(next.take(), Strings{});
+    EXPECT_EQ(next.program.ControllerType, 6);
+    EXPECT_EQ(next.tab(0), "5,4,1,36.4,109.2,LP 0/");
+    EXPECT_FALSE(plan.file());
+    EXPECT_TRUE(plan.modified());
+    EXPECT_EQ(plan.recoveryNote(), "");
+    EXPECT_FALSE(next.main().mnuRecover.enabled); // the recovered file is gone
+    EXPECT_EQ(next.host.kept, quick.host.kept);   // and the plan is kept as this program's own
+}
+
+// A kept plan that no longer opens shows why, and the plan in the window stays.
+TEST(PlanKept, RecoveringABadFileChangesNothing) {
+    test::Session s(6, ".", KeptPlan{"/data/unsaved.spindex", "2026-12-07 19:40"});
+    s.host.files["/data/unsaved.spindex"] = "{";
+    s.run("add 5 4 - 36.4");
+    s.host.answers.push_back(MsgAnswer::No); // the question before the plan in the window goes
+    s.main().mnuRecover.userClick();
+    const Strings shown = s.take();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1].rfind("Spindex (critical): Could not open the plan /data/unsaved.spindex: ", 0), 0u) << shown[1];
+    EXPECT_EQ(s.tab(0), "5,4,1,36.4,109.2,LP 0/");
+}
+
 // `spindex PLAN`: no splash and no selection window; the main window opens with the plan. A plan
 // that cannot be opened shows its message, and the program starts as usual.
 TEST(PlanAtStart, OpensStraightInTheMainWindow) {

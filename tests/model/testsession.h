@@ -121,13 +121,35 @@ public:
         return failure == unshowable.end() ? std::string() : failure->second;
     }
     void programEnded() override { ++ended; }
+
+    // Plans never saved: kept only when a test turns keeping on. kept is this program's plan, left
+    // a plan an ended program kept, keeps the number of writes.
+    bool keeps = false;
+    std::optional<std::string> kept;
+    std::optional<KeptPlan> left;
+    int keepWrites = 0;
+    bool keepsPlans() override { return keeps; }
+    void keepPlan(const std::string& text) override {
+        kept = text;
+        ++keepWrites;
+    }
+    void forgetKeptPlan() override { kept.reset(); }
+    std::optional<KeptPlan> keptPlan() override { return left; }
+    void removeKeptPlan(const std::string& path) override {
+        if (left && left->path == path)
+            left.reset();
+    }
 };
 
 // A fresh program per case: the splash hands over after its five seconds, the user picks the
 // controller (1 to 8) in the selection window and presses "Configure Controller".
 class Session {
 public:
-    explicit Session(int controllerId, std::string programFolder = ".") : program(host, std::move(programFolder)) {
+    // left: a plan an ended program kept, there to be recovered.
+    explicit Session(int controllerId, std::string programFolder = ".", std::optional<KeptPlan> left = std::nullopt)
+        : program(host, std::move(programFolder)) {
+        host.left = std::move(left);
+        host.keeps = host.left.has_value();
         program.Main();
         program.advance(5000);
         program.frmSelectController()->cmbSelectCont.userPick(controllerId - 1);
