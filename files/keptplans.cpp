@@ -65,8 +65,8 @@ void KeptPlans::claim() {
 void KeptPlans::findNewest() {
     m_newest.reset();
     const QDir folder(m_folder);
-    const QFileInfoList plans = folder.entryInfoList({QString::fromLatin1(Stem) + "*" + Extension}, QDir::Files,
-                                                     QDir::Time);
+    const QFileInfoList plans =
+        folder.entryInfoList({QString::fromLatin1(Stem) + "*" + Extension}, QDir::Files, QDir::Time);
     for (const QFileInfo& plan : plans) {
         if (plan.absoluteFilePath() == QFileInfo(m_own).absoluteFilePath())
             continue;

@@ -126,16 +126,11 @@ void MainWindow::showModel(spindex::Form& form) {
     std::string line = spindex::summaryStatusLine(spindex::planSummary(m));
     if (const std::string loss = spindex::lossStatus(spindex::planAnalysis(m)); !loss.empty())
         line += " \xc2\xb7 " + loss;
-    m_summaryLine->setText(QString::fromStdString(line));
-    // The note stands over the summary until the plan first changes.
+    // The note stands in the summary's place until the plan first changes.
     const spindex::PlanDocument* plan = m.program.planDocument();
-    const QString note = QString::fromStdString(plan ? plan->recoveryNote() : std::string());
-    if (note != statusBar()->currentMessage()) {
-        if (note.isEmpty())
-            statusBar()->clearMessage();
-        else
-            statusBar()->showMessage(note);
-    }
+    if (plan && !plan->recoveryNote().empty())
+        line = plan->recoveryNote();
+    m_summaryLine->setText(QString::fromStdString(line));
     showRecentPlans();
 }
 
