@@ -48,7 +48,9 @@ void saveAs(test::Session& s, const std::string& path) {
     s.main().mnuSavePlanAs.userClick();
 }
 
-const std::string OspreyExample = R"({
+// Save Plan writes the JSON indented by two blanks a level, one value a line; the whole plan, every
+// key in order, compactly.
+const std::string OspreyHead = R"({
   "format": "spindex-plan",
   "version": 1,
   "controller": "Arvex Osprey",
@@ -59,159 +61,39 @@ const std::string OspreyExample = R"({
       "storage": "Vault/12 - 12 drives"
     },
     {
-      "used": true,
-      "storage": "Vault/12 - 12 drives"
-    },
-    {
-      "used": true,
-      "storage": "Vault/12 - 12 drives"
-    },
-    {
-      "used": true,
-      "storage": "Vault/12 - 12 drives"
-    }
-  ],
-  "sets": [
-    {
-      "level": "5",
-      "drives": 12,
-      "spans": 1,
-      "driveSize": "36.4",
-      "height": "low profile",
-      "localSpare": false,
-      "capacityGB": 400.4
-    }
-  ],
-  "globalSpares": null,
-  "calculator": {
-    "level": "5",
-    "drives": 12,
-    "spans": 1,
-    "driveSize": "36.4",
-    "height": "low profile",
-    "sets": 1
-  },
-  "assumptions": {
-    "mtbfHours": 1000000,
-    "bitErrorRate": 1e-15,
-    "driveIops": 150,
-    "driveMBps": 60,
-    "rebuildMBps": 30,
-    "replaceHours": 24,
-    "readPercent": 70,
-    "years": 5
-  },
-  "proposal": {
-    "customer": "",
-    "preparedBy": "",
-    "currency": "",
-    "prices": {}
-  },
-  "summary": {
-    "sets": [
-      {
-        "set": 0,
-        "level": "5",
-        "drives": 12,
-        "rawGB": 436.8,
-        "usableGB": 400.4,
-        "efficiency": 91.7,
-        "survivesAtLeast": 1,
-        "survivesAtMost": 1,
-        "localSpare": false
-      }
-    ],
-    "total": {
-      "sets": 1,
-      "drives": 12,
-      "spares": 0,
-      "rawGB": 436.8,
-      "usableGB": 400.4,
-      "efficiency": 91.7,
-      "slotsUsed": 12,
-      "slots": 48,
-      "slotsFree": 36,
-      "survivesAtLeast": 1
-    }
-  },
-  "analysis": {
-    "assumptions": {
-      "mtbfHours": 1000000,
-      "bitErrorRate": 1e-15,
-      "driveIops": 150,
-      "driveMBps": 60,
-      "rebuildMBps": 30,
-      "replaceHours": 24,
-      "readPercent": 70,
-      "years": 5
-    },
-    "sets": [
-      {
-        "set": 0,
-        "level": "5",
-        "covered": false,
-        "rebuildHours": 0.337037037037037,
-        "repairHours": 24.337037037037,
-        "ureProbability": 0.00319807522822996,
-        "mttdlHours": 24044593.1249257,
-        "lossProbability": 0.00181995721902376,
-        "readIops": 1800,
-        "writeIops": 450,
-        "mixedIops": 947.368421052632,
-        "readMBps": 660,
-        "writeMBps": 660
-      }
-    ],
-    "total": {
-      "sets": 1,
-      "uncovered": 1,
-      "lossProbability": 0.00181995721902376,
-      "mixedIops": 947.368421052632,
-      "readMBps": 660,
-      "writeMBps": 660
-    }
-  },
-  "bom": {
-    "currency": "",
-    "items": [
-      {
-        "item": "Arvex Osprey",
-        "kind": "controller",
-        "quantity": 1,
-        "unitPrice": null,
-        "price": null
-      },
-      {
-        "item": "Vault/12 - 12 drives",
-        "kind": "enclosure",
-        "quantity": 4,
-        "unitPrice": null,
-        "price": null
-      },
-      {
-        "item": "36.4 GB low profile drive",
-        "kind": "drive",
-        "quantity": 12,
-        "unitPrice": null,
-        "price": null
-      }
-    ],
-    "total": {
-      "price": 0,
-      "complete": false,
-      "usableGB": 400.4,
-      "costPerUsableTB": null
-    }
-  }
-}
 )";
+const std::string OspreyExample =
+    R"({"format":"spindex-plan","version":1,"controller":"Arvex Osprey","rules":"Standard",)"
+    R"("channels":[{"used":true,"storage":"Vault/12 - 12 drives"},{"used":true,"storage":"Vault/12 - 12 drives"},)"
+    R"({"used":true,"storage":"Vault/12 - 12 drives"},{"used":true,"storage":"Vault/12 - 12 drives"}],)"
+    R"("sets":[{"level":"5","drives":12,"spans":1,"driveSize":"36.4","height":"low profile","localSpare":false,)"
+    R"("capacityGB":400.4}],"globalSpares":null,"calculator":{"level":"5","drives":12,"spans":1,"driveSize":"36.4",)"
+    R"("height":"low profile","sets":1},"assumptions":{"mtbfHours":1000000,"bitErrorRate":1e-15,"driveIops":150,)"
+    R"("driveMBps":60,"rebuildMBps":30,"replaceHours":24,"readPercent":70,"years":5},"proposal":{"customer":"",)"
+    R"("preparedBy":"","currency":"","prices":{}},"summary":{"sets":[{"set":0,"level":"5","drives":12,)"
+    R"("rawGB":436.8,"usableGB":400.4,"efficiency":91.7,"survivesAtLeast":1,"survivesAtMost":1,)"
+    R"("localSpare":false}],"total":{"sets":1,"drives":12,"spares":0,"rawGB":436.8,"usableGB":400.4,)"
+    R"("efficiency":91.7,"slotsUsed":12,"slots":48,"slotsFree":36,"survivesAtLeast":1}},)"
+    R"("analysis":{"assumptions":{"mtbfHours":1000000,"bitErrorRate":1e-15,"driveIops":150,"driveMBps":60,)"
+    R"("rebuildMBps":30,"replaceHours":24,"readPercent":70,"years":5},"sets":[{"set":0,"level":"5","covered":false,)"
+    R"("rebuildHours":0.337037037037037,"repairHours":24.337037037037,"ureProbability":0.00319807522822996,)"
+    R"("mttdlHours":24044593.1249257,"lossProbability":0.00181995721902376,"readIops":1800,"writeIops":450,)"
+    R"("mixedIops":947.368421052632,"readMBps":660,"writeMBps":660}],"total":{"sets":1,"uncovered":1,)"
+    R"("lossProbability":0.00181995721902376,"mixedIops":947.368421052632,"readMBps":660,"writeMBps":660}},)"
+    R"("bom":{"currency":"","items":[{"item":"Arvex Osprey","kind":"controller","quantity":1,"unitPrice":null,)"
+    R"("price":null},{"item":"Vault/12 - 12 drives","kind":"enclosure","quantity":4,"unitPrice":null,"price":null},)"
+    R"({"item":"36.4 GB low profile drive","kind":"drive","quantity":12,"unitPrice":null,"price":null}],)"
+    R"("total":{"price":0,"complete":false,"usableGB":400.4,"costPerUsableTB":null}}})";
 
 TEST(PlanFile, WrittenWithEveryKeyInOrder) {
     test::Session s(6);
     s.run("add 5 12 - 36.4");
     saveAs(s, "/plans/osprey.spindex");
     EXPECT_EQ(s.host.saveDialogs, Strings{"Spindex Plans (*.spindex)|*.spindex spindex"});
-    EXPECT_EQ(s.host.files["/plans/osprey.spindex"], OspreyExample);
+    const std::string& file = s.host.files["/plans/osprey.spindex"];
+    EXPECT_EQ(file.substr(0, OspreyHead.size()), OspreyHead);
+    EXPECT_EQ(file.substr(file.size() - 6), "  }\n}\n");
+    EXPECT_EQ(compactJson(nlohmann::ordered_json::parse(file)), OspreyExample);
 
     // Spares, heights, spans, the channels the Lark lacks, another rule set.
     test::Session lark(1);

@@ -83,58 +83,31 @@ TEST(PlanCaption, ControllerSwitchModifiesANewPlan) {
 // file; Open Plan asks for any modified plan, before its dialog.
 TEST(PlanQuestion, ThreeAnswersAtExitCloseBoxAndOpen) {
     enum class Action { Exit, CloseBox, Open };
+    using enum Action;
+    constexpr auto Yes = MsgAnswer::Yes, No = MsgAnswer::No, Cancel = MsgAnswer::Cancel;
     const struct {
         const char* name;
         Action action;
         bool withFile, modified;
-        std::optional<MsgAnswer> answer;
-        Strings shown;
-        bool goesOn;     // the program ended, or the open dialog came
-        bool savedAgain; // the file holds the plan as it is now
+        std::optional<MsgAnswer> answer; // none: no question comes
+        bool goesOn;                     // the program ended, or the open dialog came
+        bool savedAgain;                 // the file holds the plan as it is now
     } rows[] = {
-        {"exit, yes", Action::Exit, true, true, MsgAnswer::Yes, {"Save the changes to a.spindex?"}, true, true},
-        {"exit, no", Action::Exit, true, true, MsgAnswer::No, {"Save the changes to a.spindex?"}, true, false},
-        {"exit, cancel", Action::Exit, true, true, MsgAnswer::Cancel, {"Save the changes to a.spindex?"}, false, false},
-        {"exit, not modified", Action::Exit, true, false, std::nullopt, {}, true, true},
-        {"exit, new plan", Action::Exit, false, true, std::nullopt, {}, true, false},
-        {"close box, yes",
-         Action::CloseBox,
-         true,
-         true,
-         MsgAnswer::Yes,
-         {"Save the changes to a.spindex?"},
-         true,
-         true},
-        {"close box, no", Action::CloseBox, true, true, MsgAnswer::No, {"Save the changes to a.spindex?"}, true, false},
-        {"close box, cancel",
-         Action::CloseBox,
-         true,
-         true,
-         MsgAnswer::Cancel,
-         {"Save the changes to a.spindex?"},
-         false,
-         false},
-        {"close box, new plan", Action::CloseBox, false, true, std::nullopt, {}, true, false},
-        {"open, yes", Action::Open, true, true, MsgAnswer::Yes, {"Save the changes to a.spindex?"}, true, true},
-        {"open, no", Action::Open, true, true, MsgAnswer::No, {"Save the changes to a.spindex?"}, true, false},
-        {"open, cancel", Action::Open, true, true, MsgAnswer::Cancel, {"Save the changes to a.spindex?"}, false, false},
-        {"open, not modified", Action::Open, true, false, std::nullopt, {}, true, true},
-        {"open, new plan, no",
-         Action::Open,
-         false,
-         true,
-         MsgAnswer::No,
-         {"Save the changes to the new plan?"},
-         true,
-         false},
-        {"open, new plan, cancel",
-         Action::Open,
-         false,
-         true,
-         MsgAnswer::Cancel,
-         {"Save the changes to the new plan?"},
-         false,
-         false},
+        {"exit, yes", Exit, true, true, Yes, true, true},
+        {"exit, no", Exit, true, true, No, true, false},
+        {"exit, cancel", Exit, true, true, Cancel, false, false},
+        {"exit, not modified", Exit, true, false, std::nullopt, true, true},
+        {"exit, new plan", Exit, false, true, std::nullopt, true, false},
+        {"close box, yes", CloseBox, true, true, Yes, true, true},
+        {"close box, no", CloseBox, true, true, No, true, false},
+        {"close box, cancel", CloseBox, true, true, Cancel, false, false},
+        {"close box, new plan", CloseBox, false, true, std::nullopt, true, false},
+        {"open, yes", Open, true, true, Yes, true, true},
+        {"open, no", Open, true, true, No, true, false},
+        {"open, cancel", Open, true, true, Cancel, false, false},
+        {"open, not modified", Open, true, false, std::nullopt, true, true},
+        {"open, new plan, no", Open, false, true, No, true, false},
+        {"open, new plan, cancel", Open, false, true, Cancel, false, false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -154,21 +127,20 @@ TEST(PlanQuestion, ThreeAnswersAtExitCloseBoxAndOpen) {
         MainForm& main = s.main();
         const std::string now = planNow(main);
         switch (row.action) {
-        case Action::Exit:
+        case Exit:
             main.mnuClose.userClick();
             break;
-        case Action::CloseBox:
+        case CloseBox:
             s.program.closeRequested(main);
             break;
-        case Action::Open:
+        case Open:
             main.mnuOpenPlan.userClick();
             break;
         }
-        Strings expected;
-        for (const std::string& text : row.shown)
-            expected.push_back("Spindex (icon) (yes/no/cancel): " + text);
-        EXPECT_EQ(s.take(), expected);
-        if (row.action == Action::Open)
+        const std::string name = row.withFile ? "a.spindex" : "the new plan";
+        EXPECT_EQ(s.take(), row.answer ? Strings{"Spindex (icon) (yes/no/cancel): Save the changes to " + name + "?"}
+                                       : Strings{});
+        if (row.action == Open)
             EXPECT_EQ(s.host.openDialogs.size(), row.goesOn ? 1u : 0u);
         else
             EXPECT_EQ(s.program.ended(), row.goesOn);
