@@ -9,11 +9,16 @@ constexpr std::size_t SetLabelWidth = 18;
 constexpr std::size_t SetValueWidth = 7;
 constexpr std::size_t HeightValueWidth = 15;
 
+// A number cut to its field would read as another number: one too long is written whole after a blank.
+std::string valueField(std::string_view value, std::size_t width) {
+    return value.size() > width ? " " + std::string(value) : rightAlign(value, width);
+}
+
 std::string totalLine(const ReportInput& input, std::size_t k) {
-    return rightAlign(input.totalLabels[k], TotalLabelWidth) + "  " + rightAlign(input.totalValues[k], TotalValueWidth);
+    return rightAlign(input.totalLabels[k], TotalLabelWidth) + "  " + valueField(input.totalValues[k], TotalValueWidth);
 }
 std::string setLine(const SetRecord& set, std::size_t k) {
-    return rightAlign(set.labels[k], SetLabelWidth) + rightAlign(set.values[k], SetValueWidth);
+    return rightAlign(set.labels[k], SetLabelWidth) + valueField(set.values[k], SetValueWidth);
 }
 std::string heightLine(const SetRecord& set) {
     return rightAlign("Drive Height", SetLabelWidth) +

@@ -33,7 +33,8 @@ struct PrintedLine {
     bool operator==(const PrintedLine&) const = default;
 };
 
-// The text right-aligned in a field of the width; a longer text keeps its first characters.
+// The text right-aligned in a field of the width; a longer text keeps its first characters (a label:
+// a value longer than its field is written whole after a blank instead).
 std::string rightAlign(std::string_view text, std::size_t width);
 
 // Height of one printed line in twips for a font size in points.

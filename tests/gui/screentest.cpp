@@ -17,6 +17,7 @@
 #include "graphicwindow.h"
 #include "guitest.h"
 #include "mainform/mainform.h"
+#include "placement.h"
 #include "runtime/program.h"
 
 using spindex::ui::GraphicWindow;
@@ -25,6 +26,8 @@ class ScreenTest : public GuiTest {
     Q_OBJECT
 private slots:
     void theScreen();
+    void placementKeepsTheWholeFrameWithin_data();
+    void placementKeepsTheWholeFrameWithin();
     void windowsFitTheScreen_data();
     void windowsFitTheScreen();
     void everyControlOfTheMainWindowIsReachable();
@@ -70,6 +73,32 @@ void ScreenTest::theScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     QCOMPARE(screen->geometry(), QRect(0, 0, 800, 600));
     QCOMPARE(screen->devicePixelRatio(), scale());
+}
+
+// The rule on its own, with the frame openbox draws (a 20-pixel title bar, a border of 1 and a bottom
+// edge of 5) and with none: the title bar never goes above the available area.
+void ScreenTest::placementKeepsTheWholeFrameWithin_data() {
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QMargins>("frame");
+    QTest::addColumn<QSize>("wanted");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QPoint>("corner");
+    const QMargins openbox(1, 20, 1, 5);
+    const QRect small(0, 0, 800, 600);
+    QTest::newRow("larger than the screen") << small << openbox << QSize(1000, 800) << QSize(798, 575) << QPoint(0, 0);
+    QTest::newRow("smaller, centred") << small << openbox << QSize(400, 300) << QSize(400, 300) << QPoint(199, 137);
+    QTest::newRow("below a panel") << QRect(0, 24, 800, 576) << openbox << QSize(1000, 800) << QSize(798, 551)
+                                   << QPoint(0, 24);
+    QTest::newRow("no frame") << small << QMargins() << QSize(1000, 800) << QSize(800, 600) << QPoint(0, 0);
+}
+
+void ScreenTest::placementKeepsTheWholeFrameWithin() {
+    QFETCH(QRect, area);
+    QFETCH(QMargins, frame);
+    QFETCH(QSize, wanted);
+    const spindex::ui::Placement placement = spindex::ui::placeWindow(area, frame, wanted);
+    QTEST(placement.size, "size");
+    QTEST(placement.framePoint, "corner");
 }
 
 void ScreenTest::windowsFitTheScreen_data() {

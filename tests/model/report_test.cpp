@@ -1,13 +1,14 @@
 // The configuration report: the text file with CR LF after every line, the positioned lines of the
 // report window (totals at the top, sets 0 to 3 in the left column and 4 to 7 in the right), and the
-// export. Labels and values are right-aligned in fields of fixed width; a longer text keeps its first
-// characters. A file is replaced only by a complete new one; a failed export is reported with the
-// path and leaves the old content; Cancel writes nothing and shows nothing.
+// export. Labels and values are right-aligned in fields of fixed width; a longer label keeps its first
+// characters, a longer value is written whole after a blank. A file is replaced only by a complete new one; a failed
+// export is reported with the path and leaves the old content; Cancel writes nothing and shows nothing.
 
 #include <algorithm>
 
 #include "outputs/outputforms.h"
 #include "outputs/savereport.h"
+#include "reportlayout.h"
 #include "testsession.h"
 
 namespace spindex {
@@ -78,6 +79,25 @@ TEST(ReportFile, ByteForByte) {
 
 // Sets 0 to 3 in the left column at 1000 twips, 4 to 7 in the right at 5500, both from 1800 down; the
 // carriage return after each block goes to the left edge.
+// A value of exactly seven characters fills its field; a longer one is written whole after one blank,
+// in the window's lines as in the file's.
+TEST(ReportLayout, ValueLongerThanItsFieldWrittenWhole) {
+    report::ReportInput input;
+    input.totalLabels = {"Total Number of Drives", "GigaBytes Total Usable Drive Space", "Number of Channels Used",
+                         "Total Number Low Profile Drive Slots Used"};
+    input.totalValues = {"48", "479999.52", "4", "48"};
+    input.sets[0] = {{"Raid Level", "Number of Drives", "Number of Spans", "Drive Capacity", "Total Capacity"},
+                     {"0", "48", "1", "9999.99", "479999.52"}};
+    const Strings lines = report::textLines(input);
+    EXPECT_EQ(
+        Strings(lines.begin(), lines.begin() + 4),
+        (Strings{"             Total Number of Drives       48", " GigaBytes Total Usable Drive Space   479999.52",
+                 "            Number of Channels Used        4", "Total Number Low Profile Drive Slot       48"}));
+    EXPECT_EQ(lines[11], "    Drive Capacity9999.99");
+    EXPECT_EQ(lines[12], "    Total Capacity 479999.52");
+    EXPECT_EQ(report::displayLines(input)[10].text, "       Total Capacity 479999.52");
+}
+
 TEST(ReportWindow, TotalsAndTwoColumnsOfSets) {
     test::Session s(6);
     s.run(EightSetConfiguration);
