@@ -19,6 +19,7 @@
 #include "analysis/alternativesform.h"
 #include "analysis/assumptionsform.h"
 #include "analysis/compareform.h"
+#include "drivetypes/drivetypesform.h"
 #include "forms/smallforms.h"
 #include "formwindow.h"
 #include "mainform/mainform.h"
@@ -149,6 +150,21 @@ int main(int argc, char* argv[]) {
     camera.act(m, [&] { m.mnuAssumptions.userClick(); });
     camera.take(program.frmAssumptions(), "assumptions.png");
     camera.act(*program.frmAssumptions(), [&] { program.frmAssumptions()->cmdCancel.userClick(); });
+
+    // A drive type of today beside the built-in sizes, its boxes filled for the next one.
+    camera.act(m, [&] { m.mnuDriveTypes.userClick(); });
+    spindex::DriveTypesForm& types = *program.frmDriveTypes();
+    camera.act(types, [&] {
+        types.txtSize.userType("1200");
+        types.ckHalfHeight.userClick();
+        types.txtFigure[0].userType("2000000");
+        types.cmdAdd.userClick();
+        types.txtSize.userType("3840");
+        types.ckHalfHeight.userClick();
+        types.ckLowProfile.userClick();
+    });
+    camera.take(&types, "drivetypes.png");
+    camera.act(types, [&] { types.cmdClose.userClick(); });
 
     // The layouts for the calculator's drives, and this plan beside the typical request on its own.
     camera.act(m, [&] { m.mnuAlternatives.userClick(); });

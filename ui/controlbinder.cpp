@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -170,6 +171,32 @@ QComboBox* ControlBinder::list(spindex::ListBox& control) {
     // activated, not currentIndexChanged: a pick of the entry already selected is a pick too.
     connect(widget, &QComboBox::activated, this,
             [this, &control](int index) { act([&control, index] { control.userPick(index); }); });
+    return widget;
+}
+
+QListWidget* ControlBinder::listView(spindex::ListBox& control) {
+    auto* widget = new QListWidget(&m_window);
+    bind(control, *widget, [&control, widget] {
+        QStringList items;
+        for (const std::string& item : control.items())
+            items << qt(item);
+        QStringList shown;
+        for (int i = 0; i < widget->count(); ++i)
+            shown << widget->item(i)->text();
+        if (shown != items) {
+            const QSignalBlocker quiet(widget);
+            widget->clear();
+            widget->addItems(items);
+        }
+        if (widget->currentRow() != control.listIndex()) {
+            const QSignalBlocker quiet(widget);
+            widget->setCurrentRow(control.listIndex());
+        }
+    });
+    connect(widget, &QListWidget::currentRowChanged, this, [this, &control](int row) {
+        if (row >= 0 && row != control.listIndex())
+            act([&control, row] { control.userPick(row); });
+    });
     return widget;
 }
 

@@ -32,6 +32,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QMenu;
 class QMenuBar;
 class QPushButton;
@@ -57,6 +58,8 @@ public:
     QLabel* label(spindex::Label& control, QWidget* buddy = nullptr);
     QLineEdit* textBox(spindex::TextBox& control);
     QComboBox* list(spindex::ListBox& control);
+    // The same list shown open, one row per entry.
+    QListWidget* listView(spindex::ListBox& control);
     QCheckBox* checkBox(spindex::CheckBox& control);
     QRadioButton* option(spindex::OptionButton& control);
     QPushButton* button(spindex::Button& control);

@@ -244,6 +244,14 @@ void DialogHost::programEnded() {
     emit ended();
 }
 
+std::string DialogHost::newPlanDriveTypes() {
+    return QSettings().value(QStringLiteral("newPlanDriveTypes")).toString().toStdString();
+}
+
+void DialogHost::keepNewPlanDriveTypes(const std::string& json) {
+    QSettings().setValue(QStringLiteral("newPlanDriveTypes"), QString::fromStdString(json));
+}
+
 void DialogHost::planFileUsed(const std::string& path) {
     RecentPlans::add(QString::fromStdString(path));
 }

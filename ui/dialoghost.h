@@ -67,6 +67,9 @@ public:
     void forgetKeptPlan() override;
     std::optional<spindex::KeptPlan> keptPlan() override;
     void removeKeptPlan(const std::string& path) override;
+    // The drive types for new plans are kept in the settings.
+    std::string newPlanDriveTypes() override;
+    void keepNewPlanDriveTypes(const std::string& json) override;
     std::string drawProposalPdf(const spindex::MainForm& main, const std::string& planFile, std::string& pdf) override;
     std::string drawReportPdf(const spindex::ReportForm& report, std::string& pdf) override;
 

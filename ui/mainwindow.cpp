@@ -364,6 +364,7 @@ void MainWindow::menus(QMenuBar& bar) {
     bind.menuItem(m.mnuAlternatives, *plan);
     bind.menuItem(m.mnuComparePlans, *plan);
     bind.menuItem(m.mnuProposal, *plan);
+    bind.menuItem(m.mnuDriveTypes, *plan);
 
     QMenu* controller = bind.menu(m.mnuControllerTop, bar);
     for (int id = 1; id <= spindex::ControllerModels; ++id)

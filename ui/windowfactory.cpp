@@ -8,6 +8,7 @@
 #include "alternativeswindow.h"
 #include "assumptionswindow.h"
 #include "comparewindow.h"
+#include "drivetypeswindow.h"
 #include "graphicwindow.h"
 #include "mainwindow.h"
 #include "proposalwindow.h"
@@ -49,6 +50,7 @@ FormWindow* makeWindow(WindowActions& actions, spindex::Form& form, QWidget* own
         owned<AlternativesWindow, spindex::AlternativesForm>(),
         owned<CompareWindow, spindex::CompareForm>(),
         owned<ProposalWindow, spindex::ProposalForm>(),
+        owned<DriveTypesWindow, spindex::DriveTypesForm>(),
         owned<AboutWindow, spindex::AboutForm>(),
     };
     const auto it = makers.find(typeid(form));

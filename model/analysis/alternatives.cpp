@@ -83,8 +83,9 @@ std::vector<Layout> alternatives(const MainForm& main) {
                     layout.survivesAtLeast = failures(row->survivesAtLeast, D, S);
                     layout.survivesAtMost = failures(row->survivesAtMost, D, S);
                 }
-                const PlanAnalysis figures =
-                    analysePlan({{0, level, double(D), double(S), *driveGB, false}}, cover, main.PlanAssumptions);
+                const PlanAnalysis figures = analysePlan(
+                    {{0, level, double(D), double(S), *driveGB, false, ownAssumptions(main, m.cmbDriveSize.text())}},
+                    cover, main.PlanAssumptions);
                 if (!figures.sets.empty()) {
                     layout.lossProbability = figures.sets[0].lossProbability;
                     layout.mixedIops = figures.sets[0].mixedIops;

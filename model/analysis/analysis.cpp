@@ -114,7 +114,7 @@ PlanAnalysis analysePlan(const std::vector<AnalysedSet>& sets, const GlobalSpare
     AnalysisTotal& total = analysis.total;
     double survival = 0; // log of the chance that every set keeps its data
     for (const AnalysedSet& set : sets) {
-        SetAnalysis figures = analyseSet(set, spares, assumptions);
+        SetAnalysis figures = analyseSet(set, spares, set.own ? *set.own : assumptions);
         ++total.sets;
         total.uncovered += figures.covered ? 0 : 1;
         survival += std::log1p(-figures.lossProbability);
@@ -127,14 +127,21 @@ PlanAnalysis analysePlan(const std::vector<AnalysedSet>& sets, const GlobalSpare
     return analysis;
 }
 
+std::optional<Assumptions> ownAssumptions(const MainForm& main, const std::string& size) {
+    if (!findDriveType(main.PlanDriveTypes, size))
+        return std::nullopt;
+    return assumptionsFor(main.PlanDriveTypes, size, main.PlanAssumptions);
+}
+
 PlanAnalysis planAnalysis(const MainForm& main) {
     std::vector<AnalysedSet> sets;
     for (int t = 0; t < MainForm::Sets; ++t) {
         if (!main.tabHoldsSet(t))
             continue;
+        const std::string& size = main.tabDriveSize(t).text();
         sets.push_back({t, main.tabLevel(t).text(), numberIn(main.tabDrives(t).text()),
-                        numberIn(main.tabSpans(t).text()), numberIn(main.tabDriveSize(t).text()),
-                        main.tabHasLocalSpare(t)});
+                        numberIn(main.tabSpans(t).text()), numberIn(size), main.tabHasLocalSpare(t),
+                        ownAssumptions(main, size)});
     }
     return analysePlan(sets, globalSpareCover(main), main.PlanAssumptions);
 }

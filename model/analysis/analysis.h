@@ -26,6 +26,8 @@ struct AnalysedSet {
     double spans = 0;
     double driveGB = 0;
     bool localSpare = false;
+    // The assumptions for drives of a type with figures of its own; none: the plan's.
+    std::optional<Assumptions> own = std::nullopt;
 };
 
 struct GlobalSpareCover {
@@ -63,6 +65,8 @@ PlanAnalysis analysePlan(const std::vector<AnalysedSet>& sets, const GlobalSpare
                          const Assumptions& assumptions);
 // The main window's plan under its assumptions.
 PlanAnalysis planAnalysis(const MainForm& main);
+// The assumptions for a set of drives of that size when the size is one of the plan's types.
+std::optional<Assumptions> ownAssumptions(const MainForm& main, const std::string& size);
 // The main window's global spares as the analysis sees them.
 GlobalSpareCover globalSpareCover(const MainForm& main);
 

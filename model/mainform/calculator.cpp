@@ -73,7 +73,7 @@ void MainForm::optDriveH_Click(int index) {
         return;
     }
     // The height the user asked for, unless the size is not made in it: then the other one.
-    const DriveSize* size = findDriveSize(cmbDriveSize.text());
+    const std::optional<DriveSize> size = driveSizeOf(cmbDriveSize.text());
     if (!size)
         return;
     const bool wantHalfHeight = index == 0;

@@ -186,6 +186,7 @@ void MainForm::createControls() {
     add(mnuAlternatives, &mnuPlan).onClick = [this] { mnuAlternatives_Click(); };
     add(mnuComparePlans, &mnuPlan).onClick = [this] { mnuComparePlans_Click(); };
     add(mnuProposal, &mnuPlan).onClick = [this] { mnuProposal_Click(); };
+    add(mnuDriveTypes, &mnuPlan).onClick = [this] { mnuDriveTypes_Click(); };
     mnuSave.onClick = [this] { mnuSave_Click(); };
     mnuDisplay.onClick = [this] { mnuDisplay_Click(); };
     mnuPlanSummary.onClick = [this] { mnuPlanSummary_Click(); };
@@ -209,6 +210,15 @@ void MainForm::createControls() {
     add(mnuAbout, &mnuHelp).onClick = [this] { mnuAbout_Click(); };
 }
 
+// The calculator lists the sizes largest first, the global spare smallest first.
+void MainForm::showDriveSizes() {
+    std::vector<std::string> smallestFirst;
+    for (const DriveSize& size : driveSizes(PlanDriveTypes))
+        smallestFirst.push_back(size.text);
+    cmbGlobalHotSpareSize.setItems(smallestFirst);
+    cmbDriveSize.setItems({smallestFirst.rbegin(), smallestFirst.rend()});
+}
+
 void MainForm::Form_Load() {
     helpFile = program.programFolder + "\\Spindex.hlp";
     FormLoading = SuppressCalc = True;
@@ -217,11 +227,7 @@ void MainForm::Form_Load() {
     LogDrvHUser = True;
     MaxSlots = 36;
 
-    // The calculator lists the sizes largest first, the global spare smallest first.
-    for (auto size = driveSizes().rbegin(); size != driveSizes().rend(); ++size)
-        cmbDriveSize.addItem(size->text);
-    for (const DriveSize& size : driveSizes())
-        cmbGlobalHotSpareSize.addItem(size.text);
+    showDriveSizes();
     cmbMaxDrives.addItem("1");
     cmbNumRdSets.addItem("1");
     cmbNumSpans.addItem("1");

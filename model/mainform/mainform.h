@@ -19,6 +19,7 @@
 #include <string>
 
 #include "analysis/assumptions.h"
+#include "drivetypes/drivetypes.h"
 #include "proposal/prices.h"
 #include "rules/limits.h"
 #include "runtime/form.h"
@@ -119,6 +120,7 @@ public:
     MenuItem mnuAlternatives{"mnuAlternatives", "A&lternatives..."};
     MenuItem mnuComparePlans{"mnuComparePlans", "&Compare Plans..."};
     MenuItem mnuProposal{"mnuProposal", "&Proposal..."};
+    MenuItem mnuDriveTypes{"mnuDriveTypes", "&Drive Types..."};
     MenuItem mnuControllerTop{"mnuControllerTop", "Con&troller"};
     std::array<MenuItem, ControllerModels + 1> mnuController; // items 1 to 8; 0 is not on the menu
     MenuItem mnuRule{"mnuRule", "Rules"};
@@ -143,6 +145,12 @@ public:
     Assumptions PlanAssumptions;
     // The customer's proposal: its texts and the unit prices; kept with the plan.
     Proposal PlanProposal;
+    // The plan's own drive types, in the order added; the size lists show them with the built-in sizes.
+    std::vector<DriveType> PlanDriveTypes;
+    // Both size lists afresh from the built-in sizes and the plan's types, without their handlers.
+    void showDriveSizes();
+    // The size of a list entry, built in or one of the plan's types.
+    std::optional<DriveSize> driveSizeOf(const std::string& text) const { return findDriveSize(PlanDriveTypes, text); }
 
     void Form_Load();
 
@@ -158,6 +166,7 @@ public:
     void mnuAlternatives_Click();
     void mnuComparePlans_Click();
     void mnuProposal_Click();
+    void mnuDriveTypes_Click();
     void mnuPrint_Click();
     void mnuPrintSetup_Click();
     void mnuManual_Click();

@@ -6,6 +6,7 @@
 #include "analysis/assumptionsform.h"
 #include "analysis/compareform.h"
 #include "appinfo.h"
+#include "drivetypes/drivetypesform.h"
 #include "forms/smallforms.h"
 #include "mainform/mainform.h"
 #include "outputs/outputforms.h"
@@ -75,6 +76,8 @@ void MainForm::mnuController_Click(int index) {
         program.unload(*assumptions);
     if (AlternativesForm* alternatives = program.frmAlternatives())
         program.unload(*alternatives);
+    if (DriveTypesForm* types = program.frmDriveTypes())
+        program.unload(*types);
     program.ControllerType = static_cast<std::int16_t>(index);
     ClearAllNoAsk = True;
     cmdClearAll_Click();
@@ -139,6 +142,11 @@ void MainForm::mnuComparePlans_Click() {
 void MainForm::mnuAssumptions_Click() {
     AssumptionsForm& assumptions = program.loadAssumptions();
     program.show(assumptions);
+}
+
+void MainForm::mnuDriveTypes_Click() {
+    DriveTypesForm& types = program.loadDriveTypes();
+    program.show(types);
 }
 
 // One window too; it follows the plan while it is open, a plan opened included.

@@ -15,7 +15,7 @@ void MainForm::CalcSlots() {
         if (cmbStorageSel[i].enabled) {
             const int entry = cmbStorageSel[i].listIndex();
             if (entry >= 0)
-                slots = static_cast<std::int16_t>(storageList()[entry].slots);
+                slots = static_cast<std::int16_t>(storageList()[entry].slotCount);
             MaxSlots = static_cast<std::int16_t>(MaxSlots + slots);
         } else {
             slots = 0;

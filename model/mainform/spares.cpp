@@ -114,7 +114,7 @@ void MainForm::Text2_Change() {
 
 void MainForm::optGlobHotSpH_Click(int index) {
     // A spare size not made in the height clicked takes the other height.
-    if (const DriveSize* size = findDriveSize(cmbGlobalHotSpareSize.text())) {
+    if (const std::optional<DriveSize> size = driveSizeOf(cmbGlobalHotSpareSize.text())) {
         if (index == 0 && !size->halfHeight)
             optGlobHotSpH[1].setValue(true);
         else if (index == 1 && !size->lowProfile)

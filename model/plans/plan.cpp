@@ -46,6 +46,7 @@ Plan capturePlan(const MainForm& main) {
         main.cmbDriveSize.text(), height(main.optDriveH[0].value()),     wholeNumber(main.cmbNumRdSets.text())};
     plan.assumptions = main.PlanAssumptions;
     plan.proposal = main.PlanProposal;
+    plan.driveTypes = main.PlanDriveTypes;
     return plan;
 }
 

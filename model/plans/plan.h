@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "analysis/assumptions.h"
+#include "drivetypes/drivetypes.h"
 #include "proposal/prices.h"
 #include "rules/limits.h"
 
@@ -73,6 +74,7 @@ struct Plan {
     std::optional<PlanCalculator> calculator;     // none in a file without one: left as the last add left it
     Assumptions assumptions;                      // the defaults in a file without them
     Proposal proposal;                            // none in a new plan
+    std::vector<DriveType> driveTypes;            // the plan's own drive types, in the order added
     bool operator==(const Plan&) const = default;
 };
 

@@ -3,10 +3,12 @@
 #include "analysis/alternativesform.h"
 #include "analysis/assumptionsform.h"
 #include "appinfo.h"
+#include "drivetypes/drivetypesform.h"
 #include "mainform/mainform.h"
 #include "outputs/outputforms.h"
 #include "plans/planfile.h"
 #include "plans/planjson.h"
+#include "plans/planreader.h"
 #include "plans/planrebuild.h"
 #include "runtime/controls.h"
 #include "runtime/program.h"
@@ -14,7 +16,15 @@
 
 namespace spindex {
 
-PlanDocument::PlanDocument(MainForm& main) : m_main(main), m_saved(capturePlan(main)), m_fresh(m_saved) {
+PlanDocument::PlanDocument(MainForm& main) : m_main(main) {
+    // A new plan begins with the drive types the user chose for new plans.
+    std::string reason;
+    if (const std::string kept = main.program.host.newPlanDriveTypes(); !kept.empty())
+        if (std::optional<std::vector<DriveType>> types = readDriveTypes(kept, reason)) {
+            main.PlanDriveTypes = std::move(*types);
+            main.showDriveSizes();
+        }
+    m_saved = m_fresh = capturePlan(main);
     main.mnuOpenPlan.onClick = [this] { openFromDialog(); };
     main.mnuRecover.onClick = [this] { recover(); };
     main.mnuSavePlan.onClick = [this] { save(); };
@@ -65,6 +75,8 @@ std::string PlanDocument::replay(const Plan& rebuilt) {
         program.unload(*assumptions);
     if (AlternativesForm* alternatives = program.frmAlternatives())
         program.unload(*alternatives);
+    if (DriveTypesForm* types = program.frmDriveTypes())
+        program.unload(*types);
     m_main.SSTab1.setTab(0);
     return {};
 }

@@ -52,12 +52,30 @@ Json planJson(const Plan& plan) {
     return json;
 }
 
+Json driveTypesJson(const std::vector<DriveType>& types) {
+    Json list = Json::array();
+    for (const DriveType& type : types) {
+        Json heights = Json::array();
+        if (type.halfHeight)
+            heights.push_back(HalfHeight);
+        if (type.lowProfile)
+            heights.push_back(LowProfile);
+        Json entry = {{"size", type.size}, {"heights", std::move(heights)}};
+        for (const DriveFigure& figure : driveFigures())
+            if (const std::optional<double>& value = type.*figure.value)
+                entry[figure.key] = jsonNumber(*value);
+        list.push_back(std::move(entry));
+    }
+    return list;
+}
+
 Json savedPlanJson(const MainForm& main) {
     const Plan plan = capturePlan(main);
     Json json = planJson(plan);
     json["summary"] = summaryJson(main);
     json["analysis"] = analysisJson(planAnalysis(main));
     json["bom"] = bomJson(billOfMaterials(plan));
+    json["driveTypes"] = driveTypesJson(plan.driveTypes);
     return json;
 }
 

@@ -13,6 +13,9 @@ namespace spindex {
 // Every key of the plan but the summary, which Save Plan writes last, for other tools.
 nlohmann::ordered_json planJson(const Plan& plan);
 
+// The plan's drive types as the file's "driveTypes" holds them (also the types kept for new plans).
+nlohmann::ordered_json driveTypesJson(const std::vector<DriveType>& types);
+
 // What Save Plan writes for the main window now (and what `get Plan` prints).
 nlohmann::ordered_json savedPlanJson(const MainForm& main);
 

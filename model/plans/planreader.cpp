@@ -167,6 +167,45 @@ PlanSet readSet(const Json& value, const std::string& where) {
     return plan;
 }
 
+// The plan's drive types: each entry as the file describes it, no size twice, none built in.
+std::vector<DriveType> readDriveTypeList(const Json& list) {
+    if (!list.is_array())
+        throw Refusal{"\"driveTypes\" is " + shown(list) + ", not a list of drive types"};
+    std::vector<DriveType> types;
+    for (size_t i = 0; i < list.size(); ++i) {
+        const std::string where = "driveTypes: entry " + std::to_string(i);
+        const Fields entry(object(list[i], where), where + ": ");
+        DriveType type;
+        const Json& size = entry.need("size");
+        type.size = entry.text("size", size);
+        if (driveSizeText(type.size) != type.size)
+            entry.wrong("size", size, "a size from 1 to 100000 GB with at most two decimals, as the program writes it");
+        if (findDriveSize(type.size) || findDriveType(types, type.size))
+            entry.wrong("size", size, "a size the list does not hold yet");
+        const Json& heights = entry.need("heights");
+        const bool one =
+            heights.is_array() && heights.size() == 1 && (heights[0] == HalfHeight || heights[0] == LowProfile);
+        const bool both =
+            heights.is_array() && heights.size() == 2 && heights[0] == HalfHeight && heights[1] == LowProfile;
+        if (!one && !both)
+            entry.wrong("heights", heights, "one or both heights");
+        type.halfHeight = heights[0] == HalfHeight;
+        type.lowProfile = heights.back() == LowProfile;
+        for (const DriveFigure& figure : driveFigures()) {
+            const Json* value = entry.find(figure.key);
+            if (!value)
+                continue;
+            if (!value->is_number() || !inRange(figure.assumption, value->get<double>()))
+                entry.wrong(figure.key, *value,
+                            "a number from " + formatNumber(figure.assumption.lowest) + " to " +
+                                formatNumber(figure.assumption.highest));
+            type.*figure.value = value->get<double>();
+        }
+        types.push_back(std::move(type));
+    }
+    return types;
+}
+
 Plan readObject(const Json& json) {
     if (!json.is_object())
         throw Refusal{std::string("it is not a Spindex plan: the JSON is ") +
@@ -188,6 +227,9 @@ Plan readObject(const Json& json) {
         file.wrong("version", version, "1");
 
     Plan plan;
+    // Read first: the sizes of the sets and spares are checked against them.
+    if (const Json* types = file.find("driveTypes"))
+        plan.driveTypes = readDriveTypeList(*types);
     plan.controller = file.text("controller");
     if (const Json* rules = file.find("rules"))
         plan.rules = file.text("rules", *rules);
@@ -274,6 +316,18 @@ Plan readObject(const Json& json) {
 }
 
 } // namespace
+
+std::optional<std::vector<DriveType>> readDriveTypes(std::string_view json, std::string& reason) {
+    reason.clear();
+    try {
+        return readDriveTypeList(Json::parse(json));
+    } catch (const Json::parse_error&) {
+        reason = "it is not valid JSON";
+    } catch (const Refusal& refusal) {
+        reason = refusal.reason;
+    }
+    return std::nullopt;
+}
 
 bool isUtf8(std::string_view bytes) {
     return firstInvalidUtf8(bytes) == std::string_view::npos;

@@ -17,6 +17,9 @@ namespace spindex {
 // wrong kind.
 std::optional<Plan> readPlan(std::string_view bytes, std::string& reason);
 
+// Drive types as the file's "driveTypes" holds them, or nothing with the reason.
+std::optional<std::vector<DriveType>> readDriveTypes(std::string_view json, std::string& reason);
+
 // Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or code points past Unicode).
 bool isUtf8(std::string_view bytes);
 

@@ -70,6 +70,9 @@ public:
     Replay(MainForm& main, const Plan& plan, const QuietHost& shown) : m(main), m_plan(plan), m_shown(shown) {}
 
     std::string run() {
+        // The plan's drive types come first: the sizes of its sets and spares may be among them.
+        m.PlanDriveTypes = m_plan.driveTypes;
+        m.showDriveSizes();
         // The global spares go on first, with no spare counted, so that they find a free slot
         // whatever the sets take later; their count is typed once the sets and local spares are in.
         const bool played = channelsTheControllerLacks() && globalSparesOn() && channels() && sets() && localSpares() &&

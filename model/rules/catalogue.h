@@ -58,7 +58,7 @@ inline double slotUnits(bool halfHeight) {
 
 struct StorageEntry {
     std::string text;
-    int slots;
+    int slotCount;
 };
 const std::vector<StorageEntry>& storageList();
 

@@ -64,6 +64,13 @@ void ListBox::clear() {
     countChange();
 }
 
+void ListBox::setItems(std::vector<std::string> items) {
+    const std::string selected = text();
+    m_items = std::move(items);
+    m_listIndex = selected.empty() ? -1 : indexOf(selected);
+    countChange();
+}
+
 void ListBox::setListIndex(int index) {
     if (index < -1 || index >= static_cast<int>(m_items.size()) || index == m_listIndex)
         return;

@@ -112,6 +112,8 @@ public:
         countChange();
     }
     void clear(); // no event; the selection goes
+    // New entries without an event; the entry selected stays selected where it is still listed.
+    void setItems(std::vector<std::string> items);
     // Selection from code: raises the selection handler only when the index changes.
     void setListIndex(int index);
     // The user's pick: raises the selection handler every time.

@@ -69,6 +69,10 @@ public:
     virtual std::optional<KeptPlan> keptPlan() { return std::nullopt; }
     // A kept plan has been recovered into this program, which keeps it from now on.
     virtual void removeKeptPlan(const std::string& /*path*/) {}
+    // The drive types a new plan begins with, as the plan file writes its "driveTypes"; empty for none.
+    virtual std::string newPlanDriveTypes() { return {}; }
+    // Keeps them for the next start.
+    virtual void keepNewPlanDriveTypes(const std::string& /*json*/) {}
     // Draws the main window's customer proposal as a PDF document into pdf; planFile names the plan's
     // file ("" for a plan never saved). Empty on success, else the reason in words for the user.
     virtual std::string drawProposalPdf(const MainForm& /*main*/, const std::string& /*planFile*/,
@@ -120,6 +124,8 @@ public:
     void forgetKeptPlan() override { m_target->forgetKeptPlan(); }
     std::optional<KeptPlan> keptPlan() override { return m_target->keptPlan(); }
     void removeKeptPlan(const std::string& path) override { m_target->removeKeptPlan(path); }
+    std::string newPlanDriveTypes() override { return m_target->newPlanDriveTypes(); }
+    void keepNewPlanDriveTypes(const std::string& json) override { m_target->keepNewPlanDriveTypes(json); }
     std::string drawProposalPdf(const MainForm& main, const std::string& planFile, std::string& pdf) override {
         return m_target->drawProposalPdf(main, planFile, pdf);
     }

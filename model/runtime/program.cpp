@@ -3,6 +3,7 @@
 #include "analysis/alternativesform.h"
 #include "analysis/assumptionsform.h"
 #include "analysis/compareform.h"
+#include "drivetypes/drivetypesform.h"
 #include "forms/smallforms.h"
 #include "mainform/mainform.h"
 #include "outputs/outputforms.h"
@@ -27,15 +28,16 @@ void Program::Main() {
 
 const std::vector<std::string>& Program::formNames() {
     static const std::vector<std::string> names{
-        "frmSplash",  "frmSelectController", "frmSpindex",     "frmLogicalDriveDisplay", "frmGraphic",
-        "frmAbout",   "frmSummary",          "frmAssumptions", "frmAlternatives",        "frmCompare",
-        "frmProposal"};
+        "frmSplash",   "frmSelectController", "frmSpindex",     "frmLogicalDriveDisplay", "frmGraphic",
+        "frmAbout",    "frmSummary",          "frmAssumptions", "frmAlternatives",        "frmCompare",
+        "frmProposal", "frmDriveTypes"};
     return names;
 }
 
 std::array<Form*, Program::WindowKinds> Program::windowSlots() const {
-    return {m_splash.get(),  m_select.get(),      m_main.get(),         m_report.get(),  m_graphic.get(), m_about.get(),
-            m_summary.get(), m_assumptions.get(), m_alternatives.get(), m_compare.get(), m_proposal.get()};
+    return {m_splash.get(),       m_select.get(),  m_main.get(),     m_report.get(),
+            m_graphic.get(),      m_about.get(),   m_summary.get(),  m_assumptions.get(),
+            m_alternatives.get(), m_compare.get(), m_proposal.get(), m_driveTypes.get()};
 }
 
 Form* Program::form(const std::string& name) {
@@ -110,6 +112,9 @@ CompareForm& Program::loadCompare() {
 ProposalForm& Program::loadProposal() {
     return load(m_proposal);
 }
+DriveTypesForm& Program::loadDriveTypes() {
+    return load(m_driveTypes);
+}
 
 void Program::show(Form& form) {
     form.visible = true;
@@ -133,7 +138,7 @@ void Program::unload(Form& form) {
     }
     release(m_splash) || release(m_select) || release(m_main) || release(m_report) || release(m_graphic) ||
         release(m_about) || release(m_summary) || release(m_assumptions) || release(m_alternatives) ||
-        release(m_compare) || release(m_proposal);
+        release(m_compare) || release(m_proposal) || release(m_driveTypes);
 }
 
 void Program::closeToMain(Form& form) {

@@ -26,6 +26,7 @@ class AssumptionsForm;
 class AlternativesForm;
 class CompareForm;
 class ProposalForm;
+class DriveTypesForm;
 class Registry;
 class PlanDocument;
 
@@ -79,6 +80,8 @@ public:
     const CompareForm* frmCompare() const { return m_compare.get(); }
     ProposalForm* frmProposal() { return m_proposal.get(); }
     const ProposalForm* frmProposal() const { return m_proposal.get(); }
+    DriveTypesForm* frmDriveTypes() { return m_driveTypes.get(); }
+    const DriveTypesForm* frmDriveTypes() const { return m_driveTypes.get(); }
     Form* form(const std::string& name);
     const Form* form(const std::string& name) const;
     std::vector<Form*> loadedForms();
@@ -96,6 +99,7 @@ public:
     AlternativesForm& loadAlternatives();
     CompareForm& loadCompare();
     ProposalForm& loadProposal();
+    DriveTypesForm& loadDriveTypes();
     void show(Form& form);
     void unload(Form& form);
     // A window beside the main window closes: it is unloaded and the main window has the focus again.
@@ -142,6 +146,7 @@ private:
     std::unique_ptr<AlternativesForm> m_alternatives;
     std::unique_ptr<CompareForm> m_compare;
     std::unique_ptr<ProposalForm> m_proposal;
+    std::unique_ptr<DriveTypesForm> m_driveTypes;
     std::vector<std::unique_ptr<Form>> m_unloaded;
     // Every window slot, loaded or not, in the order of formNames().
     // One slot per kind of window, empty while it is not loaded; the spare slots stay empty.

@@ -125,7 +125,7 @@ TEST_F(BatchTest, UnreadablePlanFileChangesNothing) {
             R"("writeMBps":0}},"bom":{"currency":"","items":[)"
             R"({"item":"Arvex Osprey","kind":"controller","quantity":1,"unitPrice":null,"price":null},)"
             R"({"item":"Vault/12 - 12 drives","kind":"enclosure","quantity":4,"unitPrice":null,"price":null}],)"
-            R"("total":{"price":0,"complete":false,"usableGB":0,"costPerUsableTB":null}}})"
+            R"("total":{"price":0,"complete":false,"usableGB":0,"costPerUsableTB":null}},"driveTypes":[]})"
             "\nPlanFile = null\nPlanModified = false\nfrmSpindex.caption = \"Spindex (Beta 1.1.7)\"\n");
 }
 

@@ -29,11 +29,11 @@ void ScreenshotsTest::onePictureOfEachWindow() {
 
     // Each window with the smallest size it can have on the screen the tool sets up.
     const std::pair<const char*, QSize> pictures[] = {
-        {"about.png", {300, 150}},         {"alternatives.png", {400, 250}}, {"assumptions.png", {250, 200}},
-        {"compare.png", {400, 150}},       {"graphic.png", {300, 300}},      {"main.png", {800, 450}},
-        {"proposal-page.png", {600, 850}}, {"proposal.png", {600, 350}},     {"report.png", {500, 400}},
-        {"select.png", {200, 80}},         {"spares.png", {800, 450}},       {"splash.png", {400, 250}},
-        {"summary.png", {500, 150}},
+        {"about.png", {300, 150}},   {"alternatives.png", {400, 250}},  {"assumptions.png", {250, 200}},
+        {"compare.png", {400, 150}}, {"drivetypes.png", {350, 250}},    {"graphic.png", {300, 300}},
+        {"main.png", {800, 450}},    {"proposal-page.png", {600, 850}}, {"proposal.png", {600, 350}},
+        {"report.png", {500, 400}},  {"select.png", {200, 80}},         {"spares.png", {800, 450}},
+        {"splash.png", {400, 250}},  {"summary.png", {500, 150}},
     };
     QStringList expected;
     for (const auto& [name, smallest] : pictures)
@@ -64,8 +64,8 @@ void ScreenshotsTest::manualShowsEachPicture() {
     for (const QRegularExpressionMatch& m : picture.globalMatch(text))
         shown << m.captured(1);
     QCOMPARE(shown, (QStringList{"splash.png", "select.png", "main.png", "spares.png", "report.png", "graphic.png",
-                                 "summary.png", "assumptions.png", "alternatives.png", "compare.png", "proposal.png",
-                                 "proposal-page.png", "about.png"}));
+                                 "summary.png", "assumptions.png", "drivetypes.png", "alternatives.png", "compare.png",
+                                 "proposal.png", "proposal-page.png", "about.png"}));
 }
 
 void ScreenshotsTest::wrongCommandLine() {

@@ -3,14 +3,18 @@
 // Cancel change nothing; Restore Defaults fills the boxes.
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTableWidget>
 
 #include "analysis/assumptionsform.h"
+#include "drivetypes/drivetypesform.h"
 #include "guitest.h"
 #include "mainform/mainform.h"
 #include "proposal/proposalform.h"
@@ -23,6 +27,7 @@ private slots:
     void okNamesTheFirstBadBoxThenTakesAll();
     void escapeAndCancelChangeNothing();
     void proposalPricesEditedInTheTable();
+    void driveTypeAddedThroughTheWindow();
 
 private:
     QLineEdit* box(const char* name) { return find<QLineEdit>("frmAssumptions", name); }
@@ -43,8 +48,8 @@ void AssumptionsWindowTest::planMenuHoldsSummaryAndAssumptions() {
     QStringList items;
     for (QAction* action : bar->actions()[1]->menu()->actions())
         items << action->text();
-    QCOMPARE(items,
-             (QStringList{"S&ummary", "&Assumptions...", "A&lternatives...", "&Compare Plans...", "&Proposal..."}));
+    QCOMPARE(items, (QStringList{"S&ummary", "&Assumptions...", "A&lternatives...", "&Compare Plans...", "&Proposal...",
+                                 "&Drive Types..."}));
 }
 
 void AssumptionsWindowTest::okNamesTheFirstBadBoxThenTakesAll() {
@@ -129,6 +134,37 @@ void AssumptionsWindowTest::proposalPricesEditedInTheTable() {
 
     QTest::keyClick(proposal, Qt::Key_Escape);
     QVERIFY(!program().frmProposal());
+}
+
+// The drive types window's boxes, its list and its buttons reach the model: a type added shows in
+// the window's list and in the calculator's sizes; the size box comes first; Escape closes it.
+void AssumptionsWindowTest::driveTypeAddedThroughTheWindow() {
+    startMainWindow();
+    main<QAction>("mnuDriveTypes")->trigger();
+    spindex::ui::FormWindow* types = window("frmDriveTypes");
+    QVERIFY(types);
+    QCOMPARE(types->windowTitle(), QStringLiteral("Drive Types"));
+    QVERIFY(QTest::qWaitForWindowActive(types));
+    auto* size = find<QLineEdit>("frmDriveTypes", "txtSize");
+    QWidget* next = size->nextInFocusChain();
+    while (!(next->focusPolicy() & Qt::TabFocus))
+        next = next->nextInFocusChain();
+    QCOMPARE(next, find<QWidget>("frmDriveTypes", "ckHalfHeight")); // Tab goes from the size to its heights
+    QTest::keyClicks(size, "1200");
+    QTest::mouseClick(find<QCheckBox>("frmDriveTypes", "ckHalfHeight"), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>("frmDriveTypes", "cmdAdd"), Qt::LeftButton);
+    auto* list = find<QListWidget>("frmDriveTypes", "lstDriveTypes");
+    QCOMPARE(list->count(), 1);
+    QCOMPARE(list->item(0)->text(), QStringLiteral("1200"));
+    QCOMPARE(size->text(), QString());
+    QCOMPARE(main<QComboBox>("cmbDriveSize")->itemText(0), QStringLiteral("1200"));
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    QCOMPARE(program().frmDriveTypes()->lstDriveTypes.listIndex(), 0);
+    QTest::mouseClick(find<QPushButton>("frmDriveTypes", "cmdRemove"), Qt::LeftButton);
+    QCOMPARE(list->count(), 0);
+    QTest::keyClick(types, Qt::Key_Escape);
+    QVERIFY(!program().frmDriveTypes());
 }
 
 QTEST_MAIN(AssumptionsWindowTest)

@@ -83,7 +83,7 @@ const std::string OspreyExample =
     R"("bom":{"currency":"","items":[{"item":"Arvex Osprey","kind":"controller","quantity":1,"unitPrice":null,)"
     R"("price":null},{"item":"Vault/12 - 12 drives","kind":"enclosure","quantity":4,"unitPrice":null,"price":null},)"
     R"({"item":"36.4 GB low profile drive","kind":"drive","quantity":12,"unitPrice":null,"price":null}],)"
-    R"("total":{"price":0,"complete":false,"usableGB":400.4,"costPerUsableTB":null}}})";
+    R"("total":{"price":0,"complete":false,"usableGB":400.4,"costPerUsableTB":null}},"driveTypes":[]})";
 
 TEST(PlanFile, WrittenWithEveryKeyInOrder) {
     test::Session s(6);
@@ -92,7 +92,7 @@ TEST(PlanFile, WrittenWithEveryKeyInOrder) {
     EXPECT_EQ(s.host.saveDialogs, Strings{"Spindex Plans (*.spindex)|*.spindex spindex"});
     const std::string& file = s.host.files["/plans/osprey.spindex"];
     EXPECT_EQ(file.substr(0, OspreyHead.size()), OspreyHead);
-    EXPECT_EQ(file.substr(file.size() - 6), "  }\n}\n");
+    EXPECT_EQ(file.substr(file.size() - 21), "  \"driveTypes\": []\n}\n");
     EXPECT_EQ(compactJson(nlohmann::ordered_json::parse(file)), OspreyExample);
 
     // Spares, heights, spans, the channels the Lark lacks, another rule set.
@@ -121,7 +121,7 @@ TEST(PlanFile, WrittenWithEveryKeyInOrder) {
         R"("usableGB":36.4,"efficiency":50,"survivesAtLeast":1,"survivesAtMost":1,"localSpare":true},{"set":2,)"
         R"("level":"0","drives":1,"rawGB":9.1,"usableGB":9.1,"efficiency":100,"survivesAtLeast":0,"survivesAtMost":0,)"
         R"("localSpare":false}],"total":{"sets":3,"drives":7,"spares":2,"rawGB":373.1,"usableGB":191.1,)"
-        R"("efficiency":51.2,"slotsUsed":11.5,"slots":12,"slotsFree":0.5,"survivesAtLeast":0}}})");
+        R"("efficiency":51.2,"slotsUsed":11.5,"slots":12,"slotsFree":0.5,"survivesAtLeast":0}},"driveTypes":[]})");
 }
 
 // Per controller: channel storage chosen under the Osprey and kept by the switch, the controller's own

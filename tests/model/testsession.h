@@ -139,6 +139,10 @@ public:
         if (left && left->path == path)
             left.reset();
     }
+    // The drive types for new plans, as the settings would keep them.
+    std::string newTypes;
+    std::string newPlanDriveTypes() override { return newTypes; }
+    void keepNewPlanDriveTypes(const std::string& json) override { newTypes = json; }
 };
 
 // A fresh program per case: the splash hands over after its five seconds, the user picks the
@@ -146,9 +150,12 @@ public:
 class Session {
 public:
     // left: a plan an ended program kept, there to be recovered.
-    explicit Session(int controllerId, std::string programFolder = ".", std::optional<KeptPlan> left = std::nullopt)
+    // left: a plan an ended program kept; newTypes: the drive types kept for new plans.
+    explicit Session(int controllerId, std::string programFolder = ".", std::optional<KeptPlan> left = std::nullopt,
+                     std::string newTypes = {})
         : program(host, std::move(programFolder)) {
         host.left = std::move(left);
+        host.newTypes = std::move(newTypes);
         host.keeps = host.left.has_value();
         program.Main();
         program.advance(5000);
