@@ -38,6 +38,8 @@ std::optional<std::string> driveSizeText(const std::string& typed) {
 
 std::vector<DriveSize> driveSizes(const std::vector<DriveType>& types) {
     std::vector<DriveSize> sizes = driveSizes();
+    if (types.empty())
+        return sizes;
     for (const DriveType& type : types)
         sizes.push_back({type.size, type.halfHeight, type.lowProfile});
     std::stable_sort(sizes.begin(), sizes.end(), [](const DriveSize& a, const DriveSize& b) {
