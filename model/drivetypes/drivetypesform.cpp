@@ -12,8 +12,8 @@ namespace spindex {
 DriveTypesForm::DriveTypesForm(Program& program) : Form(program, "frmDriveTypes", "Drive Types", 6000, 5400) {
     ckHalfHeight.caption = "Half Height";
     ckLowProfile.caption = "Low Profile";
-    for (Control* c : std::initializer_list<Control*>{&lblDriveTypes, &lstDriveTypes, &lblSize, &txtSize,
-                                                       &ckHalfHeight, &ckLowProfile})
+    for (Control* c : std::initializer_list<Control*>{&lblDriveTypes, &lstDriveTypes, &lblSize, &txtSize, &ckHalfHeight,
+                                                      &ckLowProfile})
         add(*c);
     const auto& figures = driveFigures();
     for (size_t i = 0; i < figures.size(); ++i) {

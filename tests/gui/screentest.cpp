@@ -64,6 +64,8 @@ QWidget* ScreenTest::open(const QString& which) {
         main<QAction>("mnuAbout")->trigger();
     else if (which == "frmSummary")
         main<QAction>("mnuPlanSummary")->trigger();
+    else if (which == "frmDriveTypes")
+        main<QAction>("mnuDriveTypes")->trigger();
     QWidget* shown = window(which.toUtf8().constData());
     return shown && QTest::qWaitForWindowExposed(shown) ? shown : nullptr;
 }
@@ -111,6 +113,7 @@ void ScreenTest::windowsFitTheScreen_data() {
     QTest::newRow("graphic") << "frmGraphic" << false;
     QTest::newRow("about box") << "frmAbout" << false;
     QTest::newRow("summary") << "frmSummary" << true;
+    QTest::newRow("drive types") << "frmDriveTypes" << false;
 }
 
 void ScreenTest::windowsFitTheScreen() {

@@ -22,8 +22,7 @@ DriveTypesForm& openTypes(test::Session& s) {
 }
 
 // The user fills the boxes of a new type and presses Add; figures in the order of the boxes.
-void addType(test::Session& s, const std::string& size, bool halfHeight, bool lowProfile,
-             const Strings& figures = {}) {
+void addType(test::Session& s, const std::string& size, bool halfHeight, bool lowProfile, const Strings& figures = {}) {
     DriveTypesForm& f = openTypes(s);
     f.txtSize.userType(size);
     if (halfHeight != (f.ckHalfHeight.value() != 0))
@@ -77,17 +76,52 @@ TEST(DriveTypes, AddRefusesTheFirstThingWrongAndChangesNothing) {
         Strings figures;
         const char* message;
     } rows[] = {
-        {"NoNumber", "big", true, true, {}, "The drive size must be a number from 1 to 100000 GB with at most two decimals"},
-        {"BelowOne", "0.5", true, true, {}, "The drive size must be a number from 1 to 100000 GB with at most two decimals"},
-        {"AboveTheLargest", "100000.01", true, true, {}, "The drive size must be a number from 1 to 100000 GB with at most two decimals"},
-        {"ThreeDecimals", "12.345", true, true, {}, "The drive size must be a number from 1 to 100000 GB with at most two decimals"},
+        {"NoNumber",
+         "big",
+         true,
+         true,
+         {},
+         "The drive size must be a number from 1 to 100000 GB with at most two decimals"},
+        {"BelowOne",
+         "0.5",
+         true,
+         true,
+         {},
+         "The drive size must be a number from 1 to 100000 GB with at most two decimals"},
+        {"AboveTheLargest",
+         "100000.01",
+         true,
+         true,
+         {},
+         "The drive size must be a number from 1 to 100000 GB with at most two decimals"},
+        {"ThreeDecimals",
+         "12.345",
+         true,
+         true,
+         {},
+         "The drive size must be a number from 1 to 100000 GB with at most two decimals"},
         {"BuiltInSize", "36.40", false, false, {}, "There is already a 36.4 GB drive"},
         {"TypeAlreadyThere", "800", true, true, {}, "There is already a 800 GB drive"},
         {"NoHeight", "900", false, false, {"5"}, "Choose at least one height"},
         {"Mtbf", "900", true, false, {"500"}, "Drive MTBF (hours) must be a number from 1000 to 100000000"},
-        {"ErrorRate", "900", true, false, {"", "1e-3"}, "Unrecoverable read errors per bit must be a number from 1e-18 to 1e-10"},
-        {"Iops", "900", true, false, {"", "", "0"}, "Random I/O per second, one drive must be a number from 1 to 1000000"},
-        {"MBps", "900", true, false, {"", "", "", "fast"}, "Sequential MB/s, one drive must be a number from 1 to 100000"},
+        {"ErrorRate",
+         "900",
+         true,
+         false,
+         {"", "1e-3"},
+         "Unrecoverable read errors per bit must be a number from 1e-18 to 1e-10"},
+        {"Iops",
+         "900",
+         true,
+         false,
+         {"", "", "0"},
+         "Random I/O per second, one drive must be a number from 1 to 1000000"},
+        {"MBps",
+         "900",
+         true,
+         false,
+         {"", "", "", "fast"},
+         "Sequential MB/s, one drive must be a number from 1 to 100000"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -162,8 +196,9 @@ TEST(DriveTypes, PlanFileWritesThemAndOpensThemFirst) {
 }
 
 TEST(DriveTypes, BadEntriesAndUnknownSizesRefuseThePlan) {
-    const std::string channels = R"("channels":[{"used":true,"storage":"Vault/12 - 12 drives"},)"
-                                 R"({"used":false,"storage":""},{"used":false,"storage":""},{"used":false,"storage":""}])";
+    const std::string channels =
+        R"("channels":[{"used":true,"storage":"Vault/12 - 12 drives"},)"
+        R"({"used":false,"storage":""},{"used":false,"storage":""},{"used":false,"storage":""}])";
     const struct {
         const char* types;
         const char* reason;
@@ -182,8 +217,8 @@ TEST(DriveTypes, BadEntriesAndUnknownSizesRefuseThePlan) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.types);
         std::string reason;
-        EXPECT_FALSE(readPlan(test::planText("Arvex Lark", channels, "", std::string(",\"driveTypes\":") + row.types),
-                              reason));
+        EXPECT_FALSE(
+            readPlan(test::planText("Arvex Lark", channels, "", std::string(",\"driveTypes\":") + row.types), reason));
         EXPECT_EQ(reason, row.reason);
     }
 
