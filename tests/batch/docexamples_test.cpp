@@ -7,8 +7,6 @@
 //   ```output          everything the tool prints; "```output status=1" when it exits with 1
 //   ```file NAME       (any number, optional) a file the script leaves in the folder, exactly;
 //                      "```file NAME crlf" when its lines end in CR LF
-// A script block "```batch pending" is an example of a feature that is not built yet: it is read and
-// checked for its form, listed, and skipped.
 
 #include <algorithm>
 #include <cctype>
@@ -32,7 +30,6 @@ struct Example {
     std::string script;
     std::string output;
     int status = 0;
-    bool pending = false;
     std::vector<NamedText> inputs, files;
     std::string problem; // the page's example is malformed
 };
@@ -123,13 +120,8 @@ std::vector<Example> readExamples() {
                 inputs.push_back({b.args[0], b.text});
             current = nullptr;
         } else if (b.kind == "batch") {
-            const bool pending = b.args == std::vector<std::string>{"pending"};
-            if (!b.args.empty() && !pending) {
-                problem(b, "```batch takes nothing but the word pending");
-                continue;
-            }
-            if (i + 1 >= blocks.size() || blocks[i + 1].kind != "output") {
-                problem(b, "a ```batch block is followed by its ```output block");
+            if (!b.args.empty() || i + 1 >= blocks.size() || blocks[i + 1].kind != "output") {
+                problem(b, "a ```batch block takes no words and is followed by its ```output block");
                 continue;
             }
             const Block& out = blocks[++i];
@@ -138,13 +130,12 @@ std::vector<Example> readExamples() {
             e.line = b.line;
             e.script = b.text;
             e.output = out.text;
-            e.pending = pending;
             e.inputs = std::move(inputs);
             inputs.clear();
             for (const std::string& arg : out.args) {
                 if (arg.starts_with("status=") && arg.size() > 7 && std::isdigit(static_cast<unsigned char>(arg[7])))
                     e.status = std::stoi(arg.substr(7));
-                else if (arg != "pending")
+                else
                     e.problem = "line " + std::to_string(out.line) + ": unknown word " + arg + " after ```output";
             }
             current = &e;
@@ -192,8 +183,6 @@ class PageExample : public BatchTest, public testing::WithParamInterface<Example
 TEST_P(PageExample, PrintsWhatThePageSays) {
     const Example& e = GetParam();
     ASSERT_EQ(e.problem, "") << SPINDEX_BATCH_PAGE;
-    if (e.pending)
-        GTEST_SKIP() << "the example at line " << e.line << " waits for its feature";
     for (const NamedText& input : e.inputs)
         std::ofstream(folder / input.name, std::ios::binary) << input.text;
     const Played played = play(e.script);
@@ -211,9 +200,7 @@ INSTANTIATE_TEST_SUITE_P(BatchPage, PageExample, testing::ValuesIn(examples()),
 // The page shows every command and every kind of printed line at work, in an example of its own.
 TEST(BatchPage, ExamplesCoverEveryCommandAndEveryKindOfLine) {
     std::set<std::string> commands, lines;
-    int runnable = 0;
     for (const Example& e : examples()) {
-        runnable += e.pending ? 0 : 1;
         std::istringstream script(e.script), output(e.output);
         for (std::string line; std::getline(script, line);)
             if (const std::vector<std::string> w = words(line); !w.empty() && !w[0].starts_with("#"))
@@ -229,7 +216,7 @@ TEST(BatchPage, ExamplesCoverEveryCommandAndEveryKindOfLine) {
     for (const char* kind :
          {"msgbox", "savedialog", "opendialog", "print", "printsetup", "ended", "error:", "NAME = VALUE"})
         EXPECT_EQ(lines.count(kind), 1u) << kind;
-    EXPECT_GE(runnable, 20);
+    EXPECT_GE(examples().size(), 20u);
 }
 
 } // namespace

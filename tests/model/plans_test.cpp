@@ -331,6 +331,12 @@ TEST(PlanFile, BadInputIsRefusedAndChangesNothing) {
          "\"channels\" is [{},{},{}], not a list of 4 channels"},
         {"channel used as text", plan("Arvex Osprey", "", "", R"("channels":[{"used":"yes","storage":""},{},{},{}])"),
          "channel 0: \"used\" is \"yes\", not true or false"},
+        // An empty entry would open with whatever the set-up leaves: another plan than the file.
+        {"used channel without storage",
+         plan("Arvex Osprey", "", "",
+              R"("channels":[{"used":true,"storage":"Vault/12 - 12 drives"},{"used":true,"storage":""},)"
+              R"({"used":false,"storage":""},{"used":true,"storage":"Vault/12 - 12 drives"}])"),
+         "channel 1: \"storage\" is \"\", not a storage entry for a channel in use"},
         {"unknown controller", plan("Arvex Eagle", ""), "controller \"Arvex Eagle\" is not in the controller list"},
         {"unknown rule set", plan("Arvex Osprey", "", R"(,"rules":"Strict")"),
          "rules \"Strict\" is not an item of the Rules menu"},
@@ -397,25 +403,6 @@ TEST(PlanFile, BadInputIsRefusedAndChangesNothing) {
                                      "Spindex (critical): Could not open the plan /plans/bad.spindex: " + row.reason}));
         EXPECT_EQ(everything(s), before);
     }
-}
-
-// A channel in use must name its storage: an empty entry would open with whatever the set-up leaves,
-// another plan than the file. An unused channel may leave it empty.
-TEST(PlanFile, UsedChannelWithoutStorageIsRefused) {
-    test::Session s(6);
-    s.run("add 5 4 - 36.4");
-    const Strings before = everything(s);
-    s.host.files["/plans/empty-storage.spindex"] =
-        plan("Arvex Osprey", "", "",
-             R"("channels":[{"used":true,"storage":"Vault/12 - 12 drives"},{"used":true,"storage":""},)"
-             R"({"used":false,"storage":""},{"used":true,"storage":"Vault/12 - 12 drives"}])");
-    s.host.answers.push_back(MsgAnswer::No);
-    s.host.openAnswers.push_back("/plans/empty-storage.spindex");
-    s.main().mnuOpenPlan.userClick();
-    EXPECT_EQ(s.take(), (Strings{"Spindex (icon) (yes/no/cancel): Save the changes to the new plan?",
-                                 "Spindex (critical): Could not open the plan /plans/empty-storage.spindex: channel 1: "
-                                 "\"storage\" is \"\", not a storage entry for a channel in use"}));
-    EXPECT_EQ(everything(s), before);
 }
 
 // "calculator": null is read as a plan without the key: both open to the same program.
@@ -507,30 +494,13 @@ private:
 
     inline static const nlohmann::ordered_json Others[] = {
         nullptr, 0, 1, "1", true, "", nlohmann::ordered_json::array(), nlohmann::ordered_json::object()};
-    inline static const char* const Texts[] = {"",
-                                               "0",
-                                               "1",
-                                               "5",
-                                               "10",
-                                               "30",
-                                               "50",
-                                               "0+1",
-                                               "9.1",
-                                               "18.2",
-                                               "36.4",
-                                               "72.8",
-                                               "40",
-                                               "half height",
-                                               "low profile",
-                                               "tall",
-                                               "Arvex Lark",
-                                               "Arvex Osprey",
-                                               "Keel Embedded",
-                                               "Marathon",
-                                               "Standard",
-                                               "Vault/12 - 6 drives",
-                                               "2 lp drives Internal Storage",
-                                               "spindex-plan"};
+    // clang-format off
+    inline static const char* const Texts[] = {
+        "", "0", "1", "5", "10", "30", "50", "0+1", "9.1", "18.2", "36.4", "72.8", "40", "half height",
+        "low profile", "tall", "Arvex Lark", "Arvex Osprey", "Keel Embedded", "Marathon", "Standard",
+        "Vault/12 - 6 drives", "2 lp drives Internal Storage", "spindex-plan"
+    };
+    // clang-format on
     inline static const double Steps[] = {1, -1, 2, -2, 4, 8, 0.5, -100, 1e9};
     std::mt19937 rng;
 };
