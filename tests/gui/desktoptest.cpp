@@ -56,10 +56,9 @@ private slots:
     void enterAndEscapeInEachWindow();
     void questionsThatThrowWorkAwayDefaultToNo_data();
     void questionsThatThrowWorkAwayDefaultToNo();
-    void readOnlyBoxesAreValuesNotStops();
+    void resultBoxesAndTabPicturesShowTheModel();
 
     // State you can see
-    void tabsShowTheirSets();
     void everyInputHasATipAndEveryUncaptionedControlAName_data();
     void everyInputHasATipAndEveryUncaptionedControlAName();
     void graphicSlotsNameTheirSet();
@@ -190,7 +189,7 @@ void DesktopTest::questionsThatThrowWorkAwayDefaultToNo() {
 
 // Result boxes show values: the window's background instead of an edit field's, no Tab stop, but
 // a click selects their text and Ctrl+C copies it. The one box a user types in looks like one.
-void DesktopTest::readOnlyBoxesAreValuesNotStops() {
+void DesktopTest::resultBoxesAndTabPicturesShowTheModel() {
     startWithTypicalSet();
     QTest::mouseClick(main<QRadioButton>("optGlobHotSpr(0)"), Qt::LeftButton);
     int values = 0;
@@ -220,14 +219,9 @@ void DesktopTest::readOnlyBoxesAreValuesNotStops() {
     // Typing changes nothing in a value.
     QTest::keyClicks(capacity, "9");
     QCOMPARE(capacity->text(), QStringLiteral("400.4"));
-}
 
-// ---- State you can see -----------------------------------------------------------------------
-
-// A tab holding a set shows a drive in the set's colour; an empty tab shows none; a tab held back
-// for a spanned set is greyed. The pictures follow the plan: a controller switch clears them.
-void DesktopTest::tabsShowTheirSets() {
-    startWithTypicalSet();
+    // A tab holding a set shows a drive in the set's colour; an empty tab shows none; a tab held back
+    // for a spanned set is greyed. The pictures follow the plan: a controller switch clears them.
     addSet("1", "2", "18.2");
     auto* tabs = main<QTabWidget>("SSTab1");
     const auto picture = [tabs](int tab) { return tabs->tabIcon(tab).pixmap(QSize(16, 16), 1.0).toImage(); };
@@ -249,6 +243,8 @@ void DesktopTest::tabsShowTheirSets() {
     QVERIFY(!tabs->isTabEnabled(7));
     QVERIFY(tabs->isTabEnabled(6));
 }
+
+// ---- State you can see -----------------------------------------------------------------------
 
 void DesktopTest::everyInputHasATipAndEveryUncaptionedControlAName_data() {
     QTest::addColumn<QString>("window");
@@ -418,7 +414,6 @@ void DesktopTest::lastWindowEndsTheProgram_data() {
     };
     row("selection window closed", "splashKey close:frmSelectController", 2);
     row("selection window closed while the splash shows", "close:frmSelectController splashKey", 2);
-    row("main window closed", "splashKey configure close:frmSpindex", 3);
     row("main window closed with the report and the about box open",
         "splashKey configure open:frmLogicalDriveDisplay open:frmAbout close:frmSpindex", 5);
     row("report closed, then the main window",

@@ -43,28 +43,14 @@ private:
 };
 
 QWidget* ScreenTest::show(const QString& which) {
-    start();
-    if (which == "frmSplash")
-        return window("frmSplash");
-    QTest::keyClick(window("frmSplash"), Qt::Key_Space);
-    if (which == "frmSelectController")
-        return window("frmSelectController");
-    QTest::keyClick(window("frmSelectController"), Qt::Key_Return);
-    if (!QTest::qWaitForWindowActive(window("frmSpindex")))
-        return nullptr;
-    addSet("5", "", "36.4");
-    if (which == "frmLogicalDriveDisplay")
-        click("cmdDataReport");
-    else if (which == "frmGraphic")
-        click("cmdDisplayGraphic");
-    else if (which == "frmAbout")
-        main<QAction>("mnuAbout")->trigger();
-    else if (which == "frmSummary")
-        main<QAction>("mnuPlanSummary")->trigger();
-    else if (which == "frmDriveTypes")
-        main<QAction>("mnuDriveTypes")->trigger();
-    QWidget* shown = window(which.toUtf8().constData());
-    return shown && QTest::qWaitForWindowExposed(shown) ? shown : nullptr;
+    if (which == "frmSplash" || which == "frmSelectController") {
+        start();
+        if (which == "frmSelectController")
+            QTest::keyClick(window("frmSplash"), Qt::Key_Space);
+        return window(qPrintable(which));
+    }
+    startWithTypicalSet();
+    return which == "frmSpindex" ? window("frmSpindex") : open(which);
 }
 
 // The platform gives the screen this test is meant for.

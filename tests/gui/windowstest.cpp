@@ -1,4 +1,4 @@
-// The splash, the selection window, the main window, its menus and the about box, driven headless
+// The splash, the selection window, the main window and its menus, driven headless
 // through their real widgets: what a user does reaches the model, and what the model then holds is
 // what the widgets show.
 
@@ -23,7 +23,6 @@ private slots:
     void selectionConfiguresThePickedController();
     void eachKindOfWidgetReachesTheModel();
     void menuBarShowsTheModelsMenus();
-    void aboutBoxClosesOnOkAndOnFocusLoss();
     void watchdogClosesAnUnexpectedDialog();
 
 private:
@@ -138,22 +137,6 @@ void WindowsTest::menuBarShowsTheModelsMenus() {
                           "Rules: mnuRules(0) Standard, mnuRules(1) Marathon, mnuRules(2) Netware Cluster Services, "
                           "mnuRules(3) Microsoft Clustering Services",
                           "&Help: mnuManual Spindex &Manual F1, mnuEmail Email, mnuAbout A&bout"}));
-}
-
-void WindowsTest::aboutBoxClosesOnOkAndOnFocusLoss() {
-    startMainWindow();
-    main<QAction>("mnuAbout")->trigger();
-    QVERIFY(QTest::qWaitForWindowActive(window("frmAbout")));
-    QTest::mouseClick(find<QPushButton>("frmAbout", "cmdOK"), Qt::LeftButton);
-    QVERIFY(!program().frmAbout());
-
-    main<QAction>("mnuAbout")->trigger();
-    QPointer<QWidget> about = window("frmAbout");
-    QVERIFY(QTest::qWaitForWindowActive(about));
-    window("frmSpindex")->activateWindow();
-    QTRY_VERIFY(!program().frmAbout());
-    QTRY_VERIFY(!about);
-    QVERIFY(window("frmSpindex")->isVisible());
 }
 
 // A dialog nobody expected is closed at once, so the test goes on to fail instead of hanging.

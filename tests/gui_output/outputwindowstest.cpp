@@ -1,11 +1,10 @@
 // The report window and the storage cage graphic as a user meets them: opened from the main
-// window's real buttons, drawn from the model, its text copied, saved through the file dialog, slot icons swapped by
+// window's real buttons, drawn from the model, its text copied, slot icons swapped by
 // drop events, and the graphic closing as soon as the focus leaves it.
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -43,9 +42,7 @@ class OutputWindowsTest : public GuiTest {
     Q_OBJECT
 private slots:
     void reportFromTheButton();
-    void reportSavedThroughTheFileDialog();
     void graphicShowsSwapsAndClosesOnFocusLoss();
-    void unusedChannelIsCoveredFromDrops();
     void missingIconFileIsDrawnInCode();
 
 private:
@@ -104,27 +101,9 @@ void OutputWindowsTest::reportFromTheButton() {
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Logical Drive"));
 }
 
-// The name typed without extension gets ".txt"; the file has CR LF line ends on every platform.
-void OutputWindowsTest::reportSavedThroughTheFileDialog() {
-    startWithTypicalSet();
-    QVERIFY(open("frmLogicalDriveDisplay"));
-    QTemporaryDir folder;
-    dog->expect("QFileDialog", QMessageBox::NoButton, [&folder](QDialog& dialog) {
-        static_cast<QFileDialog&>(dialog).selectFile(folder.filePath("config"));
-        dialog.accept();
-    });
-    find<QAction>("frmLogicalDriveDisplay", "mnuPtoFile")->trigger();
-    QFile saved(folder.filePath("config.txt"));
-    QVERIFY2(saved.open(QIODevice::ReadOnly), "no report was saved");
-    const QByteArray text = saved.readAll();
-    QVERIFY(text.startsWith("             Total Number of Drives       12\r\n"));
-    QCOMPARE(text.count("\r\n"), 15);
-    QCOMPARE(text.count('\n'), 15);
-}
-
 // Twelve drives of set 0 fill the cage labelled "1"; every other slot shows the empty-slot icon. A
 // drop swaps two pictures in the model and on the screen; the window goes as soon as the main
-// window has the focus.
+// window has the focus, and an unused channel's cage covers its slots when it opens again.
 void OutputWindowsTest::graphicShowsSwapsAndClosesOnFocusLoss() {
     startWithTypicalSet();
     QPointer<GraphicWindow> graphic = openGraphic();
@@ -147,21 +126,17 @@ void OutputWindowsTest::graphicShowsSwapsAndClosesOnFocusLoss() {
     window("frmSpindex")->activateWindow();
     QTRY_VERIFY(!program().frmGraphic());
     QTRY_VERIFY(!graphic);
-}
 
-// With channel 4 unused its cage is opaque and lies over the channel's icons: nothing is dropped on
-// them.
-void OutputWindowsTest::unusedChannelIsCoveredFromDrops() {
-    startWithTypicalSet();
+    // With channel 4 unused its cage is opaque and lies over the channel's icons: nothing is dropped
+    // on them. A slot of a used channel lies open to the mouse.
     QTest::mouseClick(main<QCheckBox>("ckChanUsed(3)"), Qt::LeftButton);
-    GraphicWindow* graphic = openGraphic();
+    graphic = openGraphic();
     QVERIFY(graphic);
     auto* cage = find("frmGraphic", "StorageCage(3)");
     QVERIFY(cage->property("opaque").toBool());
     auto* area = find("frmGraphic", "GraphicArea");
     for (int k = 36; k < 48; ++k)
         QCOMPARE(area->childAt(graphic->slotIcon(k)->geometry().center()), cage);
-    // A slot of a used channel lies open to the mouse.
     QCOMPARE(area->childAt(graphic->slotIcon(0)->geometry().center()), graphic->slotIcon(0));
 }
 

@@ -55,8 +55,7 @@ void AssumptionsWindowTest::okTakesAllEscapeAndCancelNothing() {
     QVERIFY(!program().frmAssumptions());
     QCOMPARE(m.PlanAssumptions.readPercent, 70.0);
 
-    main<QAction>("mnuAssumptions")->trigger();
-    spindex::ui::FormWindow* dialog = window("frmAssumptions");
+    auto* dialog = qobject_cast<spindex::ui::FormWindow*>(open("frmAssumptions"));
     QVERIFY(dialog);
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Assumptions"));
     QCOMPARE(dialog->defaultButton(), find<QPushButton>("frmAssumptions", "cmdOK"));
@@ -84,8 +83,7 @@ void AssumptionsWindowTest::okTakesAllEscapeAndCancelNothing() {
 // message and the cell shows the price as it was. Escape closes the window.
 void AssumptionsWindowTest::proposalPricesEditedInTheTable() {
     startMainWindow();
-    main<QAction>("mnuProposal")->trigger();
-    spindex::ui::FormWindow* proposal = window("frmProposal");
+    QWidget* proposal = open("frmProposal");
     QVERIFY(proposal);
     QCOMPARE(proposal->windowTitle(), QStringLiteral("Proposal"));
     auto* table = find<QTableWidget>("frmProposal", "bomTable");
@@ -111,11 +109,9 @@ void AssumptionsWindowTest::proposalPricesEditedInTheTable() {
 // the window's list and in the calculator's sizes; the size box comes first; Escape closes it.
 void AssumptionsWindowTest::driveTypeAddedThroughTheWindow() {
     startMainWindow();
-    main<QAction>("mnuDriveTypes")->trigger();
-    spindex::ui::FormWindow* types = window("frmDriveTypes");
+    QWidget* types = open("frmDriveTypes");
     QVERIFY(types);
     QCOMPARE(types->windowTitle(), QStringLiteral("Drive Types"));
-    QVERIFY(QTest::qWaitForWindowActive(types));
     auto* size = find<QLineEdit>("frmDriveTypes", "txtSize");
     QWidget* next = size->nextInFocusChain();
     while (!(next->focusPolicy() & Qt::TabFocus))
