@@ -116,32 +116,33 @@ void PlansTest::recentPlansOpenAndForgetMissingOnes() {
     spindex::ui::RecentPlans::clear();
     startMainWindow();
     QTemporaryDir folder;
+    const QString a = folder.filePath("a.spindex"), b = folder.filePath("b.spindex");
     auto* recent = main<QMenu>("mnuRecentPlans");
-    QCOMPARE(recent->actions().size(), 1);
-    QVERIFY(!recent->actions()[0]->isEnabled());
-
+    // The items as the menu shows them once the event loop has removed the old ones.
+    const auto shown = [recent] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QStringList items;
+        for (QAction* item : recent->actions())
+            items << item->text() + (item->isEnabled() ? "" : " (disabled)");
+        return items;
+    };
+    QCOMPARE(shown(), QStringList{"No plans yet (disabled)"});
     for (const char* name : {"a", "b"}) {
         chooseFile(folder.filePath(name));
         main<QAction>("mnuSavePlanAs")->trigger();
     }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(recent->actions().size(), 2);
-    QCOMPARE(recent->actions()[0]->text(), "&1 " + folder.filePath("b.spindex"));
-    QCOMPARE(recent->actions()[1]->text(), "&2 " + folder.filePath("a.spindex"));
+    QCOMPARE(shown(), (QStringList{"&1 " + b, "&2 " + a}));
 
     recent->actions()[1]->trigger();
     QCOMPARE(title(), QStringLiteral("a.spindex - Spindex (Beta 1.1.7)"));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(recent->actions()[0]->text(), "&1 " + folder.filePath("a.spindex"));
+    QCOMPARE(shown(), (QStringList{"&1 " + a, "&2 " + b}));
 
-    QVERIFY(QFile::remove(folder.filePath("b.spindex")));
-    dog->expect("Could not open the plan " + folder.filePath("b.spindex") + ": the file does not exist");
+    QVERIFY(QFile::remove(b));
+    dog->expect("Could not open the plan " + b + ": the file does not exist");
     recent->actions()[1]->trigger();
     QCOMPARE(dog->messages().back().icon, QMessageBox::Critical);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(recent->actions().size(), 1);
-    QCOMPARE(QSettings().value("recentPlans").toStringList(), QStringList{folder.filePath("a.spindex")});
-    QCOMPARE(title(), QStringLiteral("a.spindex - Spindex (Beta 1.1.7)"));
+    QCOMPARE(shown(), QStringList{"&1 " + a});
+    QCOMPARE(QSettings().value("recentPlans").toStringList(), QStringList{a});
 }
 
 // The close box ends the program without a question for a plan never saved, and loses nothing: the
@@ -170,12 +171,9 @@ void PlansTest::aPlanNeverSavedIsKeptAndRecovered() {
     QVERIFY(main<QLabel>("summaryLine")
                 ->text()
                 .startsWith("An unsaved plan from " + QDate::currentDate().toString("yyyy-MM-dd ")));
-    QCOMPARE(main<QLineEdit>("Text1(0)")->text(), QString());
     recover->trigger();
     QCOMPARE(main<QLineEdit>("Text1(0)")->text(), QStringLiteral("0"));
-    QCOMPARE(title(), QStringLiteral("Spindex (Beta 1.1.7)"));
     QVERIFY(!recover->isEnabled());
-    QVERIFY(main<QLabel>("summaryLine")->text().startsWith("1 RAID set: 12 drives"));
     // Recovered, the plan is this program's to keep; the file it came from is gone.
     QCOMPARE(QDir(data.path()).entryList({"*.spindex"}), QStringList{"unsaved.spindex"});
 }
