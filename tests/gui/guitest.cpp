@@ -2,8 +2,11 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
+#include <map>
 
+#include "mainform/mainform.h"
 #include "runtime/program.h"
 
 void GuiTest::initTestCase() {
@@ -41,6 +44,53 @@ void GuiTest::startMainWindow(const QString& folder, const QString& keptPlans) {
     // A user works in the main window once it has the focus; its activation arriving later would take
     // the focus from a window opened in the meantime.
     QVERIFY(QTest::qWaitForWindowActive(window("frmSpindex")));
+}
+
+void GuiTest::addSet(const std::string& level, const std::string& drives, const std::string& size,
+                     const std::string& spans) {
+    spindex::MainForm& m = *program().frmSpindex();
+    session->act(m, [&m, level, drives, size, spans] {
+        m.cmbRaidLevel.userPick(m.cmbRaidLevel.indexOf(level));
+        if (!spans.empty())
+            m.cmbNumSpans.userPick(m.cmbNumSpans.indexOf(spans));
+        if (!drives.empty())
+            m.cmbMaxDrives.userPick(m.cmbMaxDrives.indexOf(drives));
+        m.cmbDriveSize.userPick(m.cmbDriveSize.indexOf(size));
+        m.cmdAddLogicals.userClick();
+    });
+}
+
+void GuiTest::startWithTypicalSet(const QString& folder) {
+    startMainWindow(folder);
+    addSet("5", "", "36.4");
+    QCOMPARE(main<QLineEdit>("Text1(4)")->text(), QStringLiteral("400.4"));
+}
+
+QWidget* GuiTest::open(const QString& form) {
+    const std::map<QString, QString> items{{"frmAbout", "mnuAbout"},
+                                           {"frmSummary", "mnuPlanSummary"},
+                                           {"frmAssumptions", "mnuAssumptions"},
+                                           {"frmProposal", "mnuProposal"},
+                                           {"frmDriveTypes", "mnuDriveTypes"}};
+    if (form == "frmLogicalDriveDisplay")
+        click("cmdDataReport");
+    else if (form == "frmGraphic")
+        click("cmdDisplayGraphic");
+    else
+        main<QAction>(items.at(form))->trigger();
+    QWidget* opened = window(form.toUtf8().constData());
+    // A window of the main window counts as active with it; the keyboard is its own only once the
+    // application's active window is it.
+    if (!opened || !QTest::qWaitFor([opened] { return QApplication::activeWindow() == opened; }))
+        return nullptr;
+    return opened;
+}
+
+QString GuiTest::loaded() {
+    QStringList names;
+    for (const spindex::Form* form : program().loadedForms())
+        names << QString::fromStdString(form->name);
+    return names.join(' ');
 }
 
 spindex::ui::FormWindow* GuiTest::window(const char* form) {

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QtTest>
 #include <memory>
+#include <string>
 
 #include "formwindow.h"
 #include "modalwatchdog.h"
@@ -24,9 +25,20 @@ protected:
     void start(const QString& folder = QCoreApplication::applicationDirPath(), const QString& keptPlans = {});
     // Passes the splash with a key and confirms the controller shown with the real button.
     void startMainWindow(const QString& folder = QCoreApplication::applicationDirPath(), const QString& keptPlans = {});
+    // A set added from the calculator, as its lists and button would add it; no drives keeps the
+    // count the level preselects.
+    void addSet(const std::string& level, const std::string& drives, const std::string& size,
+                const std::string& spans = {});
+    // Osprey, four "Vault/12 - 12 drives", one set of twelve 36.4 GB low-profile drives at RAID 5.
+    void startWithTypicalSet(const QString& folder = QCoreApplication::applicationDirPath());
+    // Opens a window of the main window from its button or menu item; null unless it becomes the
+    // application's active window, which is when the keyboard is its own.
+    QWidget* open(const QString& form);
 
     // The Qt window of a loaded model window; null when the window is not loaded.
     spindex::ui::FormWindow* window(const char* form);
+    // The loaded model windows by name, in loading order.
+    QString loaded();
     // A widget or action of a loaded window by its control name. A missing one is a window built
     // wrong, and stops the run with its name.
     template <class W = QWidget> W* find(const char* form, const QString& name) {

@@ -11,13 +11,11 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include "guitest.h"
 #include "keptplans.h"
 #include "mainform/mainform.h"
-#include "plans/plandocument.h"
 #include "plans/planjson.h"
 #include "recentplans.h"
 #include "runtime/program.h"
@@ -31,10 +29,8 @@ public:
 private slots:
     void roundTripThroughTheFileMenu();
     void recentPlansOpenAndForgetMissingOnes();
-    void closeBoxAsksForAModifiedPlanWithAFile();
     void aPlanNeverSavedIsKeptAndRecovered();
-    void startsWithAPlan();
-    void startsAsUsualWhenThePlanCannotBeOpened();
+    void startsWithAPlanOrAsUsual();
     void windowBuildAndBatchToolAgree();
     void commandLine_data();
     void commandLine();
@@ -64,6 +60,8 @@ private:
     QString batch(const QString& script, const QString& folder);
 };
 
+// Save Plan asks for a file for a plan without one; the title names the file and stars a change;
+// Open and the close box ask before a change is lost.
 void PlansTest::roundTripThroughTheFileMenu() {
     startMainWindow();
     QTemporaryDir folder;
@@ -82,10 +80,7 @@ void PlansTest::roundTripThroughTheFileMenu() {
     QTest::keyClick(window("frmSpindex"), Qt::Key_S, Qt::ControlModifier);
     QVERIFY(QFile::exists(folder.filePath("round.spindex")));
     QCOMPARE(title(), QStringLiteral("round.spindex - Spindex (Beta 1.1.7)"));
-    QCOMPARE(QString::fromStdString(program().planDocument()->file().value_or("")), folder.filePath("round.spindex"));
 
-    dog->expect("Are you sure?", QMessageBox::Yes);
-    click("cmdClearAll");
     dog->expect("This will clear all current logical drives!", QMessageBox::Yes);
     main<QAction>("mnuController(1)")->trigger();
     QCOMPARE(title(), QStringLiteral("round.spindex* - Spindex (Beta 1.1.7)"));
@@ -96,72 +91,58 @@ void PlansTest::roundTripThroughTheFileMenu() {
     dog->expect("Save the changes to round.spindex?", QMessageBox::No);
     chooseFile(folder.filePath("round.spindex"));
     QTest::keyClick(window("frmSpindex"), Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(dog->messages().size(), size_t(3));
-    QCOMPARE(dog->messages()[2].icon, QMessageBox::Warning);
-    QCOMPARE(dog->messages()[2].buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    QCOMPARE(dog->messages()[2].title, QStringLiteral("Spindex"));
     QCOMPARE(plan(), saved);
     QCOMPARE(title(), QStringLiteral("round.spindex - Spindex (Beta 1.1.7)"));
-
-    // The window shows the plan, from tab 0.
-    QCOMPARE(main<QTabWidget>("SSTab1")->currentIndex(), 0);
     QCOMPARE(main<QLineEdit>("Text1(4)")->text(), QStringLiteral("327.6"));
-    QVERIFY(main<QRadioButton>("optLogDriveH(0)")->isChecked());
     QVERIFY(main<QAction>("mnuRules(2)")->isChecked());
+
+    // The close box: Cancel keeps the program running, Yes saves the plan and ends it.
+    dog->expect("Are you sure?", QMessageBox::Yes);
+    click("cmdClearAll");
+    QSignalSpy ended(session.get(), &spindex::ui::Session::ended);
+    dog->expect("Save the changes to round.spindex?", QMessageBox::Cancel);
+    window("frmSpindex")->close();
+    QCOMPARE(ended.count(), 0);
+    QVERIFY(window("frmSpindex")->isVisible());
+    dog->expect("Save the changes to round.spindex?", QMessageBox::Yes);
+    window("frmSpindex")->close();
+    QCOMPARE(ended.count(), 1);
+    QFile file(folder.filePath("round.spindex"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("\"sets\": [],"));
 }
 
 void PlansTest::recentPlansOpenAndForgetMissingOnes() {
     spindex::ui::RecentPlans::clear();
     startMainWindow();
     QTemporaryDir folder;
+    const QString a = folder.filePath("a.spindex"), b = folder.filePath("b.spindex");
     auto* recent = main<QMenu>("mnuRecentPlans");
-    QCOMPARE(recent->actions().size(), 1);
-    QVERIFY(!recent->actions()[0]->isEnabled());
-
+    // The items as the menu shows them once the event loop has removed the old ones.
+    const auto shown = [recent] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QStringList items;
+        for (QAction* item : recent->actions())
+            items << item->text() + (item->isEnabled() ? "" : " (disabled)");
+        return items;
+    };
+    QCOMPARE(shown(), QStringList{"No plans yet (disabled)"});
     for (const char* name : {"a", "b"}) {
         chooseFile(folder.filePath(name));
         main<QAction>("mnuSavePlanAs")->trigger();
     }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(recent->actions().size(), 2);
-    QCOMPARE(recent->actions()[0]->text(), "&1 " + folder.filePath("b.spindex"));
-    QCOMPARE(recent->actions()[1]->text(), "&2 " + folder.filePath("a.spindex"));
+    QCOMPARE(shown(), (QStringList{"&1 " + b, "&2 " + a}));
 
     recent->actions()[1]->trigger();
     QCOMPARE(title(), QStringLiteral("a.spindex - Spindex (Beta 1.1.7)"));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(recent->actions()[0]->text(), "&1 " + folder.filePath("a.spindex"));
+    QCOMPARE(shown(), (QStringList{"&1 " + a, "&2 " + b}));
 
-    QVERIFY(QFile::remove(folder.filePath("b.spindex")));
-    dog->expect("Could not open the plan " + folder.filePath("b.spindex") + ": the file does not exist");
+    QVERIFY(QFile::remove(b));
+    dog->expect("Could not open the plan " + b + ": the file does not exist");
     recent->actions()[1]->trigger();
     QCOMPARE(dog->messages().back().icon, QMessageBox::Critical);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(recent->actions().size(), 1);
-    QCOMPARE(QSettings().value("recentPlans").toStringList(), QStringList{folder.filePath("a.spindex")});
-    QCOMPARE(title(), QStringLiteral("a.spindex - Spindex (Beta 1.1.7)"));
-}
-
-void PlansTest::closeBoxAsksForAModifiedPlanWithAFile() {
-    startMainWindow();
-    QTemporaryDir folder;
-    chooseFile(folder.filePath("kept"));
-    main<QAction>("mnuSavePlanAs")->trigger();
-    click("cmdAddLogicals");
-    QCOMPARE(title(), QStringLiteral("kept.spindex* - Spindex (Beta 1.1.7)"));
-    QSignalSpy ended(session.get(), &spindex::ui::Session::ended);
-
-    dog->expect("Save the changes to kept.spindex?", QMessageBox::Cancel);
-    window("frmSpindex")->close();
-    QCOMPARE(ended.count(), 0);
-    QVERIFY(window("frmSpindex")->isVisible());
-
-    dog->expect("Save the changes to kept.spindex?", QMessageBox::Yes);
-    window("frmSpindex")->close();
-    QCOMPARE(ended.count(), 1);
-    QFile file(folder.filePath("kept.spindex"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().contains("\"sets\": [\n    {\n      \"level\": \"0\""));
+    QCOMPARE(shown(), QStringList{"&1 " + a});
+    QCOMPARE(QSettings().value("recentPlans").toStringList(), QStringList{a});
 }
 
 // The close box ends the program without a question for a plan never saved, and loses nothing: the
@@ -190,28 +171,25 @@ void PlansTest::aPlanNeverSavedIsKeptAndRecovered() {
     QVERIFY(main<QLabel>("summaryLine")
                 ->text()
                 .startsWith("An unsaved plan from " + QDate::currentDate().toString("yyyy-MM-dd ")));
-    QCOMPARE(main<QLineEdit>("Text1(0)")->text(), QString());
     recover->trigger();
     QCOMPARE(main<QLineEdit>("Text1(0)")->text(), QStringLiteral("0"));
-    QCOMPARE(title(), QStringLiteral("Spindex (Beta 1.1.7)"));
     QVERIFY(!recover->isEnabled());
-    QVERIFY(main<QLabel>("summaryLine")->text().startsWith("1 RAID set: 12 drives"));
     // Recovered, the plan is this program's to keep; the file it came from is gone.
     QCOMPARE(QDir(data.path()).entryList({"*.spindex"}), QStringList{"unsaved.spindex"});
 }
 
-void PlansTest::startsWithAPlan() {
+// Started with a plan, the program opens it straight in the main window; with a plan it cannot open
+// it says why and starts as usual.
+void PlansTest::startsWithAPlanOrAsUsual() {
     QTemporaryDir folder;
     const QString path = folder.filePath("ten.spindex");
-    {
-        startMainWindow();
-        act([](spindex::MainForm& m) {
-            m.cmbRaidLevel.userPick(m.cmbRaidLevel.indexOf("10"));
-            m.cmdAddLogicals.userClick();
-        });
-        chooseFile(path);
-        main<QAction>("mnuSavePlanAs")->trigger();
-    }
+    startMainWindow();
+    act([](spindex::MainForm& m) {
+        m.cmbRaidLevel.userPick(m.cmbRaidLevel.indexOf("10"));
+        m.cmdAddLogicals.userClick();
+    });
+    chooseFile(path);
+    main<QAction>("mnuSavePlanAs")->trigger();
     const QString saved = plan();
     session.reset();
 
@@ -223,16 +201,12 @@ void PlansTest::startsWithAPlan() {
     QCOMPARE(title(), QStringLiteral("ten.spindex - Spindex (Beta 1.1.7)"));
     QCOMPARE(plan(), saved);
     QCOMPARE(main<QLineEdit>("Text1(0)")->text(), QStringLiteral("10"));
-}
+    session.reset();
 
-void PlansTest::startsAsUsualWhenThePlanCannotBeOpened() {
-    QTemporaryDir folder;
-    const QString path = folder.filePath("none.spindex");
+    const QString none = folder.filePath("none.spindex");
     session = std::make_unique<spindex::ui::Session>(QCoreApplication::applicationDirPath());
-    dog->expect("Could not open the plan " + path + ": the file does not exist");
-    session->start(path);
-    QCOMPARE(dog->messages().size(), size_t(1));
-    QCOMPARE(dog->messages()[0].icon, QMessageBox::Critical);
+    dog->expect("Could not open the plan " + none + ": the file does not exist");
+    session->start(none);
     QVERIFY(QTest::qWaitForWindowExposed(window("frmSplash")));
     QVERIFY(program().frmSelectController());
     QVERIFY(!program().frmSpindex());
@@ -249,8 +223,7 @@ QString PlansTest::batch(const QString& script, const QString& folder) {
     return QString::fromUtf8(tool.readAllStandardOutput());
 }
 
-// A plan saved by the window build opens in spindex-batch with the same `get Plan`, and the other way
-// round.
+// A plan saved by the window build opens in spindex-batch with the same `get Plan`.
 void PlansTest::windowBuildAndBatchToolAgree() {
     startMainWindow();
     QTemporaryDir folder;
@@ -268,18 +241,6 @@ void PlansTest::windowBuildAndBatchToolAgree() {
         "opendialog {\"filter\":\"Spindex Plans (*.spindex)|*.spindex\",\"answer\":\"window.spindex\"}\n"
         "Plan = " +
             plan() + "\nPlanFile = \"window.spindex\"\n");
-
-    const QString printed = batch("select cmbSelectCont \"Keel Embedded\"\nclick Command1\n"
-                                  "select cmbRaidLevel 50\nselect cmbNumSpans 2\nselect cmbMaxDrives 3\n"
-                                  "click cmdAddLogicals\nclick optLocHotSpr(0)\n"
-                                  "savefile batch\nclick mnuSavePlanAs\nget Plan\n",
-                                  folder.path());
-    const QString planLine = printed.section('\n', 1, 1);
-    QVERIFY2(planLine.startsWith("Plan = {\"format\":\"spindex-plan\""), qPrintable(printed));
-    chooseFile(folder.filePath("batch.spindex"));
-    main<QAction>("mnuOpenPlan")->trigger();
-    QCOMPARE("Plan = " + plan(), planLine);
-    QCOMPARE(title(), QStringLiteral("batch.spindex - Spindex (Beta 1.1.7)"));
 }
 
 void PlansTest::commandLine_data() {

@@ -1,12 +1,14 @@
 // Every window on a small screen, at 1x and at a scale factor of 2: each opens at its designed size
 // or, where the screen is smaller, at the screen's size, centred on it and entirely on it; the main
-// window and the report scroll so that every control and every line stays reachable; the pictures
+// window and the report scroll so that every control and every line stays reachable, the main
+// window's in the reading order of its Tab chain; the pictures
 // are drawn for the screen's pixels. The test runs once per screen (see CMakeLists.txt); the
 // expectations are the same 800 x 600 logical pixels in both.
 
 #include <QAbstractScrollArea>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -16,7 +18,6 @@
 #include "appicon.h"
 #include "graphicwindow.h"
 #include "guitest.h"
-#include "mainform/mainform.h"
 #include "placement.h"
 #include "runtime/program.h"
 
@@ -30,44 +31,26 @@ private slots:
     void placementKeepsTheWholeFrameWithin();
     void windowsFitTheScreen_data();
     void windowsFitTheScreen();
-    void everyControlOfTheMainWindowIsReachable();
+    void tabReachesEveryControlInReadingOrder();
     void everyLineOfTheReportIsReachable();
     void aLargerWindowSpreadsNothing();
     void picturesAreDrawnForTheScreensPixels();
 
 private:
     static qreal scale() { return qEnvironmentVariable("QT_SCALE_FACTOR") == "2" ? 2.0 : 1.0; }
-    QWidget* open(const QString& which);
+    // The window started afresh, on a plan with one set for the windows that show sets.
+    QWidget* show(const QString& which);
 };
 
-QWidget* ScreenTest::open(const QString& which) {
-    start();
-    if (which == "frmSplash")
-        return window("frmSplash");
-    QTest::keyClick(window("frmSplash"), Qt::Key_Space);
-    if (which == "frmSelectController")
-        return window("frmSelectController");
-    QTest::keyClick(window("frmSelectController"), Qt::Key_Return);
-    if (!QTest::qWaitForWindowActive(window("frmSpindex")))
-        return nullptr;
-    spindex::MainForm& m = *program().frmSpindex();
-    session->act(m, [&m] {
-        m.cmbRaidLevel.userPick(m.cmbRaidLevel.indexOf("5"));
-        m.cmbDriveSize.userPick(m.cmbDriveSize.indexOf("36.4"));
-        m.cmdAddLogicals.userClick();
-    });
-    if (which == "frmLogicalDriveDisplay")
-        click("cmdDataReport");
-    else if (which == "frmGraphic")
-        click("cmdDisplayGraphic");
-    else if (which == "frmAbout")
-        main<QAction>("mnuAbout")->trigger();
-    else if (which == "frmSummary")
-        main<QAction>("mnuPlanSummary")->trigger();
-    else if (which == "frmDriveTypes")
-        main<QAction>("mnuDriveTypes")->trigger();
-    QWidget* shown = window(which.toUtf8().constData());
-    return shown && QTest::qWaitForWindowExposed(shown) ? shown : nullptr;
+QWidget* ScreenTest::show(const QString& which) {
+    if (which == "frmSplash" || which == "frmSelectController") {
+        start();
+        if (which == "frmSelectController")
+            QTest::keyClick(window("frmSplash"), Qt::Key_Space);
+        return window(qPrintable(which));
+    }
+    startWithTypicalSet();
+    return which == "frmSpindex" ? window("frmSpindex") : open(which);
 }
 
 // The platform gives the screen this test is meant for.
@@ -119,7 +102,7 @@ void ScreenTest::windowsFitTheScreen_data() {
 void ScreenTest::windowsFitTheScreen() {
     QFETCH(QString, window);
     QFETCH(bool, scrolls);
-    auto* shown = qobject_cast<spindex::ui::FormWindow*>(open(window));
+    auto* shown = qobject_cast<spindex::ui::FormWindow*>(show(window));
     QVERIFY(shown);
     const QRect area = shown->screen()->availableGeometry();
     const QRect frame = shown->frameGeometry();
@@ -148,34 +131,56 @@ void ScreenTest::windowsFitTheScreen() {
     }
 }
 
-// Tab reaches every control, and the window scrolls to show the one that has the focus.
-void ScreenTest::everyControlOfTheMainWindowIsReachable() {
-    QWidget* shown = open("frmSpindex");
-    QVERIFY(shown);
+// Tab walks the main window in reading order: the channel rows, the calculator from "RAID Level"
+// down, the commands, the tab bar and the controls of the shown tab, the global hot spare. Hidden,
+// disabled and read-only controls are passed over; after the last control Tab comes round again.
+// The window scrolls to show the control that has the focus.
+void ScreenTest::tabReachesEveryControlInReadingOrder() {
+    QVERIFY(show("frmSpindex"));
     QScrollArea* scroller = window("frmSpindex")->scrollArea();
     QVERIFY(scroller->horizontalScrollBar()->maximum() > 0);
     QVERIFY(scroller->verticalScrollBar()->maximum() > 0);
     QWidget* viewport = scroller->viewport();
     QStringList unseen;
-    int visited = 0;
-    main("ckChanUsed(0)")->setFocus(Qt::TabFocusReason);
-    for (int step = 0; step < 40; ++step) {
-        QWidget* focused = QApplication::focusWidget();
-        if (step > 0 && focused->objectName() == "ckChanUsed(0)")
-            break;
-        ++visited;
-        // Of the tab bar, wider than the window, the current tab shows.
-        auto* bar = qobject_cast<QTabBar*>(focused);
-        const QRect part = bar ? bar->tabRect(bar->currentIndex()) : focused->rect();
-        const QRect where(focused->mapTo(viewport, part.topLeft()), part.size());
-        if (!viewport->rect().contains(where))
-            unseen << focused->objectName();
-        QTest::keyClick(focused, Qt::Key_Tab);
-    }
+    const auto walk = [&] {
+        QStringList visited;
+        main("ckChanUsed(0)")->setFocus(Qt::TabFocusReason);
+        for (int step = 0; step < 60; ++step) {
+            QWidget* focused = QApplication::focusWidget();
+            if (!focused)
+                return visited.join(' ') + " (none)";
+            if (step > 0 && focused->objectName() == "ckChanUsed(0)")
+                break;
+            visited << focused->objectName();
+            // Of the tab bar, wider than the window, the current tab shows.
+            auto* bar = qobject_cast<QTabBar*>(focused);
+            const QRect part = bar ? bar->tabRect(bar->currentIndex()) : focused->rect();
+            if (!viewport->rect().contains(QRect(focused->mapTo(viewport, part.topLeft()), part.size())))
+                unseen << focused->objectName();
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        return visited.join(' ');
+    };
+    const QString channels = "ckChanUsed(0) cmbStorageSel(0) ckChanUsed(1) cmbStorageSel(1) "
+                             "ckChanUsed(2) cmbStorageSel(2) ckChanUsed(3) cmbStorageSel(3)";
+    const QString commands = "cmdAddLogicals cmdClearOne cmdClearAll cmdDataReport cmdDisplayGraphic";
+    QCOMPARE(walk(), channels + " cmbRaidLevel cmbMaxDrives cmbDriveSize optDriveH(0) optDriveH(1) " + commands +
+                         " qt_tabwidget_tabbar optLogDriveH(0) optLogDriveH(1) optLocHotSpr(0) optLocHotSpr(1) "
+                         "optGlobHotSpr(0) optGlobHotSpr(1) optGlobHotSpH(0) optGlobHotSpH(1) cmbGlobalHotSpareSize");
+
+    // RAID 50 shows the span list in its place; a global spare opens its count and size; tab 3 shows its
+    // own controls.
+    pick(main<QComboBox>("cmbRaidLevel"), "50");
+    QTest::mouseClick(main<QRadioButton>("optGlobHotSpr(0)"), Qt::LeftButton);
+    QTabBar* tabs = main<QTabWidget>("SSTab1")->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
+    QCOMPARE(walk(), channels + " cmbRaidLevel cmbMaxDrives cmbNumSpans cmbDriveSize optDriveH(0) optDriveH(1) " +
+                         commands +
+                         " qt_tabwidget_tabbar optLogDriveH(6) optLogDriveH(7) optLocHotSpr(6) optLocHotSpr(7) "
+                         "optGlobHotSpr(0) optGlobHotSpr(1) optGlobHotSpH(0) optGlobHotSpH(1) Text2 "
+                         "cmbGlobalHotSpareSize");
     QCOMPARE(unseen.join(' '), QString());
-    // 8 of the channels, 5 of the calculator, 5 commands, the tab bar and 4 options of its tab, 5 of the
-    // global hot spare.
-    QCOMPARE(visited, 8 + 5 + 5 + 1 + 4 + 5);
+
     // The arrow keys walk the tab bar; the window follows to the last tab.
     QTabBar* bar = main<QTabWidget>("SSTab1")->tabBar();
     bar->setFocus(Qt::TabFocusReason);
@@ -194,7 +199,7 @@ void ScreenTest::everyControlOfTheMainWindowIsReachable() {
 }
 
 void ScreenTest::everyLineOfTheReportIsReachable() {
-    auto* report = qobject_cast<spindex::ui::FormWindow*>(open("frmLogicalDriveDisplay"));
+    auto* report = qobject_cast<spindex::ui::FormWindow*>(show("frmLogicalDriveDisplay"));
     QVERIFY(report);
     QScrollArea* scroller = report->scrollArea();
     QVERIFY(scroller->verticalScrollBar()->maximum() > 0);
@@ -214,7 +219,7 @@ void ScreenTest::everyLineOfTheReportIsReachable() {
 // Made larger than the screen's room allowed, the main window shows more of its content but keeps
 // every control where it was designed: no row spreads over the height.
 void ScreenTest::aLargerWindowSpreadsNothing() {
-    QWidget* shown = open("frmSpindex");
+    QWidget* shown = show("frmSpindex");
     QVERIFY(shown);
     QWidget* content = window("frmSpindex")->scrollArea()->widget();
     const auto places = [content] {
@@ -240,7 +245,7 @@ void ScreenTest::aLargerWindowSpreadsNothing() {
 // The logo, the application icon and the drive icons are drawn with every pixel the screen has: at
 // 2x the logo and the icons carry twice the pixels, not an enlarged 1x picture.
 void ScreenTest::picturesAreDrawnForTheScreensPixels() {
-    QWidget* splash = open("frmSplash");
+    QWidget* splash = show("frmSplash");
     QVERIFY(splash);
     const QPixmap logo = find<QLabel>("frmSplash", "imgLogo")->pixmap();
     QCOMPARE(logo.devicePixelRatio(), scale());
@@ -251,7 +256,7 @@ void ScreenTest::picturesAreDrawnForTheScreensPixels() {
     QCOMPARE(icon.devicePixelRatio(), scale());
 
     session.reset();
-    auto* graphic = qobject_cast<GraphicWindow*>(open("frmGraphic"));
+    auto* graphic = qobject_cast<GraphicWindow*>(show("frmGraphic"));
     QVERIFY(graphic);
     QCOMPARE(graphic->devicePixelRatioF(), scale());
     // A slot is 32 logical pixels square; it shows the file's image of as many device pixels.
