@@ -11,6 +11,7 @@
 #include "appinfo.h"
 #include "forms/registry.h"
 #include "outputs/outputforms.h"
+#include "summary/summaryform.h"
 #include "testsession.h"
 
 namespace spindex {
@@ -163,22 +164,28 @@ TEST(ControllerSwitch, YesClearsAndSetsTheNewControllerUp) {
     }
 }
 
-// No to the switch, and any rule set, change nothing else; a switch keeps the rule set.
+// No to the switch, and any rule set, change nothing else; a rule set moves the check mark and names
+// itself in the label; a switch keeps the rule set.
 TEST(Menus, NoSwitchAndRuleSetsChangeNothingElse) {
     test::Session s(4);
     MainForm& m = s.main();
     s.run("add 50 3 3 72.8; spare 0; global; calc 30 5 4 9.1");
     const Strings before = s.snapshot();
+    EXPECT_EQ(m.lblRule.caption, "Standard Rules");
     s.host.answers.push_back(MsgAnswer::No);
     m.mnuController[2].userClick();
     EXPECT_EQ(s.snapshot(), before);
-    for (int rule : {2, 0, 3, 1, 2}) {
+    Strings rules;
+    for (int rule : {3, 1, 0, 2}) {
         m.mnuRules[rule].userClick();
+        rules.push_back(m.mnuRules[rule].caption + ": " + m.lblRule.caption);
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(m.mnuRules[i].checked, i == rule) << rule;
         EXPECT_EQ(m.RuleSet, rule);
     }
-    EXPECT_EQ(m.lblRule.caption, "Netware Cluster Server Rules");
+    EXPECT_EQ(rules, (Strings{"Microsoft Clustering Services: Microsoft Cluster Server Rules",
+                              "Marathon: Marathon Rules", "Standard: Standard Rules",
+                              "Netware Cluster Services: Netware Cluster Server Rules"}));
     EXPECT_EQ(s.snapshot(), before);
     EXPECT_EQ(s.take().size(), 1u);
     s.host.answers.push_back(MsgAnswer::Yes);
@@ -187,13 +194,17 @@ TEST(Menus, NoSwitchAndRuleSetsChangeNothingElse) {
     EXPECT_EQ(m.lblRule.caption, "Netware Cluster Server Rules");
 }
 
-TEST(Menus, EmailAndExitWithTheReportAndTheGraphicOpen) {
+// Exit closes every window, the summary, the report and the graphic with the main window.
+TEST(Menus, EmailAndExitWithTheOtherWindowsOpen) {
     test::Session s(6);
     MainForm& m = s.main();
     m.mnuEmail.userClick();
     EXPECT_EQ(s.take(), Strings{std::string("Spindex: Send suggestions to ") + appinfo::SuggestionsAddress});
+    m.mnuPlanSummary.userClick();
+    s.program.focus(&m);
     m.cmdDataReport.userClick();
     openGraphic(s);
+    ASSERT_NE(s.program.frmSummary(), nullptr);
     ASSERT_NE(s.program.frmLogicalDriveDisplay(), nullptr);
     ASSERT_NE(s.program.frmGraphic(), nullptr);
     m.mnuClose.userClick();
@@ -260,62 +271,26 @@ TEST(CloseBox, MainWindowExitsOthersUnload) {
     EXPECT_EQ(s.host.ended, 1);
 }
 
-TEST(CloseBox, LastWindowGoneEndsTheProgram) {
-    test::TestHost host;
-    Program program(host);
-    program.Main();
-    program.closeRequested(*program.frmSelectController());
-    program.settle();
-    EXPECT_FALSE(program.ended()) << "the splash still shows";
-    program.closeRequested(*program.frmSplash());
-    program.settle();
-    EXPECT_TRUE(program.ended());
-    EXPECT_EQ(host.ended, 1);
-}
-
-// The selection window closed behind the splash: when the splash hands over there is nothing left
-// to show, and the program ends instead of running on without a window.
+// The selection window closed behind the splash: the program ends with the splash, whether it is
+// closed too or hands over to nothing when its time runs out, instead of running on without a window.
 TEST(CloseBox, SelectionClosedBehindTheSplash) {
-    test::TestHost host;
-    Program program(host);
-    program.Main();
-    program.closeRequested(*program.frmSelectController());
-    program.settle();
-    program.advance(5000);
-    program.settle();
-    EXPECT_TRUE(program.loadedForms().empty());
-    EXPECT_TRUE(program.ended());
-}
-
-// The rule sets: each menu item's caption and the label it gives, as the user reads them.
-TEST(Menus, RuleSetCaptionsAndLabels) {
-    test::Session s(6);
-    MainForm& m = s.main();
-    const std::pair<const char*, const char*> rules[] = {
-        {"Standard", "Standard Rules"},
-        {"Marathon", "Marathon Rules"},
-        {"Netware Cluster Services", "Netware Cluster Server Rules"},
-        {"Microsoft Clustering Services", "Microsoft Cluster Server Rules"}};
-    EXPECT_EQ(m.lblRule.caption, "Standard Rules");
-    for (int i : {3, 1, 2, 0}) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(m.mnuRules[i].caption, rules[i].first);
-        m.mnuRules[i].userClick();
-        EXPECT_EQ(m.lblRule.caption, rules[i].second);
+    for (const bool timedOut : {false, true}) {
+        SCOPED_TRACE(timedOut ? "the splash's time ran out" : "the splash closed");
+        test::TestHost host;
+        Program program(host);
+        program.Main();
+        program.closeRequested(*program.frmSelectController());
+        program.settle();
+        EXPECT_FALSE(program.ended()) << "the splash still shows";
+        if (timedOut)
+            program.advance(5000);
+        else
+            program.closeRequested(*program.frmSplash());
+        program.settle();
+        EXPECT_TRUE(program.loadedForms().empty());
+        EXPECT_TRUE(program.ended());
+        EXPECT_EQ(host.ended, 1);
     }
-}
-
-// A covered icon is out of the user's reach: the opaque cage of an unused channel lies over it.
-TEST(Graphic, OpaqueCagesCoverTheirIcons) {
-    test::Session s(7); // the Keel uses channels 0 and 1
-    GraphicForm& g = openGraphic(s);
-    std::string why;
-    EXPECT_TRUE(g.reachable(g.imgLgcDrv[0]));
-    EXPECT_TRUE(g.reachable(g.imgLgcDrv[13]));
-    EXPECT_FALSE(g.reachable(g.imgLgcDrv[24], &why));
-    EXPECT_EQ(why, "control imgLgcDrv(24) is covered by StorageCage(2)");
-    EXPECT_FALSE(g.reachable(g.imgLgcDrv[47], &why));
-    EXPECT_EQ(why, "control imgLgcDrv(47) is covered by StorageCage(3)");
 }
 
 // Values by their names: "PATH" of the tool's own key, "MSINFO" of the shared tools' location.
@@ -340,11 +315,9 @@ TEST(GetKeyValue, EachTypeOfValue) {
         std::optional<RegistryValue> value;
         std::string read;
     } rows[] = {{"TextWithNul", text("C:\\Tools\\MSINFO32.EXE\0"s), "C:\\Tools\\MSINFO32.EXE"},
-                {"TextWithoutNul", text("C:\\Tools\\MSINFO32.EXE"), "C:\\Tools\\MSINFO32.EXE"},
                 {"TextWithTwoNuls", text("abc\0\0"s), "abc\0"s},
                 {"NumberLosesItsNulByte", RegistryValue{REG_DWORD_TYPE, {0x2A, 0, 0, 0}}, "42"},
                 {"NumberOfFourBytes", RegistryValue{REG_DWORD_TYPE, {1, 2, 3, 4}}, "17185"},
-                {"NumberWithoutLeadingZeros", RegistryValue{REG_DWORD_TYPE, {0x34, 0x12, 0, 0}}, "4660"},
                 // Four hexadecimal digits or fewer are a 16-bit integer, eight or fewer a 32-bit one.
                 {"SixteenBitsWrapNegative", RegistryValue{REG_DWORD_TYPE, {0x34, 0x92, 0}}, "-28108"},
                 {"SixteenBitsStayPositive", RegistryValue{REG_DWORD_TYPE, {0xFF, 0x7F, 0}}, "32767"},
