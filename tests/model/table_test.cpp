@@ -45,7 +45,6 @@ TEST(AddSet, LogicalDriveAndSlotChecks) {
         int controller;
         std::string configuration, refusal;
     } rows[] = {
-        {"EightTabsInUse", 6, "8 add 0 1; calc 0 1", noLogicalDrives(0, "1", "1", 1)},
         {"OspreyNeedsOnePerSet", 6, "7 add 0 1; calc 50 3 13", ""},
         {"KeelCountsTheSpans", 7, "7 add 0 1; calc 50 3 2", noLogicalDrives(1, "1", "2", 2)},
         {"WrenCountsTheSpans", 2, "5 add 0 1; calc 10 2 4", noLogicalDrives(3, "1", "4", 4)},
@@ -54,7 +53,6 @@ TEST(AddSet, LogicalDriveAndSlotChecks) {
         {"HeronThreeSetsOfTwoSpans", 4, "3 add 0 1; sets 3; calc 50 3 2", noLogicalDrives(5, "3", "2", 6)},
         {"LogicalDrivesBeforeSlots", 1, "8 add 0 1; calc 0 8", noLogicalDrives(0, "1", "1", 1)},
         {"HalfAUnitOver", 4, "4 add 0 8 - 36.4 lp; calc 5 3 - 36.4 hh", noSlots("4", "4.5")},
-        {"OneAndAHalfOver", 4, "4 add 0 8 - 36.4 lp; add 0 1 - 36.4 hh; calc 5 3 - 36.4 hh", noSlots("2.5", "4.5")},
         {"ExactlyFull", 4, "3 add 0 8 - 36.4 lp; add 0 5 - 36.4 hh; calc 5 3 - 36.4 hh", ""},
         {"FractionalSpaceLeft", 4, "3 add 0 8 - 36.4 lp; add 0 5 - 36.4 hh; calc 0 5 - 36.4 lp", noSlots("4.5", "5")},
         {"DrivesTimesSpans", 1, "calc 50 4 4", noSlots("12", "16")},
