@@ -1,8 +1,7 @@
 // The configuration report: the text file with CR LF after every line, the positioned lines of the
 // report window (totals at the top, sets 0 to 3 in the left column and 4 to 7 in the right), and the
 // export. Labels and values are right-aligned in fields of fixed width; a longer label keeps its first
-// characters, a longer value is written whole after a blank. A file is replaced only by a complete new one; a failed
-// export is reported with the path and leaves the old content; Cancel writes nothing and shows nothing.
+// characters, a longer value is written whole after a blank. Cancel writes nothing and shows nothing.
 
 #include <algorithm>
 
@@ -23,7 +22,8 @@ std::string crlf(const Strings& lines) {
     return all;
 }
 
-const char* const ThreeSetConfiguration = "add 5 12 - 36.4 lp; add 10 2 3 72.8; add 0 3 - 9.1";
+// The fourth channel unticked: the report lists the channels in use as they are.
+const char* const ThreeSetConfiguration = "untick 3; add 5 12 - 36.4 lp; add 10 2 3 72.8; add 0 3 - 9.1";
 const char* const EightSetConfiguration =
     "add 0 1 - 18.2 lp; add 0 2; add 0 3; add 0 4; add 0 5; add 0 6; add 0 7; add 0 8 - - hh";
 
@@ -31,7 +31,7 @@ const char* const EightSetConfiguration =
 // empty one for each set.
 const Strings ThreeSetFile{"             Total Number of Drives       21",
                            " GigaBytes Total Usable Drive Space    646.1",
-                           "            Number of Channels Used        4",
+                           "            Number of Channels Used        3",
                            "Total Number Low Profile Drive Slot       24",
                            "",
                            "",
@@ -127,14 +127,26 @@ TEST(ReportWindow, TotalsAndTwoColumnsOfSets) {
     }
 }
 
-// The report is a snapshot, and each opening shows one fresh report: the button, "Display
-// Configuration", and "Print Configuration", which prints it as the report window's Print does.
-TEST(ReportWindow, OneSnapshotPerOpeningPrintAndClose) {
+// "Save Data As" and the report window's own export write the same text file through the dialog;
+// Cancel writes nothing. The report is a snapshot, and each opening shows one fresh report: the
+// button, "Display Configuration", and "Print Configuration", which prints it as the report window's
+// Print does.
+TEST(ReportWindow, ExportsPrintsAndCloses) {
     test::Session s(6);
     MainForm& m = s.main();
     s.run(ThreeSetConfiguration);
+    s.host.saveAnswers = {"typical.txt", std::nullopt, "from-report.txt"};
+    m.mnuSave.userClick();
+    EXPECT_EQ(s.host.files["typical.txt"], crlf(ThreeSetFile));
+    m.mnuSave.userClick();
     m.cmdDataReport.userClick();
     const std::vector<report::PrintedLine> first = s.program.frmLogicalDriveDisplay()->lines;
+    EXPECT_EQ(first.at(2).text, "            Number of Channels Used        3");
+    s.program.frmLogicalDriveDisplay()->mnuPtoFile.userClick();
+    EXPECT_EQ(s.host.files["from-report.txt"], s.host.files["typical.txt"]);
+    EXPECT_EQ(s.host.saveDialogs, Strings(3, "Text Files (*.txt)|*.txt txt"));
+    EXPECT_EQ(s.host.files.size(), 2u);
+
     s.program.focus(&m);
     m.mnuDisplay.userClick();
     EXPECT_EQ(s.program.frmLogicalDriveDisplay()->lines, first);
@@ -149,37 +161,7 @@ TEST(ReportWindow, OneSnapshotPerOpeningPrintAndClose) {
     report.mnuClose.userClick();
     EXPECT_EQ(s.program.frmLogicalDriveDisplay(), nullptr);
     EXPECT_EQ(s.program.focused(), &m);
-}
-
-// "Save Data As" writes the report through the host; Cancel writes nothing; the report window
-// writes the same file.
-TEST(TextExport, WritesTheReport) {
-    test::Session s{6};
-    s.run(ThreeSetConfiguration);
-    s.host.saveAnswers = {"typical.txt", std::nullopt, "from-report.txt"};
-    s.main().mnuSave.userClick();
-    EXPECT_EQ(s.host.files["typical.txt"], crlf(ThreeSetFile));
-    s.main().mnuSave.userClick();
-    s.main().cmdDataReport.userClick();
-    s.program.frmLogicalDriveDisplay()->mnuPtoFile.userClick();
-    EXPECT_EQ(s.host.files["from-report.txt"], s.host.files["typical.txt"]);
-    EXPECT_EQ(s.host.saveDialogs, Strings(3, "Text Files (*.txt)|*.txt txt"));
     EXPECT_EQ(s.take(), Strings{});
-    EXPECT_EQ(s.host.files.size(), 2u);
-}
-
-// The hidden count of channels in use follows the ticks, and the report and the text export list it
-// as it is at that moment.
-TEST(ChannelsUsed, ListedInTheReportAndTheExport) {
-    test::Session s(6);
-    s.run("untick 1; untick 3");
-    s.host.saveAnswers = {"report.txt"};
-    s.main().mnuSave.userClick();
-    const std::string file = s.host.files["report.txt"];
-    EXPECT_NE(file.find("\r\n            Number of Channels Used        2\r\n"), std::string::npos) << file;
-    s.main().cmdDataReport.userClick();
-    ASSERT_NE(s.program.frmLogicalDriveDisplay(), nullptr);
-    EXPECT_EQ(s.program.frmLogicalDriveDisplay()->lines.at(2).text, "            Number of Channels Used        2");
 }
 
 } // namespace

@@ -84,7 +84,6 @@ TEST(StartUp, EachControllerAfterTheLoad) {
             const int entry = row.storage[c] - '0';
             EXPECT_EQ(m.ckChanUsed[c].value(), used ? 1 : 0) << c;
             EXPECT_EQ(m.ckChanUsed[c].enabled, used) << c;
-            EXPECT_EQ(m.cmbStorageSel[c].enabled, used) << c;
             EXPECT_EQ(m.cmbStorageSel[c].listIndex(), entry) << c;
             EXPECT_EQ(s.program.ChannelSlots[c], used ? slotsOfEntry[entry] : 0) << c;
         }
