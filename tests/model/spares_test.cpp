@@ -15,18 +15,26 @@ using test::Strings;
 const std::string NoFreeDrives = "Spindex: No Free Drives to add a spare";
 const std::string TooManyTotal = "Spindex: Too many total drives, choose less drives";
 
-TEST(LocalSpare, OneSpareOfTheSetsSizeAndAnEmptyTabSpringsBack) {
+// A local spare is one drive of its set's size, and one on an empty tab springs back. A user's click
+// on a set's height, or on an empty tab's, is undone.
+TEST(LocalSpare, OneSpareOfTheSetsSizeAndTheHeightAsAdded) {
     test::Session s(6);
     MainForm& m = s.main();
-    s.run("add 5 4 - 36.4; spare 2");
+    s.run("add 5 4 - 36.4 lp; add 0 4 - 36.4 hh; spare 2");
     EXPECT_EQ(s.tab(2), ",,,,,LP 0/");
     EXPECT_TRUE(m.optLocHotSpr[5].value());
     s.run("spare 0");
     EXPECT_EQ(s.tab(0), "5,4,1,36.4,109.2,LP 1/36.4");
-    EXPECT_EQ(s.totals(), (Strings{"5", "109.2", "4", "5"}));
+    EXPECT_EQ(s.totals(), (Strings{"9", "254.8", "4", "11"}));
     m.optLocHotSpr[1].userClick();
+    EXPECT_EQ(s.totals()[0], "8");
+    for (int t : {0, 1, 4}) {
+        m.SSTab1.userSelectTab(t);
+        m.optLogDriveH[2 * t + (m.tabHalfHeight(t) ? 1 : 0)].userClick();
+    }
     EXPECT_EQ(s.tab(0), "5,4,1,36.4,109.2,LP 0/");
-    EXPECT_EQ(s.totals()[0], "4");
+    EXPECT_EQ(s.tab(1), "0,4,1,36.4,145.6,HH 0/");
+    EXPECT_EQ(s.tab(4), ",,,,,LP 0/");
 }
 
 // The slot units after one action on a spare, with the message it shows, if any, and the global
@@ -133,19 +141,6 @@ TEST(GlobalSpare, SizeDecidesTheHeightWhereOnlyOneExists) {
             m.optGlobHotSpH[0].userClick();
         EXPECT_EQ(m.optGlobHotSpH[0].value(), halfHeight);
     }
-}
-
-TEST(SetHeight, AUserClickIsUndone) {
-    test::Session s(6);
-    MainForm& m = s.main();
-    s.run("add 0 4 - 36.4 lp; add 0 4 - 36.4 hh");
-    for (int t : {0, 1, 4}) {
-        m.SSTab1.userSelectTab(t);
-        m.optLogDriveH[2 * t + (m.tabHalfHeight(t) ? 1 : 0)].userClick();
-    }
-    EXPECT_EQ(s.tab(0), "0,4,1,36.4,145.6,LP 0/");
-    EXPECT_EQ(s.tab(1), "0,4,1,36.4,145.6,HH 0/");
-    EXPECT_EQ(s.tab(4), ",,,,,LP 0/");
 }
 
 } // namespace

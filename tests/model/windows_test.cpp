@@ -119,15 +119,6 @@ TEST(Graphic, DragDropFocusAndPrint) {
 // selected, the other channels keep their entries, the drive size stays. From the Osprey with a set,
 // spares, storage and a calculator of its own, and from the Keel, whose storage the Finch keeps.
 TEST(ControllerSwitch, YesClearsAndSetsTheNewControllerUp) {
-    {
-        test::Session s(6);
-        Strings captions;
-        for (size_t id = 1; id <= 8; ++id)
-            captions.push_back(s.main().mnuController[id].caption);
-        EXPECT_EQ(captions,
-                  (Strings{"Arvex Lark", "Arvex Wren", "Arvex Finch", "&Arvex Heron", "&Fibre Channel Vault/12FC",
-                           "Arvex &Osprey", "Keel Embedded Arvex", "Mast Embedded Arvex"}));
-    }
     const char* const osprey = "add 50 3 4 36.4 lp; spare 0; global 2; storage 1 1; storage 2 5; calc 10 2 9";
     const struct {
         const char *name, *configuration, *ticked, *storage, *drives, *capacity;
@@ -158,12 +149,11 @@ TEST(ControllerSwitch, YesClearsAndSetsTheNewControllerUp) {
         // The channels in use are the ticked ones.
         const std::string channels = std::to_string(std::count(row.ticked, row.ticked + 4, '1'));
         EXPECT_EQ(s.totals(), (Strings{"0", "0", channels, "0"}));
-        EXPECT_EQ(m.LogDrivesAvail, 8);
     }
 }
 
 // No to the switch, and any rule set, change nothing else; a rule set moves the check mark and names
-// itself in the label; a switch keeps the rule set.
+// itself in the label; a switch keeps the rule set. The menus' captions as the user reads them.
 TEST(Menus, NoSwitchAndRuleSetsChangeNothingElse) {
     test::Session s(4);
     MainForm& m = s.main();
@@ -185,6 +175,12 @@ TEST(Menus, NoSwitchAndRuleSetsChangeNothingElse) {
                        "Standard: Standard Rules", "Netware Cluster Services: Netware Cluster Server Rules"}));
     EXPECT_EQ(s.snapshot(), before);
     EXPECT_EQ(s.take().size(), 1u);
+    Strings controllers;
+    for (size_t id = 1; id <= 8; ++id)
+        controllers.push_back(m.mnuController[id].caption);
+    EXPECT_EQ(controllers,
+              (Strings{"Arvex Lark", "Arvex Wren", "Arvex Finch", "&Arvex Heron", "&Fibre Channel Vault/12FC",
+                       "Arvex &Osprey", "Keel Embedded Arvex", "Mast Embedded Arvex"}));
     s.host.answers.push_back(MsgAnswer::Yes);
     m.mnuController[5].userClick();
     EXPECT_TRUE(m.mnuRules[2].checked);
@@ -216,11 +212,6 @@ TEST(Menus, EmailAndExitWithTheOtherWindowsOpen) {
 TEST(Menus, HelpOpensTheManualOrSaysWhereItBelongs) {
     test::Session s(6, "/opt/spindex/bin");
     MainForm& m = s.main();
-    Strings help;
-    for (const Control* c : m.controls())
-        if (c->container == &m.mnuHelp)
-            help.push_back(c->name + " " + c->caption);
-    EXPECT_EQ(help, (Strings{"mnuManual Spindex &Manual", "mnuEmail Email", "mnuAbout A&bout"}));
     s.run("add 5 12 - 36.4");
     const Strings before = s.snapshot();
     const std::string manual = "/opt/spindex/share/doc/spindex/manual.md";
