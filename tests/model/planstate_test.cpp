@@ -92,7 +92,6 @@ TEST(PlanQuestion, ThreeAnswersAtExitCloseBoxAndOpen) {
         {"close box, cancel", CloseBox, true, true, Cancel, false, false},
         {"close box, new plan", CloseBox, false, true, std::nullopt, true, false},
         {"open, yes", Open, true, true, Yes, true, true},
-        {"open, no", Open, true, true, No, true, false},
         {"open, cancel", Open, true, true, Cancel, false, false},
         {"open, not modified", Open, true, false, std::nullopt, true, true},
         {"open, new plan, no", Open, false, true, No, true, false},

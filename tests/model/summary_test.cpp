@@ -152,7 +152,6 @@ TEST(SummaryCsv, FieldsQuotedWhereNeeded) {
     const struct {
         const char *text, *field;
     } rows[] = {{"400.4", "400.4"},
-                {"", ""},
                 {"Drive Size, GB", "\"Drive Size, GB\""},
                 {"12\" bay", "\"12\"\" bay\""},
                 {"two\r\nlines", "\"two\r\nlines\""},
