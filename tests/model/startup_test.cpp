@@ -127,7 +127,6 @@ TEST(ChannelSlots, ChangesThatLeaveTooFewSlotsAreRolledBack) {
         for (int c = 0; c < 4; ++c) {
             EXPECT_EQ(m.ckChanUsed[c].value(), row.ticked[c] - '0') << c;
             EXPECT_EQ(m.cmbStorageSel[c].listIndex(), row.entries[c] - '0') << c;
-            EXPECT_EQ(s.program.LastStorageSel[c], row.entries[c] - '0') << c;
         }
     }
 }

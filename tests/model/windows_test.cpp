@@ -79,6 +79,7 @@ TEST(Graphic, Placement) {
 // A cage is 381 twips per slot, with a connector between neighbouring slots; every storage entry in
 // turn, and a channel of a single slot (no entry gives one; it is set here as the channel would hold it).
 TEST(Graphic, CageHeightsAndConnectors) {
+    const int slotsOfEntry[] = {12, 6, 6, 4, 2, 3, 6, 12, 8, 4};
     for (int entry = -1; entry < 10; ++entry) {
         SCOPED_TRACE(entry);
         test::Session s(6);
@@ -87,7 +88,7 @@ TEST(Graphic, CageHeightsAndConnectors) {
         else
             s.program.ChannelSlots[2] = 1;
         const GraphicForm& g = openGraphic(s);
-        const int n = s.program.ChannelSlots[2];
+        const int n = entry < 0 ? 1 : slotsOfEntry[entry];
         EXPECT_EQ(g.StorageCage[2].geometry.height, 381 * n);
         int connectors = 0;
         for (int j = 0; j < 11; ++j)
