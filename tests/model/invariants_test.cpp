@@ -33,7 +33,6 @@ std::vector<std::string> brokenInvariants(Program& program) {
         return {"the main window is gone"};
     const MainForm& m = *program.frmSpindex();
     const int controller = program.ControllerType;
-    check(controller >= 1 && controller <= 8, "ControllerType " + std::to_string(controller));
 
     const int slotsOfEntry[10] = {12, 6, 6, 4, 2, 3, 6, 12, 8, 4};
     int maxSlots = 0;

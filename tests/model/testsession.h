@@ -56,30 +56,15 @@ public:
         shown.push_back(title + mark + choice + ": " + text);
         if (buttons == MsgButtons::Ok)
             return MsgAnswer::Ok;
-        if (answers.empty())
-            ADD_FAILURE() << "question without a queued answer: " << text;
-        const MsgAnswer answer = answers.empty() ? MsgAnswer::No : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        return answer;
+        return next(answers, MsgAnswer::No, "question without a queued answer: " + text);
     }
     std::optional<std::string> saveFileName(const std::string& filter, const std::string& defaultExt) override {
         saveDialogs.push_back(filter + " " + defaultExt);
-        if (saveAnswers.empty())
-            ADD_FAILURE() << "save dialog without a queued answer";
-        const std::optional<std::string> answer = saveAnswers.empty() ? std::nullopt : saveAnswers.front();
-        if (!saveAnswers.empty())
-            saveAnswers.pop_front();
-        return answer;
+        return next(saveAnswers, std::optional<std::string>(), "save dialog without a queued answer");
     }
     std::optional<std::string> openFileName(const std::string& filter) override {
         openDialogs.push_back(filter);
-        if (openAnswers.empty())
-            ADD_FAILURE() << "open dialog without a queued answer";
-        const std::optional<std::string> answer = openAnswers.empty() ? std::nullopt : openAnswers.front();
-        if (!openAnswers.empty())
-            openAnswers.pop_front();
-        return answer;
+        return next(openAnswers, std::optional<std::string>(), "open dialog without a queued answer");
     }
     std::optional<std::vector<std::string>> openFileNames(const std::string& filter) override {
         if (openFilesAnswers.empty())
@@ -143,13 +128,24 @@ public:
     std::string newTypes;
     std::string newPlanDriveTypes() override { return newTypes; }
     void keepNewPlanDriveTypes(const std::string& json) override { newTypes = json; }
+
+private:
+    // The next queued answer; without one the test fails and the dialog gets the fallback.
+    template <typename T> static T next(std::deque<T>& queue, T fallback, const std::string& failure) {
+        if (queue.empty()) {
+            ADD_FAILURE() << failure;
+            return fallback;
+        }
+        T answer = std::move(queue.front());
+        queue.pop_front();
+        return answer;
+    }
 };
 
 // A fresh program per case: the splash hands over after its five seconds, the user picks the
 // controller (1 to 8) in the selection window and presses "Configure Controller".
 class Session {
 public:
-    // left: a plan an ended program kept, there to be recovered.
     // left: a plan an ended program kept; newTypes: the drive types kept for new plans.
     explicit Session(int controllerId, std::string programFolder = ".", std::optional<KeptPlan> left = std::nullopt,
                      std::string newTypes = {})

