@@ -57,6 +57,7 @@ TEST_F(CommandLine, MistakesAreOneLineOnStandardErrorWithStatusTwo) {
         {"script.txt other.txt",
          "spindex-batch: Only one script can be played at a time. Try 'spindex-batch --help'.\n"},
         {"missing.txt", "spindex-batch: cannot read the script missing.txt\n"},
+        {".", "spindex-batch: cannot read the script .\n"},
     };
     for (const auto& [args, message] : cases) {
         const Answer answer = run(args);
