@@ -23,7 +23,8 @@ std::string crlf(const Strings& lines) {
 }
 
 // The fourth channel unticked: the report lists the channels in use as they are.
-const char* const ThreeSetConfiguration = "untick 3; add 5 12 - 36.4 lp; add 10 2 3 72.8; add 0 3 - 9.1";
+const std::string ThreeSets = "add 5 12 - 36.4 lp; add 10 2 3 72.8; add 0 3 - 9.1";
+const std::string ThreeSetConfiguration = "untick 3; " + ThreeSets;
 const char* const EightSetConfiguration =
     "add 0 1 - 18.2 lp; add 0 2; add 0 3; add 0 4; add 0 5; add 0 6; add 0 7; add 0 8 - - hh";
 
@@ -144,7 +145,12 @@ TEST(ReportWindow, ExportsPrintsAndCloses) {
     EXPECT_EQ(s.host.saveDialogs, Strings(3, "Text Files (*.txt)|*.txt txt"));
     EXPECT_EQ(s.host.files.size(), 2u);
 
+    // A snapshot: clearing the table does not reach the report shown.
     s.program.focus(&m);
+    s.play("clear yes");
+    EXPECT_EQ(s.program.frmLogicalDriveDisplay()->lines, first);
+    EXPECT_EQ(s.take(), Strings{"Spindex (yes/no): Are you sure?"});
+    s.run(ThreeSets);
     m.mnuDisplay.userClick();
     EXPECT_EQ(s.program.frmLogicalDriveDisplay()->lines, first);
     m.mnuPrint.userClick();

@@ -325,6 +325,8 @@ TEST(AboutBox, SystemInformation) {
         if (!row.starts)
             s.host.unstartable.insert(exe);
         s.main().mnuAbout.userClick();
+        EXPECT_EQ(s.program.frmAbout()->caption + ", " + s.program.frmAbout()->lblVersion.caption,
+                  "About Spindex, Version 1.1.7");
         s.program.frmAbout()->cmdSysInfo.userClick();
         EXPECT_EQ(s.host.existenceChecks, row.checked);
         EXPECT_EQ(s.host.started, row.started);
