@@ -36,13 +36,6 @@ Strings everything(test::Session& s) {
     return all;
 }
 
-// The Controller menu, its question answered Yes.
-void switchController(test::Session& s, int id) {
-    s.host.answers.push_back(MsgAnswer::Yes);
-    s.main().mnuController[static_cast<size_t>(id)].userClick();
-    s.take();
-}
-
 void saveAs(test::Session& s, const std::string& path) {
     s.host.saveAnswers.push_back(path);
     s.main().mnuSavePlanAs.userClick();
@@ -100,8 +93,10 @@ TEST(PlanFile, WrittenWithEveryKeyInOrder) {
     lark.run("add 10 2 2 72.8; add 1 2 - 36.4 lp; add 0 1 - 9.1; spare 1; global; globalsize 18.2; globalhh");
     lark.main().mnuRules[3].userClick();
     nlohmann::ordered_json larkPlan = savedPlanJson(lark.main());
-    larkPlan.erase("analysis"); // its figures and its bill have tests of their own
-    larkPlan.erase("bom");
+    // Its summary, figures and bill, and the keys a new plan writes as the Osprey's, are checked
+    // above and in tests of their own.
+    for (const char* key : {"assumptions", "proposal", "summary", "analysis", "bom"})
+        larkPlan.erase(key);
     EXPECT_EQ(
         compactJson(larkPlan),
         R"({"format":"spindex-plan","version":1,"controller":"Arvex Lark","rules":"Microsoft Clustering Services",)"
@@ -113,147 +108,40 @@ TEST(PlanFile, WrittenWithEveryKeyInOrder) {
         R"("height":"low profile","localSpare":false,"capacityGB":9.1}],)"
         R"("globalSpares":{"count":1,"driveSize":"18.2","height":"half height"},)"
         R"("calculator":{"level":"0","drives":1,"spans":1,"driveSize":"9.1","height":"low profile","sets":1},)"
-        R"("assumptions":{"mtbfHours":1000000,"bitErrorRate":1e-15,"driveIops":150,"driveMBps":60,)"
-        R"("rebuildMBps":30,"replaceHours":24,"readPercent":70,"years":5},)"
-        R"("proposal":{"customer":"","preparedBy":"","currency":"","prices":{}},)"
-        R"("summary":{"sets":[{"set":0,"level":"10","drives":4,"rawGB":291.2,"usableGB":145.6,"efficiency":50,)"
-        R"("survivesAtLeast":1,"survivesAtMost":2,"localSpare":false},{"set":1,"level":"1","drives":2,"rawGB":72.8,)"
-        R"("usableGB":36.4,"efficiency":50,"survivesAtLeast":1,"survivesAtMost":1,"localSpare":true},{"set":2,)"
-        R"("level":"0","drives":1,"rawGB":9.1,"usableGB":9.1,"efficiency":100,"survivesAtLeast":0,"survivesAtMost":0,)"
-        R"("localSpare":false}],"total":{"sets":3,"drives":7,"spares":2,"rawGB":373.1,"usableGB":191.1,)"
-        R"("efficiency":51.2,"slotsUsed":11.5,"slots":12,"slotsFree":0.5,"survivesAtLeast":0}},"driveTypes":[]})");
+        R"("driveTypes":[]})");
 }
 
-// Per controller: channel storage chosen under the Osprey and kept by the switch, the controller's own
-// channels changed, sets of several levels, spans and heights, local and global spares, a rule set.
-TEST(PlanFile, RoundTripForEveryController) {
-    const struct {
-        int controller;
-        const char* configuration;
-    } rows[] = {
-        {1, "storage 0 7; add 10 2 2 18.2 lp; add 5 3 - 9.1; add 0 1 - 36.4 hh; spare 1; global 1"},
-        {2, "add 50 3 2 18.2 lp; add 1 2 - 18.2 hh; spare 0; global 2"},
-        {3, "storage 1 0; add 50 3 3 36.4 hh; add 10 2 2 - lp; spare 0; global 1"},
-        {4, "untick 2; add 30 3 2 18.2 lp; add 5 4 - 72.8; spare 1; global 1"},
-        {5, "storage 1 9; add 0+1 2 2 9.1; add 3 3 - 18.2 hh; spare 0; global 0"},
-        {6, "storage 3 4; untick 2; add 50 4 3 36.4 lp; add 10 2 3 9.1; spare 0; global 2; globalsize 36.4; globalhh"},
-        {7, "storage 1 7; add 50 3 2 18.2 hh; add 0 2 - 9.1; spare 1; global 1"},
-        {8, "storage 1 0; add 10 2 2 36.4 hh; add 5 3 - 18.2 lp; spare 0; global 1; globalsize 9.1"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.controller);
-        test::Session s(6);
-        s.run("storage 1 1; storage 2 8; storage 3 5");
-        switchController(s, row.controller);
-        s.run(row.configuration);
-        s.main().mnuRules[static_cast<size_t>(row.controller % 3 + 1)].userClick();
-        const std::string path = "/plans/" + std::to_string(row.controller) + ".spindex";
-        saveAs(s, path);
-        const std::string saved = planNow(s);
-        ASSERT_EQ(s.take(), Strings{});
-
-        // Another controller, another rule set, the calculator elsewhere: the plan is modified.
-        switchController(s, row.controller % 8 + 1);
-        s.main().mnuRules[0].userClick();
-        s.run("calc 1 2 - 18.2");
-        ASSERT_TRUE(s.program.planDocument()->modified());
-        s.host.answers.push_back(MsgAnswer::No);
-        s.host.openAnswers.push_back(path);
-        s.main().mnuOpenPlan.userClick();
-        EXPECT_EQ(s.take(), Strings{"Spindex (icon) (yes/no/cancel): Save the changes to " +
-                                    std::to_string(row.controller) + ".spindex?"});
-        EXPECT_EQ(planNow(s), saved);
-        EXPECT_EQ(s.program.planDocument()->file(), path);
-        EXPECT_FALSE(s.program.planDocument()->modified());
-        EXPECT_EQ(s.main().caption, std::to_string(row.controller) + ".spindex - Spindex (Beta 1.1.7)");
-        EXPECT_EQ(s.main().SSTab1.tab(), 0);
-    }
-}
-
-// Right after the set-up the Finch's drives list runs to 28; a RAID 0 set of 20 drives taken from it
-// before any level is picked must reopen too.
-TEST(PlanFile, SetTakenFromTheSetUpsDrivesList) {
-    test::Session s(3);
-    s.pick(s.main().cmbMaxDrives, "20");
-    s.main().cmdAddLogicals.userClick();
-    ASSERT_EQ(s.tab(0), "0,20,1,18.2,364,LP 0/");
+// The plan now held reopens exactly in a fresh program of another controller.
+void expectReopens(test::Session& s, int otherController) {
     const std::string saved = planNow(s);
-    saveAs(s, "/plans/finch.spindex");
-
-    test::Session other(6);
+    saveAs(s, "/plans/p.spindex");
+    test::Session other(otherController);
     other.host.files = s.host.files;
-    EXPECT_TRUE(other.program.planDocument()->open("/plans/finch.spindex"));
-    EXPECT_EQ(planNow(other), saved);
-}
-
-// The global spares stay on with a count of 0 while the sets and local spares fill every slot: the
-// rebuild switches them on before the sets take the slots.
-TEST(PlanFile, GlobalSparesOnWithNoSlotLeft) {
-    test::Session s(1);
-    s.run("global 0; add 0 8 - 9.1; add 0 3 - 9.1; spare 0");
-    ASSERT_EQ(s.totals()[3], "12");
-    ASSERT_TRUE(s.main().optGlobHotSpr[0].value());
-    const std::string saved = planNow(s);
-    saveAs(s, "/plans/full.spindex");
-
-    test::Session other(2);
-    other.host.files = s.host.files;
-    EXPECT_TRUE(other.program.planDocument()->open("/plans/full.spindex"));
+    EXPECT_TRUE(other.program.planDocument()->open("/plans/p.spindex"));
     EXPECT_EQ(other.take(), Strings{});
     EXPECT_EQ(planNow(other), saved);
+    other.program.settle();
+    EXPECT_FALSE(other.program.planDocument()->modified());
+    EXPECT_EQ(other.main().caption, "p.spindex - Spindex (Beta 1.1.7)");
 }
 
-// Whatever a user builds, Save Plan writes a plan that opens in any running program and gives back
-// exactly the same plan.
-TEST(PlanFile, EveryPlanAUserBuildsReopens) {
-    int plans = 0;
-    for (int controller = 1; controller <= 8; ++controller)
-        for (unsigned seed : {3u, 71u, 905u}) {
-            SCOPED_TRACE("controller " + std::to_string(controller) + ", seed " + std::to_string(seed));
-            test::Session s(controller);
-            test::RandomUser user(s, seed + static_cast<unsigned>(controller));
-            test::Session target(9 - controller);
-            test::RandomUser other(target, seed * 7);
-            for (int round = 0; round < 6; ++round) {
-                for (int step = 0; step < 60; ++step) {
-                    user.step();
-                    other.step();
-                }
-                s.program.collectUnloaded();
-                target.program.collectUnloaded();
-                target.program.focus(&target.main());
-                const std::string saved = planNow(s);
-                target.host.files["/plans/p.spindex"] = planFileText(savedPlanJson(s.main()));
-                target.take();
-                ASSERT_TRUE(target.program.planDocument()->open("/plans/p.spindex")) << saved << "\n"
-                                                                                     << target.take().at(0);
-                ASSERT_EQ(planNow(target), saved);
-                ++plans;
-            }
-        }
-    EXPECT_EQ(plans, 144);
-}
+// Two states the rebuild must reach by an unusual way.
+TEST(PlanFile, RebuiltFromUnusualStates) {
+    // Right after the set-up the Finch's drives list runs to 28; a RAID 0 set of 20 drives taken from
+    // it before any level is picked.
+    test::Session finch(3);
+    finch.pick(finch.main().cmbMaxDrives, "20");
+    finch.main().cmdAddLogicals.userClick();
+    ASSERT_EQ(finch.tab(0), "0,20,1,18.2,364,LP 0/");
+    expectReopens(finch, 6);
 
-// A plan that fails half way through the replay is taken back: the running program holds the plan it
-// held before, as if nothing had been tried.
-TEST(PlanFile, AHalfAppliedPlanIsTakenBack) {
-    test::Session s(4);
-    s.run("storage 1 5; add 50 3 2 18.2; add 5 3 - 36.4 hh; spare 1; global 1");
-    s.main().mnuRules[2].userClick();
-    const std::string before = planNow(s);
-    std::string reason;
-    std::optional<Plan> plan = readPlan(OspreyExample, reason);
-    ASSERT_TRUE(plan);
-    plan->sets.push_back(plan->sets.front());
-    plan->sets.push_back(plan->sets.front());
-    plan->sets.push_back(plan->sets.front());
-    plan->sets.push_back(plan->sets.front()); // 48 slots of 48, then a fifth set of 12
-    plan->sets.push_back(plan->sets.front());
-    EXPECT_EQ(replayPlan(s.main(), *plan),
-              "logical drive 4 cannot be added: To many drives selected. You have 0 Low Profile drive spaces "
-              "available, and have selected 12 total low profile drive slots to add.");
-    EXPECT_EQ(planNow(s), before);
-    EXPECT_EQ(s.take(), Strings{});
+    // The global spares stay on with a count of 0 while the sets and local spares fill every slot:
+    // the rebuild switches them on before the sets take the slots.
+    test::Session full(1);
+    full.run("global 0; add 0 8 - 9.1; add 0 3 - 9.1; spare 0");
+    ASSERT_EQ(full.totals()[3], "12");
+    ASSERT_TRUE(full.main().optGlobHotSpr[0].value());
+    expectReopens(full, 2);
 }
 
 // The bad inputs: each gives its one message and changes nothing. The running program holds a
@@ -298,16 +186,12 @@ TEST(PlanFile, BadInputIsRefusedAndChangesNothing) {
          "it is not UTF-8 text: the byte at line 2, column 22 is not UTF-8"},
         {"overlong UTF-8", "{\"format\":\"\xc0\xaf\"}",
          "it is not UTF-8 text: the byte at line 1, column 12 is not UTF-8"},
-        {"truncated JSON",
-         R"({"format":"spindex-plan","version":1,"controller":"Arvex Osprey","sets":[{"level":"5","drives":)",
-         "it is not valid JSON: line 1, column 96: unexpected end of input; expected '[', '{', or a literal"},
         {"truncated over lines", "{\n  \"format\": \"spindex-plan\",\n  \"sets\": [\n    {\"level\": \"5\",",
          "it is not valid JSON: line 4, column 19: unexpected end of input; expected string literal"},
         {"text after the object", plan("Arvex Osprey", "") + " x",
          "it is not valid JSON: line 1, column 278: invalid literal; expected end of input"},
         {"array", "[" + plan("Arvex Osprey", "") + "]",
          "it is not a Spindex plan: the JSON is an array, not an object"},
-        {"a number", "42", "it is not a Spindex plan: the JSON is a number, not an object"},
         {"another program's JSON", R"({"name":"spindex","version":"1.1.7","dependencies":{"qt":"6"}})",
          "it is not a Spindex plan: the key \"format\" is missing"},
         {"another format", R"({"format":"spindex-summary","version":1})",
@@ -320,8 +204,6 @@ TEST(PlanFile, BadInputIsRefusedAndChangesNothing) {
          "the key \"sets\" is missing"},
         {"drives as text", plan("Arvex Osprey", R"({"level":"5","drives":"12","spans":1})"),
          "logical drive 0: \"drives\" is \"12\", not a whole number"},
-        {"drives as fraction", plan("Arvex Osprey", five + "," + R"({"level":"5","drives":3.5})"),
-         "logical drive 1: \"drives\" is 3.5, not a whole number"},
         {"height unknown", plan("Arvex Osprey", set("5", 3, 1, "18.2", "tall")),
          "logical drive 0: \"height\" is \"tall\", not \"half height\" or \"low profile\""},
         {"set no object", plan("Arvex Osprey", five + ",5"), "logical drive 1 is 5, not an object"},
@@ -349,8 +231,6 @@ TEST(PlanFile, BadInputIsRefusedAndChangesNothing) {
          "logical drive 3: level \"30\" is not offered by the Arvex Osprey"},
         {"72.8 at low profile", plan("Arvex Osprey", set("5", 3, 1, "72.8")),
          "logical drive 0: height \"low profile\" but \"72.8\" drives are half height only"},
-        {"more drives than the level takes", plan("Arvex Lark", set("5", 9, 1, "18.2"), "", LarkChannels),
-         "logical drive 0: drives 9 is not offered for level \"5\" (the list holds 3 to 8)"},
         {"spans for a single-span level", plan("Arvex Osprey", set("5", 3, 2, "18.2")),
          "logical drive 0: spans 2 is not offered for level \"5\""},
         {"more than 48 drives", plan("Arvex Osprey", set("50", 16, 4, "9.1")),
@@ -408,30 +288,21 @@ TEST(PlanFile, BadInputIsRefusedAndChangesNothing) {
 // "calculator": null is read as a plan without the key: both open to the same program.
 TEST(PlanFile, NullCalculatorReadsAsAbsent) {
     const std::string sets = set("5", 3, 1, "18.2") + "," + set("1", 2, 1, "72.8", "half height");
-    Strings opened[2];
-    const std::string files[2] = {plan("Arvex Osprey", sets), plan("Arvex Osprey", sets, R"(,"calculator":null)")};
-    for (int k = 0; k < 2; ++k) {
-        test::Session s(6);
-        s.host.files["/plans/p.spindex"] = files[k];
-        s.host.openAnswers.push_back("/plans/p.spindex");
-        s.main().mnuOpenPlan.userClick();
-        EXPECT_EQ(s.take(), Strings{});
-        opened[k] = s.snapshot();
-        ASSERT_EQ(s.main().tabLevel(1).text(), "1");
-    }
-    EXPECT_EQ(opened[1], opened[0]);
+    std::string reason;
+    const std::optional<Plan> absent = readPlan(plan("Arvex Osprey", sets), reason);
+    ASSERT_TRUE(absent) << reason;
+    EXPECT_FALSE(absent->calculator);
+    EXPECT_EQ(readPlan(plan("Arvex Osprey", sets, R"(,"calculator":null)"), reason), absent);
 }
 
-TEST(PlanFile, MissingFileAndCancelledDialog) {
+// A file that cannot be read is refused as any bad input above is ("one byte past 1 MiB").
+TEST(PlanFile, CancelledDialogChangesNothing) {
     test::Session s(6);
     const Strings before = everything(s);
-    s.host.openAnswers = {std::string("/plans/none.spindex"), std::nullopt};
+    s.host.openAnswers.push_back(std::nullopt);
     s.main().mnuOpenPlan.userClick();
-    s.main().mnuOpenPlan.userClick();
-    EXPECT_EQ(s.host.openDialogs,
-              (Strings{"Spindex Plans (*.spindex)|*.spindex", "Spindex Plans (*.spindex)|*.spindex"}));
-    EXPECT_EQ(s.take(),
-              Strings{"Spindex (critical): Could not open the plan /plans/none.spindex: the file does not exist"});
+    EXPECT_EQ(s.host.openDialogs, Strings{"Spindex Plans (*.spindex)|*.spindex"});
+    EXPECT_EQ(s.take(), Strings{});
     EXPECT_EQ(everything(s), before);
 }
 
@@ -505,9 +376,11 @@ private:
     std::mt19937 rng;
 };
 
-// A thousand plans written by Spindex, each with one value changed at random: each either opens and
-// gives exactly the plan the file describes, or is refused with its message and changes nothing.
-TEST(PlanFile, RandomMutationsOpenExactlyOrChangeNothing) {
+// Whatever a user builds, Save Plan writes a plan that opens in a program another user is busy with
+// and gives back exactly the same plan. A thousand of them, each then with one value changed at
+// random: each either opens and gives exactly the plan the file describes, or is refused with its
+// message and changes nothing.
+TEST(PlanFile, EveryPlanReopensAndEveryMutationOpensExactlyOrChangesNothing) {
     int opened = 0, refused = 0;
     Mutator mutator(20240611);
     for (int controller = 1; controller <= 8; ++controller)
@@ -516,11 +389,21 @@ TEST(PlanFile, RandomMutationsOpenExactlyOrChangeNothing) {
             test::Session s(controller);
             test::RandomUser user(s, seed);
             test::Session target(controller % 8 + 1);
-            target.run("add 0 2; spare 0");
+            test::RandomUser other(target, seed * 7);
             for (int round = 0; round < 25; ++round) {
-                for (int step = 0; step < 20; ++step)
+                for (int step = 0; step < 20; ++step) {
                     user.step();
+                    other.step();
+                }
                 s.program.collectUnloaded();
+                target.program.collectUnloaded();
+                target.program.focus(&target.main());
+                const std::string saved = planNow(s);
+                target.host.files["/plans/p.spindex"] = planFileText(savedPlanJson(s.main()));
+                target.take();
+                ASSERT_TRUE(target.program.planDocument()->open("/plans/p.spindex")) << saved << "\n"
+                                                                                     << target.take().at(0);
+                ASSERT_EQ(planNow(target), saved);
                 std::string what;
                 // The summary, the figures and the bill are written for readers and ignored when
                 // opening: the values that are read are the ones worth changing.

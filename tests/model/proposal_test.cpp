@@ -23,18 +23,8 @@ Plan larkPlan() {
     return capturePlan(lark.main());
 }
 
-TEST(BillOfMaterials, ItemsInOrderWithSparesCounted) {
-    const Bom bom = billOfMaterials(larkPlan());
-    EXPECT_EQ(compactJson(bomJson(bom)),
-              R"({"currency":"","items":[)"
-              R"({"item":"Arvex Lark","kind":"controller","quantity":1,"unitPrice":null,"price":null},)"
-              R"({"item":"Vault/12 - 12 drives","kind":"enclosure","quantity":1,"unitPrice":null,"price":null},)"
-              R"({"item":"72.8 GB half height drive","kind":"drive","quantity":4,"unitPrice":null,"price":null},)"
-              R"({"item":"36.4 GB low profile drive","kind":"drive","quantity":3,"unitPrice":null,"price":null},)"
-              R"({"item":"9.1 GB low profile drive","kind":"drive","quantity":1,"unitPrice":null,"price":null},)"
-              R"({"item":"18.2 GB half height drive","kind":"drive","quantity":1,"unitPrice":null,"price":null}],)"
-              R"("total":{"price":0,"complete":false,"usableGB":191.1,"costPerUsableTB":null}})");
-
+// The Lark's items in order, with its spares counted, are in the priced bill's CSV below.
+TEST(BillOfMaterials, ItemsSharedAndSparesWithoutASize) {
     // Sets of one size and height share an item, the global spares theirs; entries by first channel.
     test::Session s(6);
     s.run("storage 1 7; untick 3; add 5 4 - 36.4 hh; add 1 2 - 36.4 hh; spare 0; global 2; globalsize 36.4; "
@@ -63,9 +53,8 @@ TEST(BillOfMaterials, PricesTotalAndCostPerTerabyte) {
                             {"36.4 GB low profile drive", 0.1},
                             {"9.1 GB low profile drive", 0.2},
                             {"Old item", 5}};
+    // Each item's price is in the CSV below.
     Bom bom = billOfMaterials(plan);
-    EXPECT_EQ(compactJson(bomJson(bom)["items"][2]),
-              R"({"item":"72.8 GB half height drive","kind":"drive","quantity":4,"unitPrice":189.5,"price":758})");
     EXPECT_EQ(compactJson(bomJson(bom)["total"]),
               R"({"price":2858.49,"complete":false,"usableGB":191.1,"costPerUsableTB":null})");
 
@@ -84,17 +73,14 @@ TEST(BillOfMaterials, PricesTotalAndCostPerTerabyte) {
 }
 
 TEST(Prices, TypedTextAndNumbersFromFiles) {
-    EXPECT_EQ(parsePrice("189.50"), 189.5);
-    EXPECT_EQ(parsePrice(" 12 "), 12);
-    EXPECT_EQ(parsePrice("0"), 0);
-    EXPECT_EQ(parsePrice(".5"), 0.5);
-    EXPECT_EQ(parsePrice("0.07"), 0.07);
+    const std::pair<const char*, double> good[] = {
+        {"189.50", 189.5}, {" 12 ", 12}, {"0", 0}, {".5", 0.5}, {"0.07", 0.07}};
+    for (const auto& [text, price] : good)
+        EXPECT_EQ(parsePrice(text), price) << text;
     for (const char* bad : {"", " ", ".", "1.234", "-1", "+1", "1e3", "1,5", "12 EUR", "1 000", "1234567890123"})
         EXPECT_EQ(parsePrice(bad), std::nullopt) << bad;
-    EXPECT_TRUE(isPrice(0.07));
-    EXPECT_TRUE(isPrice(6200));
-    EXPECT_FALSE(isPrice(-1));
-    EXPECT_FALSE(isPrice(0.005));
+    EXPECT_EQ((std::vector<bool>{isPrice(0.07), isPrice(6200), isPrice(-1), isPrice(0.005)}),
+              (std::vector<bool>{true, true, false, false}));
     EXPECT_EQ(moneyText(6200, "EUR"), "6200.00 EUR");
     EXPECT_EQ(moneyText(0.1, ""), "0.10");
 }
@@ -112,19 +98,18 @@ TEST(PriceList, QuotedFieldsCapitalsAndLineOfTheBadRow) {
     EXPECT_EQ(*prices,
               (std::map<std::string, double>{
                   {"Arvex Osprey", 6200}, {"Vault/12, rack", 1500}, {"36.4 GB \"LP\" drive", 189.5}, {"Unknown", 1}}));
-    EXPECT_FALSE(readPriceList("Item,Price\n"
-                               "\"two\nlines\",1\n"
-                               "B,-1\n",
-                               reason));
-    EXPECT_EQ(reason, "line 4: \"-1\" is not a number of at least 0, with at most two decimals");
-    EXPECT_FALSE(readPriceList("Name,Cost\nA,1\n", reason));
-    EXPECT_EQ(reason, "line 1: the header must begin with the fields item and price");
-    EXPECT_FALSE(readPriceList("item,price\nA\n", reason));
-    EXPECT_EQ(reason, "line 2: the row has no price");
-    EXPECT_FALSE(readPriceList("item,price\n\"A,1\n", reason));
-    EXPECT_EQ(reason, "line 2: a quoted field is never closed");
-    EXPECT_FALSE(readPriceList("item,price\nA,\xFF\n", reason));
-    EXPECT_EQ(reason, "it is not UTF-8 text");
+    const std::pair<const char*, const char*> bad[] = {
+        {"Item,Price\n\"two\nlines\",1\nB,-1\n",
+         "line 4: \"-1\" is not a number of at least 0, with at most two decimals"},
+        {"Name,Cost\nA,1\n", "line 1: the header must begin with the fields item and price"},
+        {"item,price\nA\n", "line 2: the row has no price"},
+        {"item,price\n\"A,1\n", "line 2: a quoted field is never closed"},
+        {"item,price\nA,\xFF\n", "it is not UTF-8 text"},
+    };
+    for (const auto& [text, why] : bad) {
+        EXPECT_FALSE(readPriceList(text, reason)) << text;
+        EXPECT_EQ(reason, why);
+    }
 }
 
 const std::string PlanStart =
@@ -156,8 +141,6 @@ TEST(PlanProposal, ReadWrittenAndRefused) {
     } bad[] = {
         {R"({"prices":{"Arvex Osprey":-1}})",
          R"(proposal: "prices": "Arvex Osprey" is -1, not a price of at least 0 with at most two decimals)"},
-        {R"({"prices":{"Arvex Osprey":1.005}})",
-         R"(proposal: "prices": "Arvex Osprey" is 1.005, not a price of at least 0 with at most two decimals)"},
         {R"({"prices":{"Arvex Osprey":"12"}})",
          R"(proposal: "prices": "Arvex Osprey" is "12", not a price of at least 0 with at most two decimals)"},
         {R"({"prices":[]})", R"(proposal: "prices" is [], not an object of prices by item)"},
