@@ -144,6 +144,25 @@ TEST(PlanFile, RebuiltFromUnusualStates) {
     expectReopens(full, 2);
 }
 
+// A plan that fails half way through its replay into the running program is taken back: the program
+// holds the plan it held before, as if nothing had been tried.
+TEST(PlanFile, AHalfAppliedPlanIsTakenBack) {
+    test::Session s(4);
+    s.run("storage 1 5; add 50 3 2 18.2; add 5 3 - 36.4 hh; spare 1; global 1");
+    s.main().mnuRules[2].userClick();
+    const std::string before = planNow(s);
+    std::string reason;
+    std::optional<Plan> plan = readPlan(OspreyExample, reason);
+    ASSERT_TRUE(plan);
+    const auto twelve = plan->sets.front();
+    plan->sets.assign(5, twelve); // 48 slots of 48, then a fifth set of 12
+    EXPECT_EQ(replayPlan(s.main(), *plan),
+              "logical drive 4 cannot be added: To many drives selected. You have 0 Low Profile drive spaces "
+              "available, and have selected 12 total low profile drive slots to add.");
+    EXPECT_EQ(planNow(s), before);
+    EXPECT_EQ(s.take(), Strings{});
+}
+
 // The bad inputs: each gives its one message and changes nothing. The running program holds a
 // modified plan with a file and shows the report, all of which must stay.
 struct BadPlan {
