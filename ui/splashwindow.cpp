@@ -35,6 +35,7 @@ SplashWindow::SplashWindow(WindowActions& actions, spindex::SplashForm& form) : 
     m_logo = bind.image(form.imgLogo);
     m_logo->setFixedSize(LogoSize, LogoSize);
     m_logo->setAlignment(Qt::AlignCenter);
+    m_logo->installEventFilter(this);
 
     QLabel* licenseTo = bind.label(form.lblLicenseTo);
     QLabel* product = bind.label(form.lblProductName);
@@ -76,7 +77,9 @@ SplashWindow::SplashWindow(WindowActions& actions, spindex::SplashForm& form) : 
 }
 
 void SplashWindow::drawLogo() {
-    // Drawn for the pixels of the screen it is on, so the logo is as sharp at 2x as at 1x.
+    // Drawn for the pixels of the screen it is on, so the logo is as sharp at 2x as at 1x. It is
+    // drawn when the logo is first painted, in the splash's first frame: drawing it before the window
+    // is on screen would hold the program's first window back by a tenth of its start-up.
     const qreal ratio = m_logo->devicePixelRatioF();
     const QPixmap shown = m_logo->pixmap();
     if (shown.isNull() || shown.devicePixelRatio() != ratio)
@@ -85,7 +88,12 @@ void SplashWindow::drawLogo() {
 
 void SplashWindow::showModel(spindex::Form&) {
     binder().refresh();
-    drawLogo();
+}
+
+bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_logo && event->type() == QEvent::Paint)
+        drawLogo();
+    return FormWindow::eventFilter(watched, event);
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent* event) {
@@ -96,7 +104,6 @@ void SplashWindow::keyPressEvent(QKeyEvent* event) {
 
 void SplashWindow::showEvent(QShowEvent* event) {
     FormWindow::showEvent(event);
-    drawLogo();
     setFocus(Qt::OtherFocusReason);
 }
 

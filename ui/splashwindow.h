@@ -18,6 +18,7 @@ protected:
     void showModel(spindex::Form& form) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void drawLogo();

@@ -247,7 +247,10 @@ void ScreenTest::aLargerWindowSpreadsNothing() {
 void ScreenTest::picturesAreDrawnForTheScreensPixels() {
     QWidget* splash = show("frmSplash");
     QVERIFY(splash);
-    const QPixmap logo = find<QLabel>("frmSplash", "imgLogo")->pixmap();
+    // The logo is drawn when it is first painted.
+    QLabel* logoLabel = find<QLabel>("frmSplash", "imgLogo");
+    QTRY_VERIFY(!logoLabel->pixmap().isNull());
+    const QPixmap logo = logoLabel->pixmap();
     QCOMPARE(logo.devicePixelRatio(), scale());
     QCOMPARE(logo.size(), QSize(128, 128) * scale());
 
