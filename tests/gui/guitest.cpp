@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <map>
@@ -57,6 +58,20 @@ void GuiTest::addSet(const std::string& level, const std::string& drives, const 
             m.cmbMaxDrives.userPick(m.cmbMaxDrives.indexOf(drives));
         m.cmbDriveSize.userPick(m.cmbDriveSize.indexOf(size));
         m.cmdAddLogicals.userClick();
+    });
+}
+
+void GuiTest::chooseFile(const QString& path, QString* filters) {
+    dog->expect("QFileDialog", QMessageBox::NoButton, [path, filters](QDialog& dialog) {
+        if (filters)
+            *filters = static_cast<QFileDialog&>(dialog).nameFilters().join(';');
+        // Typed into the name box: selectFile() leaves the box alone while it has the focus, and the
+        // dialog's folder, read in the background, may still be filling it in.
+        if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            name->setText(path);
+        else
+            static_cast<QFileDialog&>(dialog).selectFile(path);
+        dialog.accept();
     });
 }
 

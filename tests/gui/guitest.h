@@ -49,6 +49,9 @@ protected:
         return found;
     }
     template <class W = QWidget> W* main(const QString& name) { return find<W>("frmSpindex", name); }
+    // The next dialog is a file dialog; the user types the path into its name box and accepts it.
+    // filters: where the dialog's name filters are written, joined by ';'.
+    void chooseFile(const QString& path, QString* filters = nullptr);
     // The user clicks a button of the main window.
     void click(const QString& button);
     // The user opens the list, walks to the entry with the arrow keys and presses Enter.

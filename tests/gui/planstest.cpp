@@ -45,17 +45,6 @@ private:
     void act(const std::function<void(spindex::MainForm&)>& action) {
         session->act(*main(), [this, action] { action(*main()); });
     }
-    // The next dialog is a file dialog; the user types the path and accepts it.
-    void chooseFile(const QString& path) {
-        dog->expect("QFileDialog", QMessageBox::NoButton, [path](QDialog& dialog) {
-            // Typed into the name box: selectFile() leaves the box alone while it has the focus.
-            if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-                name->setText(path);
-            else
-                static_cast<QFileDialog&>(dialog).selectFile(path);
-            dialog.accept();
-        });
-    }
     // Plays a script through spindex-batch in the folder; its output.
     QString batch(const QString& script, const QString& folder);
 };

@@ -7,7 +7,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -195,12 +194,7 @@ void SummaryWindowTest::reportSavedAsPdf() {
 
     QTemporaryDir folder;
     QString filter;
-    dog->expect("QFileDialog", QMessageBox::NoButton, [&](QDialog& dialog) {
-        auto& files = static_cast<QFileDialog&>(dialog);
-        filter = files.nameFilters().join(';');
-        files.selectFile(folder.filePath("three sets"));
-        dialog.accept();
-    });
+    chooseFile(folder.filePath("three sets"), &filter);
     savePdf->trigger();
     QCOMPARE(filter, QStringLiteral("PDF Files (*.pdf)"));
     const QString path = folder.filePath("three sets.pdf");
