@@ -78,8 +78,8 @@ SplashWindow::SplashWindow(WindowActions& actions, spindex::SplashForm& form) : 
 
 void SplashWindow::drawLogo() {
     // Drawn for the pixels of the screen it is on, so the logo is as sharp at 2x as at 1x. It is
-    // drawn when the logo is first painted, in the splash's first frame: drawing it before the window
-    // is on screen would hold the program's first window back by a tenth of its start-up.
+    // drawn when the logo is first painted, still in the splash's first frame: drawn before the window
+    // is on screen, it held the program's first window back by about two milliseconds.
     const qreal ratio = m_logo->devicePixelRatioF();
     const QPixmap shown = m_logo->pixmap();
     if (shown.isNull() || shown.devicePixelRatio() != ratio)
